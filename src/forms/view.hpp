@@ -1,0 +1,50 @@
+// What a window model needs from its window: messages, questions, showing
+// other windows modally, printing itself and opening addresses.
+#pragma once
+
+#include <string_view>
+
+namespace enclavio {
+
+enum class Window {
+    Form2,        // Save Project As ...
+    Form3,        // Panel Details and Cutting List
+    Form5,        // Open Project
+    Form6,        // Create Folder
+    Form7,        // bracing
+    Form8,        // Port Details
+    frmUnits,
+    frmReport,
+    frmComments,
+    frmAbout,
+};
+
+class FormView {
+public:
+    virtual ~FormView() = default;
+    // Modal message box with one OK button.
+    virtual void show_message(std::string_view text) = 0;
+    // Question icon, Yes/No buttons; true for Yes.
+    virtual bool ask_yes_no(std::string_view title, std::string_view text) = 0;
+    // Shows another window modally; returns when it has been hidden.
+    virtual void show_modal(Window w) = 0;
+    // Prints this window's image on the default printer.
+    virtual void print_window() = 0;
+    // Opens a web or mailto address in the desktop's browser or mail program.
+    virtual void open_url(std::string_view url) = 0;
+    // The model changed: bring every control up to date.
+    virtual void refresh() = 0;
+};
+
+// A view that does nothing: for models driven without a window.
+class NullView : public FormView {
+public:
+    void show_message(std::string_view) override {}
+    bool ask_yes_no(std::string_view, std::string_view) override { return false; }
+    void show_modal(Window) override {}
+    void print_window() override {}
+    void open_url(std::string_view) override {}
+    void refresh() override {}
+};
+
+}  // namespace enclavio
