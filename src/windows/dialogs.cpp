@@ -1,0 +1,17 @@
+// The secondary windows, created hidden at start-up or on first use.
+#include "windows/qt_view.hpp"
+
+namespace enclavio {
+
+std::unique_ptr<ModelDialog> make_dialog(Window w, MainForm& main, ModalOpener opener, QWidget* parent) {
+    (void)main;
+    (void)opener;
+    (void)parent;
+    switch (w) {
+    // One case per window: return std::make_unique<FormN>(main, opener, parent);
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace enclavio

@@ -1,0 +1,76 @@
+#include "windows/qt_view.hpp"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QUrl>
+#include <QWidget>
+
+namespace enclavio {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QColor qc(Colour c) { return QColor(c.r, c.g, c.b); }
+
+QtFormView::QtFormView(QWidget* owner, ModalOpener opener, std::function<void()> on_refresh)
+    : owner_(owner), opener_(std::move(opener)), on_refresh_(std::move(on_refresh)) {}
+
+void QtFormView::show_message(std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Enclavio"), qs(text), QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+bool QtFormView::ask_yes_no(std::string_view title, std::string_view text) {
+    QMessageBox box(QMessageBox::Question, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No, owner_);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtFormView::show_modal(Window w) {
+    if (opener_) opener_(w);
+}
+
+void QtFormView::print_window() { print_widget(owner_->window()); }
+
+void QtFormView::open_url(std::string_view url) { QDesktopServices::openUrl(QUrl(qs(url))); }
+
+void QtFormView::refresh() {
+    if (on_refresh_) on_refresh_();
+}
+
+void print_widget(QWidget* widget) {
+    const QPixmap image = widget->grab();
+    QPrinter printer(QPrinter::HighResolution);
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        const QString path = QFileDialog::getSaveFileName(
+            widget, QStringLiteral("No printer found - save as PDF"), QStringLiteral("enclavio.pdf"),
+            QStringLiteral("PDF files (*.pdf)"));
+        if (path.isEmpty()) return;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        QMessageBox::warning(widget, QStringLiteral("Enclavio"), QStringLiteral("Unable to print: the printer could not be started"));
+        return;
+    }
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(page.topLeft(), size), image);
+    if (!painter.end()) {
+        QMessageBox::warning(widget, QStringLiteral("Enclavio"), QStringLiteral("Unable to print: the page could not be finished"));
+    }
+}
+
+ModelDialog::ModelDialog(MainForm& main, ModalOpener opener, QWidget* parent)
+    : QDialog(parent), main_(main), view_(this, std::move(opener), [this] { sync(); }) {}
+
+void ModelDialog::show_modal() {
+    sync();
+    exec();
+}
+
+}  // namespace enclavio

@@ -1,0 +1,66 @@
+// Qt side of FormView, and the base of every secondary window.
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "forms/main_form.hpp"
+#include "forms/view.hpp"
+
+class QWidget;
+
+namespace enclavio {
+
+QString qs(std::string_view text);
+QColor qc(Colour c);
+
+// Twips to pixels at 96 dpi (15 twips a pixel).
+constexpr int px(int twips) { return twips / 15; }
+
+// Shows `w` (modally) as the main window asks; set by the main window.
+using ModalOpener = std::function<void(Window)>;
+
+// FormView for one widget: message boxes and questions parented on it,
+// printing its image, opening addresses, and a refresh callback.
+class QtFormView : public FormView {
+public:
+    QtFormView(QWidget* owner, ModalOpener opener, std::function<void()> on_refresh);
+    void show_message(std::string_view text) override;
+    bool ask_yes_no(std::string_view title, std::string_view text) override;
+    void show_modal(Window w) override;
+    void print_window() override;
+    void open_url(std::string_view url) override;
+    void refresh() override;
+
+private:
+    QWidget* owner_;
+    ModalOpener opener_;
+    std::function<void()> on_refresh_;
+};
+
+// Prints the widget's image on the default printer; where there is none,
+// offers to save a PDF. Failures are reported in a message box.
+void print_widget(QWidget* widget);
+
+// A secondary window bound to the main window's model. It is hidden, never
+// destroyed, by its own buttons; `sync` brings its controls up to date.
+class ModelDialog : public QDialog {
+public:
+    ModelDialog(MainForm& main, ModalOpener opener, QWidget* parent);
+    virtual void sync() = 0;
+    // Runs the window modally; returns when it is hidden.
+    void show_modal();
+
+protected:
+    MainForm& main_;
+    QtFormView view_;
+};
+
+// Creates the secondary window `w` (hidden).
+std::unique_ptr<ModelDialog> make_dialog(Window w, MainForm& main, ModalOpener opener, QWidget* parent);
+
+}  // namespace enclavio
