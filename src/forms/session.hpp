@@ -92,6 +92,7 @@ struct FilesState {
     FileWindowState open;   // Form5
     std::string new_folder_prompt;  // Form6 Label1
     std::string new_folder_name;    // Form6 Text1
+    bool opened = false;            // the open window loaded a project this time
 };
 
 struct Session {
