@@ -1,6 +1,8 @@
 // Form3's behaviour: the cutting list window.
 #pragma once
 
+#include <string_view>
+
 #include "forms/main_form.hpp"
 #include "forms/session.hpp"
 #include "forms/view.hpp"
@@ -11,5 +13,46 @@ namespace enclavio {
 // front view, put the front drawing for the current front type into Picture1;
 // then do_panels.
 void prepare_cutting_list(Session& s);
+
+inline constexpr std::string_view kCuttingCaption = "Panel Details and Cutting List";
+// Label14, shown with the allowance option: a carriage return, then the hint.
+inline constexpr std::string_view kCuttingBanner =
+    "\rPlace mouse over panel text to see which edges need trimming with router";
+inline constexpr int kCuttingBannerMs = 8000;  // Timer1 interval
+// Label10: the caption shown, and the address it opens.
+inline constexpr std::string_view kAssemblyLinkCaption = "enclavio.example.org/speaker-building.htm";
+inline constexpr std::string_view kAssemblyLinkUrl = "https://enclavio.example.org/speaker-building.htm";
+inline constexpr std::string_view kFrontViewArrow = "<--";
+inline constexpr std::string_view kBackViewArrow = "-->";
+
+// The front drawing for the design's front type.
+PanelPicture front_picture(const BoxDesign& d);
+
+// The handlers of Form3 over Session::cutting. The window keeps its state while
+// hidden; closing it by the title bar discards it (`discard`).
+class CuttingForm {
+public:
+    CuttingForm(MainForm& main, FormView& view);
+    CuttingForm(Session& s, FormView& view);
+
+    void Option1_Click();   // "Show exact dimensions"
+    void Option2_Click();   // sizes with trimming allowance
+    void Timer1_Timer();    // hides the hint banner
+    void Label16_Click();   // flips between front and back view
+    void Picture1_Click();  // same as Label16_Click
+    void Label10_Click();   // opens the assembly page
+    void Command1_Click();  // "&Print"
+    void Command2_Click();  // "&OK": the window is hidden by its owner afterwards
+    void discard();         // closed by the title bar: back to the initial state
+
+    const CuttingState& state() const { return s_.cutting; }
+
+private:
+    void hide_banner();
+    void run_panels();
+
+    Session& s_;
+    FormView& view_;
+};
 
 }  // namespace enclavio
