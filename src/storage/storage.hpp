@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ std::vector<std::string> split_lines(std::string_view text);
 // otherwise UTF-8; reading takes valid UTF-8 as it is, anything else as 1252.
 std::string to_file_encoding(std::string_view utf8);
 std::string from_file_encoding(std::string_view bytes);
+// A text as one line of a line-by-line file: each run of CR/LF becomes a blank,
+// so a stray line break cannot shift the later lines onto other fields.
+std::string file_line(std::string_view text);
 // folder + "/" + name, without doubling the separator of a root such as "/".
 std::string join_path(std::string_view folder, std::string_view name);
 
@@ -112,5 +116,14 @@ struct ReportInput {
 };
 // The report's lines joined by `line_end` (each line, the last included, ends with it).
 std::string compose_report(const ReportInput& in, std::string_view line_end = "\r\n");
+// Writes the report with CR LF line ends, atomically. False on any failure; an
+// earlier report at `path` is then left as it was.
+bool write_report(const std::string& path, const ReportInput& in);
+// Local time of `when` as the report's footer shows it: "hh:mm:ss" (24-hour)
+// and "mm-dd-yyyy".
+struct ReportStamp {
+    std::string time_text, date_text;
+};
+ReportStamp report_stamp(std::time_t when);
 
 }  // namespace enclavio

@@ -1,0 +1,125 @@
+// The plain-text report: copies of the texts the windows show, in a fixed
+// order under fixed headings.
+#include <ctime>
+
+#include "storage/storage.hpp"
+
+namespace enclavio {
+
+namespace {
+
+const std::string kRule(92, '-');
+const std::string kShortRule(35, '-');
+
+}  // namespace
+
+std::string report_path(std::string_view folder) { return join_path(folder, "report.txt"); }
+
+std::string compose_report(const ReportInput& in, std::string_view line_end) {
+    std::string out;
+    const auto line = [&](std::string_view text = {}) {
+        out += text;
+        out += line_end;
+    };
+    const std::string& unit = in.unitsuffix;
+    const CuttingList& cut = in.cutting;
+
+    line("Enclavio report for project: " + in.projectname);
+    line(kRule);
+    line();
+
+    if (in.include_notes) {
+        for (const auto& note : in.notes)
+            if (!note.empty()) line(note);
+        line();
+        line();
+    }
+
+    line(cut.finished_line);
+    line();
+    line("Internal Volume: " + in.volume_text + in.volumesuffix + "   " + in.label26 + "   " +
+         in.label27);
+    line();
+    line("Component volumes: " + in.label6 + "   " + in.label28);
+    line();
+    line();
+
+    if (in.include_cutting) {
+        line("Cutting List");
+        line(kRule);
+        if (in.show_exact)
+            line("Panel dimensions show finished size");
+        else
+            line("Panel dimensions include " + cut.allowance_text + " " + unit +
+                 " allowance on any edges to be trimmed after gluing");
+        line();
+        const bool with_hints = in.include_hints && !in.show_exact;
+        for (int i = 0; i < kPanelCount; ++i) {
+            if (with_hints) line(in.hints[i]);
+            line(cut.panel_lines[i]);
+            line();
+        }
+        if (with_hints) line();  // the shelf-brace note has no hint
+        line(cut.brace_note);
+        line();
+        line();
+    }
+
+    if (in.include_resonances) {
+        line("Resonances");
+        line(kRule);
+        for (const auto& caption : in.resonances) {
+            line();
+            line(caption);
+        }
+        line();
+        line();
+    }
+
+    if (in.include_ports) {
+        line("Port details");
+        line(kRule);
+        line("Number of ports: " + in.ports_text);
+        line("Internal Diameter: " + in.diameter_text + unit);
+        line("Length: " + in.length_text + unit);
+        line("Wall Thickness: " + in.wall_text + unit);
+        line();
+        line();
+    }
+
+    if (in.include_driver) {
+        line("Driver details");
+        line(kRule);
+        line("Driver size: " + in.driversize_text);
+        line("Number of Drivers: " + in.drivers_text);
+        line();
+        line("Location of acoustic centre");
+        line(kShortRule);
+        line("Box front to mid-depth of cone: " + in.driverdepth_text + unit);
+        line("Box top to driver centre: " + in.driverdown_text + unit);
+        line("Offset from vertical centreline: " + in.driversideways_text + unit);
+        line();
+        line();
+    }
+
+    line(kRule);
+    line("Report generated at:  " + in.time_text + " on " + in.date_text +
+         " from Enclavio Version:" + kVersion);
+    line("The latest version of Enclavio is available at " + std::string(kDownloadUrl));
+    return out;
+}
+
+bool write_report(const std::string& path, const ReportInput& in) {
+    return write_file_atomically(path, to_file_encoding(compose_report(in, "\r\n")));
+}
+
+ReportStamp report_stamp(std::time_t when) {
+    std::tm local{};
+    if (const std::tm* t = std::localtime(&when)) local = *t;
+    char time_text[32] = "", date_text[32] = "";
+    std::strftime(time_text, sizeof time_text, "%H:%M:%S", &local);
+    std::strftime(date_text, sizeof date_text, "%m-%d-%Y", &local);
+    return {time_text, date_text};
+}
+
+}  // namespace enclavio
