@@ -58,6 +58,9 @@ struct CuttingState {
 // Form7: bracing. The choices themselves are in Session::bracing.
 struct BracingState {
     bool picture_double = true;  // Picture1 shows the double-front drawing
+    Colour edge_label = colours::pure_blue;   // Label2 text until Option1/Option2 is clicked
+    Colour shelf_label = colours::pure_blue;  // Label3 text until option3/option4 is clicked
+    bool note = false;                        // Label1 and Label6 shown (bracewarning)
 };
 
 // Form8: port details (shown and kept; no calculation reads them).
