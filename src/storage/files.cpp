@@ -140,7 +140,6 @@ bool write_file_atomically(const std::string& path, std::string_view bytes) {
         if (ec) return false;
         target = resolved.generic_string();
     }
-    if (fs::is_directory(target, ec)) return false;
 
     std::string temp;
     std::FILE* out = nullptr;

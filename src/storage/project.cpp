@@ -26,7 +26,6 @@ std::optional<ProjectPath> project_path(std::string_view folder, std::string_vie
 }
 
 std::string general_number_text(double value) {
-    if (value == 0) value = 0;  // no "-0"
     return plain_text(value);
 }
 

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "storage/storage.hpp"
+#include "temp_folder.hpp"
+
+namespace enclavio {
+namespace {
+
+using testing::get_bytes;
+using testing::put_bytes;
+using testing::TempFolder;
+
+TEST(ProjectPath, NameAndPath) {
+    const struct {
+        std::string folder, typed;
+        std::optional<std::string> filename, path;
+    } cases[] = {
+        {"/home/ann", "box", "box.ecv", "/home/ann/box.ecv"},
+        {"/home/ann", "box.old", "box.ecv", "/home/ann/box.ecv"},
+        {"/home/ann", "box.old.ecv", "box.ecv", "/home/ann/box.ecv"},
+        {"/home/ann", ".x", ".ecv", "/home/ann/.ecv"},
+        {"/home/ann", "my box 2", "my box 2.ecv", "/home/ann/my box 2.ecv"},
+        {"/home/ann/", "box", "box.ecv", "/home/ann/box.ecv"},
+        {"/", "box", "box.ecv", "/box.ecv"},
+        {"/home/ann", "sub/box", "sub/box.ecv", "/home/ann/sub/box.ecv"},
+        {"/home/ann", "", std::nullopt, std::nullopt},
+        {"/home/ann", ".", std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto got = project_path(c.folder, c.typed);
+        ASSERT_EQ(got.has_value(), c.filename.has_value()) << c.typed;
+        if (!got) continue;
+        EXPECT_EQ(got->filename, *c.filename) << c.typed;
+        EXPECT_EQ(got->path, *c.path) << c.typed;
+    }
+}
+
+TEST(GeneralNumberText, StoredForms) {
+    const struct {
+        double value;
+        std::string text;
+    } cases[] = {
+        {0, "0"},          {400, "400"},         {323.85, "323.85"},
+        {0.5, "0.5"},      {0.001, "0.001"},     {15.75 * 25.4, "400.05"},
+        {2.5e-2, "0.025"}, {123456789, "123456789"},
+        {1e15, "1E+15"},   {999999999999999, "999999999999999"},
+        {1.0 / 3, "0.333333333333333"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(general_number_text(c.value), c.text) << c.value;
+}
+
+ProjectData every_field_changed() {
+    ProjectData p;
+    p.boxdepth = 450;
+    p.boxwidth = 323.85;
+    p.boxheight = 600.5;
+    p.boxvol = 71.234567;
+    p.driverdepth = 95;
+    p.driverdown = 0.5;
+    p.driversideways = 12;
+    p.drivers_text = "2";
+    p.portlength = 381;
+    p.portdiameter = 101.6;
+    p.portwallthickness = 3.175;
+    p.boxthickness = 18;
+    p.ports_text = "1";
+    p.driversize_text = " 8 inch";
+    p.doublefront = true;
+    p.flange_word = "twoflange";
+    p.notes = {"Car boot sub", "", "  ", "Port on the front, 45\xC2\xB0 corner", "", "", "",
+               "last line"};
+    return p;
+}
+
+const std::string kEveryFieldFile =
+    "450\r\n323.85\r\n600.5\r\n71.234567\r\n95\r\n0.5\r\n12\r\n2\r\n"
+    "381\r\n101.6\r\n3.175\r\n18\r\n1\r\n 8 inch\r\ndouble\r\ntwoflange\r\n"
+    "Car boot sub\r\n\r\n  \r\nPort on the front, 45\xB0 corner\r\n\r\n\r\n\r\nlast line\r\n";
+
+TEST(ProjectFile, RoundTripWithEveryFieldChanged) {
+    TempFolder dir;
+    const auto p = every_field_changed();
+    const auto path = dir.file("box.ecv");
+    ASSERT_TRUE(write_project(path, p));
+    EXPECT_EQ(get_bytes(path), kEveryFieldFile);
+    const auto back = read_project(path);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, p);
+}
+
+TEST(ProjectFile, DefaultDesignText) {
+    ProjectData p;
+    p.flange_word = "oneflange";
+    std::string expected;
+    for (int i = 0; i < 7; ++i) expected += "0\r\n";
+    expected += "\r\n0\r\n0\r\n0\r\n0\r\n\r\n\r\nsingle\r\noneflange\r\n";
+    for (int i = 0; i < 8; ++i) expected += "\r\n";
+    EXPECT_EQ(project_file_text(p), expected);
+    EXPECT_EQ(split_lines(expected).size(), 24u);
+}
+
+TEST(ProjectFile, LineBreakInsideATextCannotShiftLines) {
+    ProjectData p = every_field_changed();
+    p.drivers_text = "2\r\n";
+    p.notes[0] = "one\ntwo";
+    const auto text = project_file_text(p);
+    EXPECT_EQ(split_lines(text).size(), 24u);
+    const auto back = parse_project_text(text);
+    EXPECT_EQ(back.drivers_text, "2 ");
+    EXPECT_EQ(back.notes[0], "one two");
+    EXPECT_EQ(back.boxthickness, 18);
+}
+
+TEST(ProjectFile, TolerantReading) {
+    ProjectData sixteen = every_field_changed();
+    sixteen.notes = {};
+    const std::string sixteen_lines = kEveryFieldFile.substr(0, kEveryFieldFile.find("Car boot"));
+
+    ProjectData lf_only = every_field_changed();
+    std::string lf_text;
+    for (const auto& line : split_lines(kEveryFieldFile)) lf_text += line + "\n";
+    std::string cr_text;
+    for (const auto& line : split_lines(kEveryFieldFile)) cr_text += line + "\r";
+
+    const struct {
+        const char* name;
+        std::string bytes;
+        ProjectData expected;
+    } cases[] = {
+        {"16 lines", sixteen_lines, sixteen},
+        {"LF only", lf_text, lf_only},
+        {"CR only", cr_text, lf_only},
+        {"no final line end", kEveryFieldFile.substr(0, kEveryFieldFile.size() - 2),
+         every_field_changed()},
+        {"empty file", "", ProjectData{}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(parse_project_text(c.bytes), c.expected) << c.name;
+}
+
+TEST(ProjectFile, LineValues) {
+    // One line replaced at a time in an otherwise complete file.
+    const auto with_line = [](int number, const std::string& text) {
+        auto lines = split_lines(kEveryFieldFile);
+        lines[number - 1] = text;
+        std::string out;
+        for (const auto& l : lines) out += l + "\r\n";
+        return parse_project_text(out);
+    };
+    EXPECT_EQ(with_line(1, "  12.5abc").boxdepth, 12.5);
+    EXPECT_EQ(with_line(2, "-18").boxwidth, 18);
+    EXPECT_EQ(with_line(3, "abc").boxheight, 0);
+    EXPECT_EQ(with_line(4, "").boxvol, 0);
+    EXPECT_EQ(with_line(12, "1E+15").boxthickness, 1e15);
+    EXPECT_EQ(with_line(9, "3,5").portlength, 3);
+    EXPECT_EQ(with_line(10, "1E400").portdiameter, 0);
+    EXPECT_TRUE(with_line(15, "double").doublefront);
+    EXPECT_FALSE(with_line(15, "Double").doublefront);
+    EXPECT_FALSE(with_line(15, "double ").doublefront);
+    EXPECT_FALSE(with_line(15, "").doublefront);
+    EXPECT_EQ(with_line(16, "sideflange").flange_word, "sideflange");
+    EXPECT_EQ(with_line(8, " 3 ").drivers_text, " 3 ");
+}
+
+TEST(ProjectFile, GarbageLoadsTolerantly) {
+    const std::string garbage("\0\0\x01\xFF\xFE 7\r\n\0x\r\n\x80\x81", 15);
+    const auto p = parse_project_text(garbage);
+    EXPECT_EQ(p.boxdepth, 0);
+    EXPECT_EQ(p.boxwidth, 0);
+    EXPECT_EQ(p.boxheight, 0);
+    EXPECT_EQ(p.drivers_text, "");
+    EXPECT_FALSE(p.doublefront);
+    for (const auto& note : p.notes) EXPECT_EQ(note, "");
+
+    std::string random;
+    unsigned x = 12345;
+    for (int i = 0; i < 4000; ++i) {
+        x = x * 1103515245 + 12345;
+        random += static_cast<char>(x >> 16);
+    }
+    const auto q = parse_project_text(random);
+    for (double v : {q.boxdepth, q.boxwidth, q.boxheight, q.boxvol, q.boxthickness})
+        EXPECT_TRUE(std::isfinite(v) && v >= 0);
+}
+
+TEST(ProjectFile, MissingOrUnwritable) {
+    TempFolder dir;
+    EXPECT_EQ(read_project(dir.file("none.ecv")), std::nullopt);
+    EXPECT_EQ(read_project(dir.str()), std::nullopt);
+
+    const auto path = dir.file("box.ecv");
+    put_bytes(path, "old");
+    EXPECT_FALSE(write_project(dir.file("missing/box.ecv"), every_field_changed()));
+    EXPECT_EQ(get_bytes(path), "old");
+}
+
+TEST(ProjectFile, UnicodeNotesStayUtf8) {
+    TempFolder dir;
+    ProjectData p = every_field_changed();
+    p.notes[1] = "\xE2\x88\x9A" "2 ratio";  // √ is not in 1252
+    const auto path = dir.file("u.ecv");
+    ASSERT_TRUE(write_project(path, p));
+    EXPECT_NE(get_bytes(path).find("45\xC2\xB0 corner"), std::string::npos);
+    EXPECT_EQ(read_project(path), p);
+}
+
+}  // namespace
+}  // namespace enclavio
