@@ -4,9 +4,11 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QUrl>
 #include <QWidget>
 
@@ -14,6 +16,29 @@ namespace enclavio {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 QColor qc(Colour c) { return QColor(c.r, c.g, c.b); }
+
+void set_text_colour(QWidget* widget, Colour c) {
+    QPalette pal = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        pal.setColor(role, qc(c));
+    }
+    widget->setPalette(pal);
+}
+
+void set_back_colour(QWidget* widget, Colour c) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Base, qc(c));
+    widget->setPalette(pal);
+}
+
+void place_window(QWidget* window, double top_fraction, double left_fraction) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) return;
+    const QRect area = screen->geometry();
+    const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
+    window->move(area.left() + static_cast<int>((area.width() - size.width()) * left_fraction),
+                 area.top() + static_cast<int>((area.height() - size.height()) * top_fraction));
+}
 
 QtFormView::QtFormView(QWidget* owner, ModalOpener opener, std::function<void()> on_refresh)
     : owner_(owner), opener_(std::move(opener)), on_refresh_(std::move(on_refresh)) {}

@@ -21,6 +21,14 @@ QColor qc(Colour c);
 // Twips to pixels at 96 dpi (15 twips a pixel).
 constexpr int px(int twips) { return twips / 15; }
 
+// Text colour of a label, button, frame caption or field, in every colour group.
+void set_text_colour(QWidget* widget, Colour c);
+// Background of a text field, in every colour group.
+void set_back_colour(QWidget* widget, Colour c);
+// Moves a window to top = (screen height - window height) * top_fraction and
+// left = (screen width - window width) * left_fraction.
+void place_window(QWidget* window, double top_fraction, double left_fraction);
+
 // Shows `w` (modally) as the main window asks; set by the main window.
 using ModalOpener = std::function<void(Window)>;
 
