@@ -1,5 +1,5 @@
 // Design record tables, the internal-volume calculation and the dimension
-// solvers (spec Parts 2.1, 2.2).
+// solvers.
 #include "design/design.hpp"
 
 #include <cmath>

@@ -1,5 +1,5 @@
 // Unit modes, number/text conversions, the imperial parser and formatter
-// (spec Parts 1.1, 1.2, 1.3).
+//.
 #include "units/units.hpp"
 
 #include <charconv>

@@ -1,4 +1,4 @@
-// Part 2.2: internal volume and the dimension solvers.
+// internal volume and the dimension solvers.
 #include <gtest/gtest.h>
 
 #include <cmath>

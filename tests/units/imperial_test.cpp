@@ -1,4 +1,4 @@
-// Parts 1.2 and 1.3: the imperial parser and formatter.
+// the imperial parser and formatter.
 #include <gtest/gtest.h>
 
 #include <cmath>

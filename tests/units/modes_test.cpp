@@ -1,4 +1,4 @@
-// Part 1.1: unit modes, suffixes, captions, and length/volume entry and
+// unit modes, suffixes, captions, and length/volume entry and
 // display per mode.
 #include <gtest/gtest.h>
 

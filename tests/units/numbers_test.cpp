@@ -1,4 +1,4 @@
-// Part 1.1: numeric_value, number_text, plain decimal text, truncation and
+// numeric_value, number_text, plain decimal text, truncation and
 // integer division.
 #include <gtest/gtest.h>
 
