@@ -1,5 +1,4 @@
-// Unit modes, number/text conversions, the imperial parser and formatter
-//.
+// Unit modes, number/text conversions, the imperial parser and formatter.
 #include "units/units.hpp"
 
 #include <charconv>

@@ -1,4 +1,4 @@
-// internal volume and the dimension solvers.
+// Internal volume and the dimension solvers.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,4 +1,4 @@
-// the length-field table, the repopulation rule, the driver sizes,
+// The length-field table, the repopulation rule, the driver sizes,
 // and the field edge cases through length_from_text / length_text.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// the imperial parser and formatter.
+// The imperial parser and formatter.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,4 +1,4 @@
-// unit modes, suffixes, captions, and length/volume entry and
+// Unit modes, suffixes, captions, and length/volume entry and
 // display per mode.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// numeric_value, number_text, plain decimal text, truncation and
+// Numeric_value, number_text, plain decimal text, truncation and
 // integer division.
 #include <gtest/gtest.h>
 
