@@ -42,7 +42,7 @@ double component_volume(double ports, double bracing, double drivercount, double
 
 double working_volume(double boxvol, double componentvolume) {
     const double w = boxvol - componentvolume;
-    return w < 0 ? 0 : w;
+    return w >= 0 ? w : 0;  // also 0 when absurd inputs leave no number at all
 }
 
 void compute_volume_budget(BoxDesign& d, const AnalysisInputs& in) {

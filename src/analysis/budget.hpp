@@ -36,7 +36,7 @@ BracingVolumes bracing_volumes(const BoxDesign& d, const BracingChoices& choices
 
 // (ports + bracing) + drivers.
 double component_volume(double ports, double bracing, double drivercount, double drivervolume);
-// boxvol - components, never below 0.
+// boxvol - components, never below 0 (nor NaN).
 double working_volume(double boxvol, double componentvolume);
 
 // The volume steps of one analysis run: counts from the field texts, port,

@@ -348,5 +348,24 @@ TEST(Analysis, SingleFront) {
     EXPECT_EQ(run.results.resonance[5].caption, "Driver to rear wall resonance 490 hz");
 }
 
+TEST(Analysis, AbsurdInputsStayFinite) {
+    for (double v : {1e308, -1e308, 1e200}) {
+        SCOPED_TRACE(v);
+        AnalysisRun run;
+        for (double* field : {&run.d.boxdepth, &run.d.boxwidth, &run.d.boxheight,
+                              &run.d.boxthickness, &run.d.boxvol, &run.d.portlength,
+                              &run.d.portdiameter, &run.d.driverdepth, &run.d.driverdown,
+                              &run.d.driversideways, &run.d.drivervolume}) {
+            *field = v;
+        }
+        run.in.ports_text = "1e308";
+        run.in.drivers_text = "1e308";
+        run();
+        EXPECT_GE(run.d.workingvolume, 0);
+        EXPECT_DOUBLE_EQ(run.d.tunefrequency, 0);
+        EXPECT_EQ(run.results.label27.caption, "Tune  0hz");
+    }
+}
+
 }  // namespace
 }  // namespace enclavio
