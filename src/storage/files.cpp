@@ -1,5 +1,6 @@
 // Whole-file reading and writing, line splitting, paths and the two text
 // encodings a file may carry (UTF-8 and Windows-1252).
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -165,14 +166,23 @@ bool write_file_atomically(const std::string& path, std::string_view bytes) {
 }
 
 std::optional<std::string> read_whole_file(const std::string& path) {
+    return read_file_start(path, std::string::npos);
+}
+
+std::optional<std::string> read_file_start(const std::string& path, std::size_t max_bytes) {
     std::error_code ec;
     if (path.empty() || fs::is_directory(path, ec)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
+    std::string content;
+    char buffer[65536];
+    while (content.size() < max_bytes && in) {
+        const std::size_t want = std::min(sizeof buffer, max_bytes - content.size());
+        in.read(buffer, static_cast<std::streamsize>(want));
+        content.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) return std::nullopt;
-    return std::move(content).str();
+    return content;
 }
 
 std::vector<std::string> split_lines(std::string_view text) {
@@ -210,7 +220,12 @@ std::string to_file_encoding(std::string_view utf8) {
 }
 
 std::string from_file_encoding(std::string_view bytes) {
-    if (is_ascii(bytes) || decode_utf8(bytes)) return std::string(bytes);
+    if (is_ascii(bytes)) return std::string(bytes);
+    if (decode_utf8(bytes)) {
+        // A byte-order mark some editors put first is not part of the text.
+        if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+        return std::string(bytes);
+    }
     std::string utf8;
     utf8.reserve(bytes.size() + bytes.size() / 2);
     for (const char ch : bytes) append_utf8(utf8, from_1252(static_cast<unsigned char>(ch)));

@@ -88,7 +88,7 @@ bool write_project(const std::string& path, const ProjectData& p) {
 }
 
 std::optional<ProjectData> read_project(const std::string& path) {
-    const auto bytes = read_whole_file(path);
+    const auto bytes = read_file_start(path, kMaxTextFileBytes);
     if (!bytes) return std::nullopt;
     return parse_project_text(*bytes);
 }

@@ -10,7 +10,7 @@ std::string settings_path(std::string_view folder) { return join_path(folder, "e
 
 LoadedSettings load_settings(const std::string& path) {
     LoadedSettings s;
-    const auto bytes = read_whole_file(path);
+    const auto bytes = read_file_start(path, kMaxTextFileBytes);
     if (!bytes) return s;
     const auto lines = split_lines(from_file_encoding(*bytes));
     std::optional<std::string>* slots[] = {&s.lastfolder, &s.flange,    &s.range,

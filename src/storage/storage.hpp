@@ -21,10 +21,16 @@ namespace enclavio {
 bool write_file_atomically(const std::string& path, std::string_view bytes);
 // The whole file, or nothing when it cannot be opened or read.
 std::optional<std::string> read_whole_file(const std::string& path);
+// At most the first `max_bytes` of the file, or nothing when it cannot be read.
+// The project and settings readers look at no more than kMaxTextFileBytes:
+// their lines are short, and a large file opened by mistake must not fill memory.
+inline constexpr std::size_t kMaxTextFileBytes = 4u << 20;
+std::optional<std::string> read_file_start(const std::string& path, std::size_t max_bytes);
 // Splits text into lines; a line ends at CR, CR LF or LF.
 std::vector<std::string> split_lines(std::string_view text);
 // Texts are held as UTF-8. Files get Windows-1252 when every character fits,
-// otherwise UTF-8; reading takes valid UTF-8 as it is, anything else as 1252.
+// otherwise UTF-8; reading takes valid UTF-8 as it is (without a leading
+// byte-order mark), anything else as 1252.
 std::string to_file_encoding(std::string_view utf8);
 std::string from_file_encoding(std::string_view bytes);
 // A text as one line of a line-by-line file: each run of CR/LF becomes a blank,

@@ -85,6 +85,8 @@ TEST(Encoding, InvalidUtf8ReadsAsWindows1252) {
         {"\xC3", "\xC3\x83"},                 // a cut-off sequence
         {"\xC0\xAF", "\xC3\x80\xC2\xAF"},     // an overlong form
         {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},  // an encoded surrogate
+        {"\xEF\xBB\xBF" "400\r\n", "400\r\n"},            // UTF-8 with a byte-order mark
+        {"\xEF\xBB\xBF" "caf\xE9", "\xC3\xAF\xC2\xBB\xC2\xBF" "caf\xC3\xA9"},  // not UTF-8
     };
     for (const auto& c : cases) EXPECT_EQ(from_file_encoding(c.bytes), c.held);
 }
@@ -156,6 +158,12 @@ TEST(ReadWholeFile, BytesOrNothing) {
     EXPECT_EQ(read_whole_file(dir.file("none")), std::nullopt);
     EXPECT_EQ(read_whole_file(dir.str()), std::nullopt);
     EXPECT_EQ(read_whole_file(""), std::nullopt);
+    EXPECT_EQ(read_file_start(dir.file("f"), 3), "a\r\n");
+    EXPECT_EQ(read_file_start(dir.file("f"), 99), bytes);
+    EXPECT_EQ(read_file_start(dir.file("none"), 3), std::nullopt);
+    put_bytes(dir.file("big"), std::string(200000, 'x'));
+    EXPECT_EQ(read_file_start(dir.file("big"), 100001)->size(), 100001u);
+    EXPECT_EQ(read_whole_file(dir.file("big"))->size(), 200000u);
 }
 
 }  // namespace

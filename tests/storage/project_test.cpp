@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "storage/storage.hpp"
 #include "temp_folder.hpp"
@@ -182,6 +183,14 @@ TEST(ProjectFile, GarbageLoadsTolerantly) {
     const auto q = parse_project_text(random);
     for (double v : {q.boxdepth, q.boxwidth, q.boxheight, q.boxvol, q.boxthickness})
         EXPECT_TRUE(std::isfinite(v) && v >= 0);
+}
+
+TEST(ProjectFile, EndlessFileReadsOnlyItsStart) {
+    if (!std::filesystem::exists("/dev/zero")) GTEST_SKIP();
+    const auto p = read_project("/dev/zero");
+    ASSERT_TRUE(p.has_value());
+    EXPECT_EQ(p->boxdepth, 0);
+    EXPECT_EQ(p->notes[7], "");
 }
 
 TEST(ProjectFile, MissingOrUnwritable) {
