@@ -1,6 +1,8 @@
 // The secondary windows, created hidden at start-up or on first use.
 #include "windows/qt_view.hpp"
 
+#include "windows/form3.hpp"
+
 namespace enclavio {
 
 std::unique_ptr<ModelDialog> make_dialog(Window w, MainForm& main, ModalOpener opener, QWidget* parent) {
@@ -9,6 +11,7 @@ std::unique_ptr<ModelDialog> make_dialog(Window w, MainForm& main, ModalOpener o
     (void)parent;
     switch (w) {
     // One case per window: return std::make_unique<FormN>(main, opener, parent);
+    case Window::Form3: return std::make_unique<Form3>(main, opener, parent);
     default:
         return nullptr;
     }
