@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -26,7 +27,6 @@ namespace {
 
 constexpr int kClientWidth = 8880, kClientHeight = 5655;  // twips
 constexpr int kRightMargin = 108;                         // twips right of the widest line
-constexpr int kButtonsFromRight = kClientWidth - 7920;    // Command1/Command2 left edge
 
 const QColor kDarkBlue = qc(colours::dark_blue);
 const QColor kGreyText = qc(colours::grey);
@@ -268,32 +268,53 @@ void Form3::sync() {
 }
 
 // The design geometry, widened where a text would not fit: the window grows
-// to the right and the buttons keep their place at its right edge.
+// to the right and the buttons stay at its right edge, clear of the texts
+// beside them.
 void Form3::fit_to_texts() {
-    int right = 0;
-    auto widen = [&right](QWidget* w, int design_width, int needed_width, int needed_height) {
-        QRect g = w->geometry();
-        g.setWidth(std::max(design_width, needed_width));
-        g.setHeight(std::max(g.height(), needed_height));
-        w->setGeometry(g);
-        right = std::max(right, g.right() + 1);
+    auto text_width = [](const QLabel* l) {
+        return QFontMetrics(l->font()).horizontalAdvance(l->text()) + 2 * l->margin() + 4;
     };
-    for (int i = 1; i <= 16; ++i) {
-        if (i == 14 || i == 15) continue;  // the banner wraps its text
-        QLabel* l = label_[i];
-        const QFontMetrics fm(l->font());
-        const int text_width = fm.horizontalAdvance(l->text()) + 2 * l->margin() + 4;
-        widen(l, px(kLabelPlace[i].width), text_width, fm.height() + 1);
-    }
+    auto set_width = [](QWidget* w, int width, int min_height) {
+        QRect g = w->geometry();
+        g.setWidth(width);
+        g.setHeight(std::max(g.height(), min_height));
+        w->setGeometry(g);
+        return g.right() + 1;
+    };
+    auto fit = [&](int n) {
+        return set_width(label_[n], std::max(px(kLabelPlace[n].width), text_width(label_[n])),
+                         QFontMetrics(label_[n]->font()).height() + 1);
+    };
+
+    // The eight lines of the list share one width, so their white grounds line up.
+    int lines = px(kLabelPlace[1].width);
+    for (int n = 1; n <= 8; ++n) lines = std::max(lines, text_width(label_[n]));
+    int upper = 0;
+    for (int n = 1; n <= 8; ++n)
+        upper = std::max(upper, set_width(label_[n], lines, QFontMetrics(label_[n]->font()).height() + 1));
+    upper = std::max({upper, fit(12), fit(9), fit(16)});
     for (auto [button, where] : {std::pair{option1_, kOption1Place}, std::pair{option2_, kOption2Place}}) {
         const QSize hint = button->sizeHint();
-        widen(button, px(where.width), hint.width() + 4, hint.height());
+        upper = std::max(upper, set_width(button, std::max(px(where.width), hint.width() + 4), hint.height()));
     }
-    const int width = std::max(px(kClientWidth), right + px(kRightMargin));
+
+    // Beside the buttons: the warning, the link and its prompt, the banner.
+    int lower = std::max(fit(13), fit(11));
+    QRect link = label_[10]->geometry();
+    link.moveLeft(std::max(px(kLabelPlace[10].left), label_[11]->geometry().right() + 1 + px(108)));
+    label_[10]->setGeometry(link);
+    lower = std::max(lower, fit(10));
+    const int banner = std::max(px(kLabelPlace[14].width), text_width(label_[14]) + 16);
+    lower = std::max(lower, set_width(label_[14], banner, 0));
+    lower = std::max(lower, set_width(label_[15], banner, 0));
+
+    int button_width = px(kCommand1Place.width);
+    for (QPushButton* b : {command1_, command2_}) button_width = std::max(button_width, b->sizeHint().width());
+    const int margin = px(kRightMargin);
+    const int width = std::max({px(kClientWidth), upper + margin, lower + margin + button_width + margin});
     for (auto [button, where] : {std::pair{command1_, kCommand1Place}, std::pair{command2_, kCommand2Place}}) {
-        const QSize hint = button->sizeHint();
-        const int w = std::max(px(where.width), hint.width());
-        button->setGeometry(width - px(kButtonsFromRight), px(where.top), w, std::max(px(where.height), hint.height()));
+        button->setGeometry(width - margin - button_width, px(where.top), button_width,
+                            std::max(px(where.height), button->sizeHint().height()));
     }
     setFixedSize(width, px(kClientHeight));
 }

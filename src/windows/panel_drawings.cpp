@@ -19,9 +19,10 @@ namespace enclavio {
 namespace {
 
 // Box proportions in drawing units (one unit is one logical pixel).
-constexpr double kW = 62, kH = 100, kD = 56, kT = 5;
-// Screen offset of one unit of depth.
-constexpr double kDepthX = 0.5, kDepthY = 0.4;
+constexpr double kW = 62, kH = 100, kD = 55, kT = 5;
+// Screen offset of one unit of depth; with the proportions above every
+// corner falls on a whole pixel.
+constexpr double kDepthX = 0.6, kDepthY = 0.4;
 
 const QColor kGround(255, 255, 255);
 const QColor kOutline(72, 46, 22);
@@ -121,7 +122,7 @@ void paint_front(QPainter& p, bool double_front, bool word) {
     const double cx = kW / 2, cy = kH * 0.42, r = kW * 0.3;
     const QPainterPath aperture = circle(at.exact(cx, cy, 0), r);
     const int layers = double_front ? 2 : 1;
-    const double layer_depth = kT + 1;  // a little deeper so the layers read
+    const double layer_depth = kT + 2;  // a little deeper so the layers read
     const QPainterPath far_end = circle(at.exact(cx, cy, layers * layer_depth), r);
     p.setPen(Qt::NoPen);
     p.setBrush(kSideGrain);
