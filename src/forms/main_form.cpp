@@ -94,7 +94,8 @@ void MainForm::startup() {
     // Settings: every line present is applied; a missing line keeps its default.
     s.lastfolder = home_folder_;
     std::string savedunits;
-    const LoadedSettings settings = load_settings(settings_path(s.appdata_folder));
+    const LoadedSettings settings =
+        preset_settings ? *preset_settings : load_settings(settings_path(s.appdata_folder));
     if (settings.lastfolder) s.lastfolder = *settings.lastfolder;
     if (settings.flange) {
         if (const auto f = flange_from_word(*settings.flange)) run_flange(*f);
@@ -348,7 +349,7 @@ void MainForm::Text8_DblClick() {
 
 // ---- Analysis --------------------------------------------------------------------------
 
-void MainForm::res_wall2wall() {
+AnalysisInputs analysis_inputs(const Session& s) {
     AnalysisInputs in;
     in.ports_text = s.main.text[kPortsControl].text;
     in.drivers_text = s.main.text[kDriversControl].text;
@@ -356,6 +357,11 @@ void MainForm::res_wall2wall() {
     in.flange = s.main.flange;
     in.graph = s.main.graph;
     in.bracing = s.bracing;
+    return in;
+}
+
+void MainForm::res_wall2wall() {
+    const AnalysisInputs in = analysis_inputs(s);
     enclavio::res_wall2wall(s.design, in, s.main.graph_model, s.main.results);
     // Every analysis brings the results panel to the front.
     s.main.where = false;
@@ -456,6 +462,8 @@ void MainForm::mnu_bracing_Click() {
     view_.show_modal(Window::Form7);
     res_wall2wall();
 }
+
+void MainForm::mnu_tune_Click() { view_.show_modal(Window::frmTune); }
 
 void MainForm::mnu_about_Click() { view_.show_modal(Window::frmAbout); }
 

@@ -3,13 +3,19 @@
 // code over Session and a FormView; the Qt window only binds widgets to it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "forms/session.hpp"
 #include "forms/view.hpp"
+#include "storage/storage.hpp"
 
 namespace enclavio {
+
+// What the analysis reads besides the design: the counts as typed, the unit
+// mode, the flange, graph and bracing choices.
+AnalysisInputs analysis_inputs(const Session& s);
 
 class MainForm {
 public:
@@ -18,6 +24,9 @@ public:
     MainForm(FormView& view, std::string appdata_folder, std::string home_folder);
 
     Session s;
+    // When set, start-up takes these lines instead of reading the settings
+    // file (the command-line program starts as if there were none).
+    std::optional<LoadedSettings> preset_settings;
 
     // Start-up (Form_Load) and shut-down (Form_Unload).
     void startup();
@@ -56,6 +65,7 @@ public:
     void mnu_about_Click();
     void mnu_porting_Click();
     void mnu_bracing_Click();
+    void mnu_tune_Click();  // "Port length for a &tuning..."
     void run_flange(Flange f);
 
     // The validate/populate family.

@@ -17,6 +17,7 @@ enum class Window {
     frmReport,
     frmComments,
     frmAbout,
+    frmTune,      // Port length for a tuning
 };
 
 class FormView {
