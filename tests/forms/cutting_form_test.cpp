@@ -1,5 +1,6 @@
 // The cutting list window's behaviour, driven without a display.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -213,7 +214,8 @@ TEST(CuttingForm, LinkOpensAssemblyPage) {
 }
 
 TEST(CuttingForm, MainMenuOpensCuttingList) {
-    const auto dir = std::filesystem::temp_directory_path() / "enclavio_cutting_form_test";
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("enclavio_cutting_form_test_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     RecordingView view;
     MainForm main(view, dir.string(), dir.string());

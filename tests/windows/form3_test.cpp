@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "forms/cutting_form.hpp"
 #include "windows/form3.hpp"
@@ -30,7 +31,8 @@ class Form3Test : public ::testing::Test {
 protected:
     void SetUp() override {
         app();
-        dir_ = std::filesystem::temp_directory_path() / "enclavio_form3_test";
+        dir_ = std::filesystem::temp_directory_path() /
+               ("enclavio_form3_test_" + std::to_string(QCoreApplication::applicationPid()));
         std::filesystem::create_directories(dir_);
         main_ = std::make_unique<MainForm>(view_, dir_.string(), dir_.string());
         main_->startup();
