@@ -1,0 +1,104 @@
+// Form1, the main window: binds its widgets to MainForm and brings them up to
+// date from the model after every event.
+#pragma once
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "forms/main_form.hpp"
+#include "windows/qt_view.hpp"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStackedLayout;
+
+namespace enclavio {
+
+class GraphView;
+class NotesPicture;
+class WherePicture;
+
+// A single-line field reporting Enter, real focus moves and double clicks.
+class FieldEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit FieldEdit(QWidget* parent = nullptr) : QLineEdit(parent) {}
+
+signals:
+    void enterPressed();
+    void focusLost();
+    void doubleClicked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // appdata_folder: where enclavio.ini and report.txt live; home_folder: the
+    // first folder of the project windows.
+    Form1(std::string appdata_folder, std::string home_folder, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    MainForm& model() { return model_; }
+    // Runs the model's start-up, places the window and shows the model's state.
+    void startup();
+    // Brings every control up to date from the model.
+    void sync();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build_fields();
+    void build_results();
+    void build_menus();
+    void create_dialogs();
+    void open_window(Window w);
+    // Runs a model handler, then shows its effects.
+    template <class F>
+    void run(F&& handler);
+
+    QtFormView view_;
+    MainForm model_;
+    std::map<Window, std::unique_ptr<ModelDialog>> dialogs_;
+    bool shut_down_ = false;
+
+    std::array<FieldEdit*, 14> text_{};  // [1]..[13]
+    QGroupBox* frame1_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+    QGroupBox* frame5_ = nullptr;
+    QGroupBox* frame3_ = nullptr;
+    QGroupBox* frame4_ = nullptr;
+    QStackedLayout* results_place_ = nullptr;  // Frame4 or Frame3
+    QLabel* label15_ = nullptr;
+    std::array<QLabel*, 3> port_labels_{};  // Label2, Label3, Label4
+    QCheckBox* check3_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    std::array<QLabel*, 10> resonance_{};  // [1]..[9]
+    QLabel* label6_ = nullptr;
+    QLabel* label28_ = nullptr;
+    QLabel* label26_ = nullptr;
+    QLabel* label27_ = nullptr;
+    GraphView* picture1_ = nullptr;
+    WherePicture* picture2_ = nullptr;
+    NotesPicture* picture3_ = nullptr;
+
+    QMenu* mnu_flange_ = nullptr;
+    std::map<std::string, QAction*> actions_;
+};
+
+}  // namespace enclavio
