@@ -1,0 +1,462 @@
+#include "forms/cli.hpp"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <system_error>
+#include <utility>
+
+#include "forms/bracing_form.hpp"
+#include "forms/cutting_form.hpp"
+#include "forms/main_form.hpp"
+#include "forms/project_io.hpp"
+#include "forms/report_form.hpp"
+#include "forms/tune_form.hpp"
+#include "forms/view.hpp"
+#include "storage/storage.hpp"
+
+namespace enclavio {
+
+namespace {
+
+// ---- The command line -----------------------------------------------------------
+
+enum class Opt {
+    Units, Flange, Numbers, Allowance, ShelfBraces, EdgeBracing, ShelfBracing,
+    NoNotes, NoCuttingList, NoHints, NoResonances, NoPorts, NoDriver, Output,
+};
+
+struct OptionInfo {
+    std::string_view name;
+    std::string_view short_name;
+    bool takes_value;
+    Opt id;
+};
+
+constexpr OptionInfo kOptions[] = {
+    {"--units", "", true, Opt::Units},
+    {"--flange", "", true, Opt::Flange},
+    {"--numbers", "", false, Opt::Numbers},
+    {"--allowance", "", false, Opt::Allowance},
+    {"--shelf-braces", "", true, Opt::ShelfBraces},
+    {"--edge-bracing", "", true, Opt::EdgeBracing},
+    {"--shelf-bracing", "", true, Opt::ShelfBracing},
+    {"--no-notes", "", false, Opt::NoNotes},
+    {"--no-cutting-list", "", false, Opt::NoCuttingList},
+    {"--no-hints", "", false, Opt::NoHints},
+    {"--no-resonances", "", false, Opt::NoResonances},
+    {"--no-ports", "", false, Opt::NoPorts},
+    {"--no-driver", "", false, Opt::NoDriver},
+    {"--output", "-o", true, Opt::Output},
+};
+
+// What `report` and `tune` take after the command word.
+struct DesignOptions {
+    std::optional<UnitMode> units;
+    std::optional<Flange> flange;
+    bool numbers = false;
+    bool allowance = false;
+    std::optional<std::string> shelf_braces, edge_bracing, shelf_bracing;
+    bool no_notes = false, no_cutting_list = false, no_hints = false;
+    bool no_resonances = false, no_ports = false, no_driver = false;
+    std::optional<std::string> output;
+    std::optional<std::string> project;
+    bool help = false;
+};
+
+struct UsageError {
+    std::string reason;
+};
+
+// A plain decimal number, blanks around it allowed.
+std::optional<double> number_of(const std::string& text) {
+    const char* begin = text.c_str();
+    while (*begin == ' ') ++begin;
+    if (*begin == '\0') return std::nullopt;
+    char* end = nullptr;
+    errno = 0;
+    const double value = std::strtod(begin, &end);
+    if (end == begin || errno == ERANGE || !std::isfinite(value)) return std::nullopt;
+    while (*end == ' ') ++end;
+    if (*end != '\0') return std::nullopt;
+    return value;
+}
+
+void set_option(DesignOptions& o, Opt id, const std::string& name, const std::string& value) {
+    auto bad = [&](std::string_view expected) {
+        throw UsageError{"bad value for " + name + ": \"" + value + "\" (" + std::string(expected) + ")"};
+    };
+    switch (id) {
+        case Opt::Units:
+            o.units = unit_mode_from_literal(value);
+            if (!o.units) bad("metric, metric-cm, inches or decimalinches");
+            break;
+        case Opt::Flange:
+            o.flange = flange_from_word(value);
+            if (!o.flange) bad("noflange, oneflange or twoflange");
+            break;
+        case Opt::ShelfBraces:
+            if (!number_of(value)) bad("a number");
+            o.shelf_braces = value;
+            break;
+        case Opt::EdgeBracing:
+            if (!number_of(value)) bad("litres");
+            o.edge_bracing = value;
+            break;
+        case Opt::ShelfBracing:
+            if (!number_of(value)) bad("litres");
+            o.shelf_bracing = value;
+            break;
+        case Opt::Output:
+            if (value.empty()) bad("a file name");
+            o.output = value;
+            break;
+        case Opt::Numbers: o.numbers = true; break;
+        case Opt::Allowance: o.allowance = true; break;
+        case Opt::NoNotes: o.no_notes = true; break;
+        case Opt::NoCuttingList: o.no_cutting_list = true; break;
+        case Opt::NoHints: o.no_hints = true; break;
+        case Opt::NoResonances: o.no_resonances = true; break;
+        case Opt::NoPorts: o.no_ports = true; break;
+        case Opt::NoDriver: o.no_driver = true; break;
+    }
+}
+
+// Options in any order, at most one PROJECT; "--" ends the options.
+DesignOptions parse_design_options(const std::vector<std::string>& args, std::size_t from, bool report) {
+    DesignOptions o;
+    bool options_done = false;
+    for (std::size_t i = from; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (options_done || arg.size() < 2 || arg[0] != '-') {
+            if (o.project) throw UsageError{"more than one project given: \"" + arg + "\""};
+            o.project = arg;
+            continue;
+        }
+        if (arg == "--") {
+            options_done = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+            continue;
+        }
+        // --name=value or --name value
+        std::string name = arg;
+        std::optional<std::string> value;
+        if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+            name = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+        }
+        const OptionInfo* info = nullptr;
+        for (const OptionInfo& candidate : kOptions) {
+            if (name == candidate.name || (!candidate.short_name.empty() && name == candidate.short_name))
+                info = &candidate;
+        }
+        if (info == nullptr) throw UsageError{"unknown option: " + arg};
+        if (info->id == Opt::Output && !report) throw UsageError{name + " is an option of report only"};
+        if (!info->takes_value) {
+            if (value) throw UsageError{name + " takes no value"};
+            set_option(o, info->id, name, {});
+            continue;
+        }
+        if (!value) {
+            if (i + 1 >= args.size()) throw UsageError{name + " needs a value"};
+            value = args[++i];
+        }
+        set_option(o, info->id, name, *value);
+    }
+    return o;
+}
+
+// ---- The program's windows, without windows -----------------------------------
+
+// Shows no window: showing one runs what the user would do in it.
+class CliView : public NullView {
+public:
+    std::map<Window, std::function<void()>> in_window;
+    std::vector<std::string> messages;
+
+    void show_message(std::string_view text) override { messages.emplace_back(text); }
+    void show_modal(Window w) override {
+        if (const auto it = in_window.find(w); it != in_window.end()) {
+            const auto action = it->second;
+            in_window.erase(it);
+            action();
+        }
+    }
+};
+
+std::string current_folder() {
+    std::error_code ec;
+    const auto folder = std::filesystem::current_path(ec);
+    return ec ? std::string() : folder.string();
+}
+
+// The design as the program would show it: start-up with no settings file
+// (--units acting as the saved unit mode), the project opened as the Open
+// window opens it, then the options as the windows would apply them.
+// False when the project cannot be read.
+bool build_design(MainForm& main, CliView& view, const DesignOptions& o, std::ostream& err) {
+    LoadedSettings settings;
+    if (o.units) settings.units = std::string(unit_mode_literal(*o.units));
+    main.preset_settings = settings;
+    main.startup();
+
+    if (o.project) {
+        const std::string path = *o.project;
+        bool read = false;
+        view.in_window[Window::Form5] = [&] {
+            const auto data = read_project(path);
+            if (!data) return;
+            std::error_code ec;
+            const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+            ProjectPath where;
+            where.filename = std::filesystem::path(path).filename().string();
+            where.path = ec ? path : absolute.string();
+            load_project(main, *data, where);
+            read = true;
+        };
+        main.mnu_open_Click();
+        if (!read) {
+            err << "Unable to open " << path << '\n';
+            return false;
+        }
+    }
+
+    if (o.flange) main.run_flange(*o.flange);
+    if (o.numbers && !main.s.main.graph.shownums) main.mnu_shownums_Click();
+    if (o.allowance) {
+        view.in_window[Window::Form3] = [&] {
+            CuttingForm cutting(main, view);
+            cutting.Option2_Click();
+            cutting.Command2_Click();
+        };
+        main.mnu_panels_Click();
+    }
+    if (o.shelf_braces || o.edge_bracing || o.shelf_bracing) {
+        view.in_window[Window::Form7] = [&] {
+            BracingForm bracing(main.s);
+            if (o.shelf_braces) bracing.Text1_Change(*o.shelf_braces);
+            if (o.edge_bracing) {
+                bracing.Option2_Click();
+                bracing.Text2_Change(*o.edge_bracing);
+            }
+            if (o.shelf_bracing) {
+                bracing.option4_Click();
+                bracing.Text3_Change(*o.shelf_bracing);
+            }
+        };
+        main.mnu_bracing_Click();  // analyses when the window closes
+    }
+    main.res_wall2wall();
+    return true;
+}
+
+// ---- Commands ------------------------------------------------------------------
+
+int usage_error(std::ostream& err, const std::string& reason) {
+    err << "enclavio-cli: " << reason << '\n' << cli_usage();
+    return kCliUsage;
+}
+
+int report_command(const DesignOptions& o, std::ostream& out, std::ostream& err, const std::string& appdata) {
+    CliView view;
+    MainForm main(view, appdata, current_folder());
+    if (!build_design(main, view, o, err)) return kCliFailed;
+
+    int status = kCliOk;
+    // The report window: the user clears check boxes, then generates.
+    view.in_window[Window::frmReport] = [&] {
+        Session& s = main.s;
+        if (o.no_notes) s.report.check6 = false;
+        if (o.no_cutting_list) s.report.check3 = false;
+        if (o.no_hints) s.report.check1 = false;
+        if (o.no_resonances) s.report.check2 = false;
+        if (o.no_ports) s.report.check4 = false;
+        if (o.no_driver) s.report.check5 = false;
+        // As "&Generate Report" does: the cutting list is brought up to date
+        // first, whether or not it goes into the report.
+        do_panels(s.design, s.mode, s.cutting.show_exact, s.cutting.list);
+        const ReportInput in = report_input(s, std::time(nullptr));
+        if (o.output) {
+            // Written as the report window writes report.txt: CR LF, atomically.
+            if (!write_report(*o.output, in)) {
+                err << kReportFailed << ": " << *o.output << '\n';
+                status = kCliFailed;
+            }
+            return;
+        }
+        out << compose_report(in, "\n");
+    };
+    main.mnu_report_Click();
+    out.flush();
+    return status;
+}
+
+int tune_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 const std::string& appdata) {
+    if (args.size() < 2) return usage_error(err, "tune needs the tuning frequency in hz");
+    const std::string& hz_text = args[1];
+    if (hz_text == "--help" || hz_text == "-h") {
+        out << cli_help();
+        return kCliOk;
+    }
+    const DesignOptions o = parse_design_options(args, 2, false);
+    if (o.help) {
+        out << cli_help();
+        return kCliOk;
+    }
+    const auto hz = number_of(hz_text);
+    if (!hz) return usage_error(err, "bad tuning frequency: \"" + hz_text + "\" (hz, for example 32.5)");
+
+    CliView view;
+    MainForm main(view, appdata, current_folder());
+    if (!build_design(main, view, o, err)) return kCliFailed;
+    const TuneAnswer answer = tune_port(main.s, *hz);
+    if (!answer.solved) {
+        err << answer.message << '\n';
+        return kCliFailed;
+    }
+    out << answer.text << '\n';
+    if (!answer.note.empty()) err << answer.note << '\n';
+    return kCliOk;
+}
+
+int parse_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2)
+        return usage_error(err, args.size() < 2 ? "parse needs a text" : "parse takes one text (quote it)");
+    const ImperialParse p = parse_imperial(args[1]);
+    if (!p.error.empty()) {
+        err << p.error << '\n';
+        return kCliFailed;
+    }
+    out << p.mm_text << '\n';
+    return kCliOk;
+}
+
+int format_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2)
+        return usage_error(err, args.size() < 2 ? "format needs millimetres" : "format takes one number");
+    const ImperialFormat f = format_imperial(args[1]);
+    out << f.feet_inches << '\n' << f.decimal_inches << '\n';
+    if (!f.error.empty()) {
+        err << f.error << '\n';
+        return kCliFailed;
+    }
+    return kCliOk;
+}
+
+}  // namespace
+
+std::string cli_usage() {
+    return "Usage: enclavio-cli report [options] [PROJECT]\n"
+           "       enclavio-cli tune HZ [options] [PROJECT]\n"
+           "       enclavio-cli parse TEXT\n"
+           "       enclavio-cli format MM\n"
+           "       enclavio-cli --help | --version\n";
+}
+
+std::string cli_help() {
+    return std::string("enclavio-cli ") + kVersion +
+           ": Enclavio's report, port tuning and imperial measurements from the command line.\n"
+           "\n" +
+           cli_usage() +
+           "\n"
+           "The design is the one Enclavio shows when it starts without saved preferences,\n"
+           "or PROJECT (an .ecv file) opened as the Open window opens it; the options then\n"
+           "change it as the windows would.\n"
+           "\n"
+           "Commands:\n"
+           "  report               Print the report that \"Generate Report\" writes.\n"
+           "                         enclavio-cli report --units inches sub.ecv\n"
+           "  tune HZ              Print the port length that tunes the box to HZ hertz, as\n"
+           "                       the port length field would show it.\n"
+           "                         enclavio-cli tune 32 --flange twoflange sub.ecv\n"
+           "  parse TEXT           Print the millimetres of a feet-inches-fraction or\n"
+           "                       decimal-inch text.\n"
+           "                         enclavio-cli parse \"1' 3 15/16\"      (404.8125)\n"
+           "  format MM            Print millimetres as feet, inches and sixteenths, then as\n"
+           "                       decimal inches.\n"
+           "                         enclavio-cli format 400             (1' 3 3/4 and  15.75)\n"
+           "\n"
+           "Options of report and tune:\n"
+           "  --units MODE         Unit mode: metric (the default), metric-cm, inches or\n"
+           "                       decimalinches.\n"
+           "                         enclavio-cli report --units metric-cm\n"
+           "  --flange WORD        Port ends flanged: noflange, oneflange or twoflange\n"
+           "                       (default: the project's, else oneflange).\n"
+           "                         enclavio-cli tune 30 --flange noflange\n"
+           "  --numbers            Show the identifying numbers \"(1) \" to \"(9) \" of the\n"
+           "                       resonances.\n"
+           "                         enclavio-cli report --numbers\n"
+           "  --allowance          Cutting list with trimming allowance; the trimming hints\n"
+           "                       are then included.\n"
+           "                         enclavio-cli report --allowance sub.ecv\n"
+           "  --shelf-braces N     Number of shelf braces (default 1).\n"
+           "                         enclavio-cli report --shelf-braces 2\n"
+           "  --edge-bracing L     Edge bracing set to Manual, L litres.\n"
+           "                         enclavio-cli report --edge-bracing 1.5\n"
+           "  --shelf-bracing L    Shelf bracing set to Manual, L litres.\n"
+           "                         enclavio-cli tune 28 --shelf-bracing 0.5\n"
+           "  -o, --output FILE    (report) Write the report to FILE with CR LF line ends,\n"
+           "                       as Enclavio writes report.txt, instead of printing it.\n"
+           "                         enclavio-cli report -o report.txt sub.ecv\n"
+           "\n"
+           "Sections of the report (all included by default; notes only when the project\n"
+           "has notes, trimming hints only with --allowance):\n"
+           "  --no-notes           Leave out the notes.         enclavio-cli report --no-notes\n"
+           "  --no-cutting-list    Leave out the cutting list.  enclavio-cli report --no-cutting-list\n"
+           "  --no-hints           Leave out the trimming hints.\n"
+           "                         enclavio-cli report --allowance --no-hints\n"
+           "  --no-resonances      Leave out the resonances.    enclavio-cli report --no-resonances\n"
+           "  --no-ports           Leave out the port details.  enclavio-cli report --no-ports\n"
+           "  --no-driver          Leave out the driver details.\n"
+           "                         enclavio-cli report --no-driver\n"
+           "\n"
+           "  --                   Ends the options, for a PROJECT whose name begins with \"-\".\n"
+           "                         enclavio-cli report -- -old-sub.ecv\n"
+           "  -h, --help           Show this help.\n"
+           "  --version            Show the version.\n"
+           "\n"
+           "Exit status: 0 done; 1 no answer (a project that cannot be read, no port length\n"
+           "for that tuning, a text the parser refuses, a report that cannot be written);\n"
+           "2 a mistake on the command line.\n";
+}
+
+int run_cli(std::vector<std::string> args, std::ostream& out, std::ostream& err, const std::string& appdata) {
+    if (args.empty()) return usage_error(err, "no command given");
+    const std::string& command = args[0];
+    try {
+        if (command == "--help" || command == "-h" || command == "help") {
+            out << cli_help();
+            return kCliOk;
+        }
+        if (command == "--version") {
+            out << "enclavio-cli " << kVersion << '\n';
+            return kCliOk;
+        }
+        if (command == "parse") return parse_command(args, out, err);
+        if (command == "format") return format_command(args, out, err);
+        if (command == "tune") return tune_command(args, out, err, appdata);
+        if (command == "report") {
+            const DesignOptions o = parse_design_options(args, 1, true);
+            if (o.help) {
+                out << cli_help();
+                return kCliOk;
+            }
+            return report_command(o, out, err, appdata);
+        }
+        if (!command.empty() && command[0] == '-') return usage_error(err, "unknown option: " + command);
+        return usage_error(err, "unknown command: " + command);
+    } catch (const UsageError& e) {
+        return usage_error(err, e.reason);
+    }
+}
+
+}  // namespace enclavio
