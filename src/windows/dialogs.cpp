@@ -2,6 +2,10 @@
 #include "windows/qt_view.hpp"
 
 #include "windows/form3.hpp"
+#include "windows/form7.hpp"
+#include "windows/form8.hpp"
+#include "windows/frm_about.hpp"
+#include "windows/frm_units.hpp"
 
 namespace enclavio {
 
@@ -12,6 +16,10 @@ std::unique_ptr<ModelDialog> make_dialog(Window w, MainForm& main, ModalOpener o
     switch (w) {
     // One case per window: return std::make_unique<FormN>(main, opener, parent);
     case Window::Form3: return std::make_unique<Form3>(main, opener, parent);
+    case Window::frmUnits: return std::make_unique<frmUnits>(main, opener, parent);
+    case Window::Form7: return std::make_unique<Form7>(main, opener, parent);
+    case Window::Form8: return std::make_unique<Form8>(main, opener, parent);
+    case Window::frmAbout: return std::make_unique<frmAbout>(main, opener, parent);
     default:
         return nullptr;
     }

@@ -1,0 +1,56 @@
+// Form7: the bracing window.
+#pragma once
+
+#include "forms/bracing_form.hpp"
+#include "windows/qt_view.hpp"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace enclavio {
+
+// The bracing window's drawings: the box dimensions with a double or a single
+// front, and how the braces sit in the box.
+class BracingPicture : public QWidget {
+public:
+    enum class Kind { DoubleFront, SingleFront, Orientation };
+    BracingPicture(Kind kind, QWidget* parent);
+    void set_kind(Kind kind);
+    Kind kind() const { return kind_; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Kind kind_;
+};
+
+class Form7 : public ModelDialog {
+public:
+    Form7(MainForm& main, ModalOpener opener, QWidget* parent);
+    void sync() override;
+
+private:
+    BracingForm model_;
+    QLabel* label1_ = nullptr;
+    QLabel* label6_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QRadioButton* option3_ = nullptr;
+    QRadioButton* option4_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    QLineEdit* text3_ = nullptr;
+    BracingPicture* picture1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+};
+
+}  // namespace enclavio
