@@ -1,0 +1,223 @@
+#include "windows/frm_report.hpp"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "windows/pictures.hpp"
+
+namespace enclavio {
+
+namespace {
+
+// Label4: a link-like label that reports clicks.
+class LinkLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> on_click;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && on_click) on_click();
+        QLabel::mouseReleaseEvent(e);
+    }
+};
+
+// Picture1: a printed page with a heading, text lines and a small table,
+// coming out of a printer tray.
+class ReportPicture : public QWidget {
+public:
+    explicit ReportPicture(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("Picture1"));
+        setFixedSize(76, 96);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        drawing::fit(p, size(), {76, 96});
+
+        // The page with a folded corner.
+        QPolygonF page;
+        page << QPointF(12, 6) << QPointF(54, 6) << QPointF(64, 16) << QPointF(64, 80) << QPointF(12, 80);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 40));
+        p.drawPolygon(page.translated(3, 3));
+        p.setPen(QPen(QColor(120, 120, 130), 1.0));
+        p.setBrush(QColor(255, 255, 255));
+        p.drawPolygon(page);
+        QPolygonF fold;
+        fold << QPointF(54, 6) << QPointF(54, 16) << QPointF(64, 16);
+        p.setBrush(QColor(220, 222, 230));
+        p.drawPolygon(fold);
+
+        // Heading and rule.
+        p.setPen(QPen(QColor(40, 60, 120), 2.4, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QLineF(17, 13, 44, 13));
+        p.setPen(QPen(QColor(120, 120, 120), 0.8));
+        p.drawLine(QLineF(17, 18, 59, 18));
+        // Text lines.
+        p.setPen(QPen(QColor(150, 150, 160), 1.2, Qt::SolidLine, Qt::FlatCap));
+        const double ends[] = {57, 52, 58, 45};
+        for (int i = 0; i < 4; ++i) p.drawLine(QLineF(17, 24 + i * 5, ends[i], 24 + i * 5));
+        // A small table of sizes.
+        p.setPen(QPen(QColor(140, 100, 60), 0.8));
+        p.setBrush(QColor(240, 220, 190));
+        p.drawRect(QRectF(17, 46, 42, 22));
+        for (double y : {51.5, 57.0, 62.5}) p.drawLine(QLineF(17, y, 59, y));
+        p.drawLine(QLineF(38, 46, 38, 68));
+
+        // The printer tray in front of the page's foot.
+        p.setPen(QPen(QColor(70, 70, 80), 1.0));
+        p.setBrush(QColor(150, 155, 165));
+        p.drawRoundedRect(QRectF(4, 74, 68, 16), 3, 3);
+        p.setBrush(QColor(90, 95, 105));
+        p.drawRect(QRectF(10, 78, 56, 3));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(80, 200, 90));
+        p.drawEllipse(QPointF(64, 85.5), 1.8, 1.8);
+    }
+};
+
+QCheckBox* check(QWidget* parent, const char* name, const char* caption) {
+    auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+}  // namespace
+
+FrmReport::FrmReport(MainForm& main, ModalOpener opener, QWidget* parent)
+    : ModelDialog(main, std::move(opener), parent), model_(main, view_) {
+    setObjectName(QStringLiteral("frmReport"));
+    setWindowTitle(qs(kReportCaption));
+
+    auto* label1 = new QLabel(qs(kReportHeading), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label2_ = new QLabel(QStringLiteral("<full filename here>"), this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setTextFormat(Qt::PlainText);
+    label2_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = label2_->font();
+    bold.setBold(true);
+    label2_->setFont(bold);
+    auto* label3 = new QLabel(qs(kReportAlways), this);
+    label3->setObjectName(QStringLiteral("Label3"));
+
+    check6_ = check(this, "Check6", "Include Notes");
+    check3_ = check(this, "Check3", "Include Cutting List");
+    check1_ = check(this, "Check1", "Include trimming instructions");
+    check2_ = check(this, "Check2", "Include Resonances");
+    check4_ = check(this, "Check4", "Include Port Details");
+    check5_ = check(this, "Check5", "Include Driver Details");
+
+    auto* label4 = new LinkLabel(QStringLiteral("Review Cutting List"), this);
+    label4->setObjectName(QStringLiteral("Label4"));
+    QFont underlined = label4->font();
+    underlined.setUnderline(true);
+    label4->setFont(underlined);
+    QPalette blue = label4->palette();
+    blue.setColor(QPalette::WindowText, qc(colours::pure_blue));
+    label4->setPalette(blue);
+    label4->setCursor(Qt::PointingHandCursor);
+    label4->on_click = [this] {
+        model_.Label4_Click();
+        sync();
+    };
+
+    auto* command3 = new QPushButton(QStringLiteral("&Generate Report"), this);
+    command3->setObjectName(QStringLiteral("Command3"));
+    auto* command1 = new QPushButton(QStringLiteral("&Done"), this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command3->setDefault(true);
+    command1->setAutoDefault(false);
+
+    auto* picture = new ReportPicture(this);
+
+    // The sections, the trimming instructions indented under the cutting list.
+    auto* sections = new QGridLayout;
+    sections->setHorizontalSpacing(px(240));
+    sections->setColumnMinimumWidth(0, px(300));
+    sections->addWidget(label3, 0, 0, 1, 3);
+    sections->addWidget(check6_, 1, 0, 1, 3);
+    sections->addWidget(check3_, 2, 0, 1, 2);
+    sections->addWidget(label4, 2, 2, Qt::AlignLeft);
+    sections->addWidget(check1_, 3, 1, 1, 2);
+    sections->addWidget(check2_, 4, 0, 1, 3);
+    sections->addWidget(check4_, 5, 0, 1, 3);
+    sections->addWidget(check5_, 6, 0, 1, 3);
+    sections->setColumnStretch(2, 1);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(picture, 0, Qt::AlignTop);
+    middle->addSpacing(px(240));
+    middle->addLayout(sections, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(command3);
+    buttons->addWidget(command1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label1);
+    layout->addWidget(label2_);
+    layout->addSpacing(px(180));
+    layout->addLayout(middle);
+    layout->addSpacing(px(180));
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+
+    ReportState& r = main_.s.report;
+    const std::pair<QCheckBox*, bool ReportState::*> boxes[] = {
+        {check1_, &ReportState::check1}, {check2_, &ReportState::check2}, {check3_, &ReportState::check3},
+        {check4_, &ReportState::check4}, {check5_, &ReportState::check5}, {check6_, &ReportState::check6},
+    };
+    for (const auto& [box, member] : boxes) {
+        connect(box, &QCheckBox::toggled, this, [&r, member](bool on) { r.*member = on; });
+    }
+    connect(command3, &QPushButton::clicked, this, [this] {
+        model_.Command3_Click();
+        sync();
+    });
+    connect(command1, &QPushButton::clicked, this, [this] {
+        if (model_.Command1_Click()) QDialog::accept();
+    });
+
+    // Form_Load: where the report goes.
+    model_.Form_Load();
+    sync();
+}
+
+void FrmReport::sync() {
+    const ReportState& r = main_.s.report;
+    label2_->setText(qs(r.reportpath));
+    const std::pair<QCheckBox*, bool> values[] = {
+        {check1_, r.check1}, {check2_, r.check2}, {check3_, r.check3},
+        {check4_, r.check4}, {check5_, r.check5}, {check6_, r.check6},
+    };
+    for (const auto& [box, on] : values) {
+        const QSignalBlocker block(box);
+        box->setChecked(on);
+    }
+    check1_->setEnabled(r.check1_enabled);
+    check6_->setEnabled(r.check6_enabled);
+}
+
+void FrmReport::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        adjustSize();
+        place_window(this, 0.3, 0.3);
+        placed_ = true;
+    }
+    ModelDialog::showEvent(event);
+}
+
+}  // namespace enclavio

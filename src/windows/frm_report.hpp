@@ -1,0 +1,35 @@
+// frmReport "Generate Report": the sections to include, where the report goes,
+// and the button that writes it.
+#pragma once
+
+#include "forms/report_form.hpp"
+#include "windows/qt_view.hpp"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace enclavio {
+
+class FrmReport : public ModelDialog {
+public:
+    FrmReport(MainForm& main, ModalOpener opener, QWidget* parent);
+    void sync() override;
+    ReportForm& model() { return model_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    ReportForm model_;
+    QLabel* label2_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+    QCheckBox* check2_ = nullptr;
+    QCheckBox* check3_ = nullptr;
+    QCheckBox* check4_ = nullptr;
+    QCheckBox* check5_ = nullptr;
+    QCheckBox* check6_ = nullptr;
+    bool placed_ = false;
+};
+
+}  // namespace enclavio
