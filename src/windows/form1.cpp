@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "forms/tune_form.hpp"
 #include "windows/graph_view.hpp"
 #include "windows/pictures.hpp"
 
@@ -342,6 +343,8 @@ void Form1::build_menus() {
     action(mnu_flange_, "mnu_noflange", "&No ends flanged", &MainForm::mnu_noflange_Click, true);
     action(mnu_flange_, "mnu_oneflange", "&One end flanged", &MainForm::mnu_oneflange_Click, true);
     action(mnu_flange_, "mnu_twoflange", "&Both ends flanged", &MainForm::mnu_twoflange_Click, true);
+    separator(mnu_flange_, "mnu_sep3");
+    action(mnu_flange_, "mnu_tune", kTuneMenuCaption.data(), &MainForm::mnu_tune_Click);
 
     top_action("mnu_panels", "&Cutting list", &MainForm::mnu_panels_Click);
 
@@ -367,7 +370,8 @@ void Form1::build_menus() {
 void Form1::create_dialogs() {
     const ModalOpener opener = [this](Window w) { open_window(w); };
     for (Window w : {Window::Form3, Window::frmUnits, Window::frmReport, Window::frmComments, Window::Form2,
-                     Window::Form5, Window::Form6, Window::Form7, Window::Form8, Window::frmAbout}) {
+                     Window::Form5, Window::Form6, Window::Form7, Window::Form8, Window::frmAbout,
+                     Window::frmTune}) {
         dialogs_[w] = make_dialog(w, model_, opener, this);
     }
 }

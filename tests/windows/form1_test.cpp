@@ -120,6 +120,7 @@ TEST_F(Form1Test, EveryControlAndMenuItemIsThereByName) {
         {"mnu_noflange", "&No ends flanged"},
         {"mnu_oneflange", "&One end flanged"},
         {"mnu_twoflange", "&Both ends flanged"},
+        {"mnu_tune", "Port length for a &tuning..."},
         {"mnu_onekhz", "Graph to &1khz"},
         {"mnu_twokhz", "Graph to &2khz"},
         {"mnu_shownums", "Show &Identifying numbers"},
@@ -128,7 +129,7 @@ TEST_F(Form1Test, EveryControlAndMenuItemIsThereByName) {
         {"mnu_about", "&About Enclavio"},
     };
     for (const auto& [name, caption] : items) EXPECT_EQ(action(name)->text(), QString::fromUtf8(caption)) << name;
-    for (const char* sep : {"mnu_separator", "mnu_sep", "mnu_sep2"}) EXPECT_TRUE(action(sep)->isSeparator());
+    for (const char* sep : {"mnu_separator", "mnu_sep", "mnu_sep2", "mnu_sep3"}) EXPECT_TRUE(action(sep)->isSeparator());
 
     for (const auto& [name, checked] : std::vector<std::pair<const char*, bool>>{
              {"mnu_noflange", false}, {"mnu_oneflange", true}, {"mnu_twoflange", false}, {"mnu_onekhz", true},
