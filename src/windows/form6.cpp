@@ -17,7 +17,8 @@ Form6::Form6(MainForm& main, ModalOpener opener, QWidget* parent)
     label1_ = new QLabel(QStringLiteral("Create new folder under"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setTextFormat(Qt::PlainText);
-    // A long path widens the window rather than being cut off.
+    // A long path wraps at its slashes rather than being cut off.
+    label1_->setWordWrap(true);
     label1_->setMinimumWidth(px(4800));
     label2_ = new QLabel(QStringLiteral("Name of new folder:"), this);
     label2_->setObjectName(QStringLiteral("Label2"));
@@ -58,7 +59,10 @@ Form6::Form6(MainForm& main, ModalOpener opener, QWidget* parent)
 }
 
 void Form6::sync() {
-    label1_->setText(qs(main_.s.files.new_folder_prompt));
+    // A zero-width space after each "/" lets a long path break there.
+    QString prompt = qs(main_.s.files.new_folder_prompt);
+    prompt.replace(QChar('/'), QStringLiteral("/\u200B"));
+    label1_->setText(prompt);
     const QString name = qs(main_.s.files.new_folder_name);
     if (text1_->text() != name) {
         const QSignalBlocker block(text1_);
