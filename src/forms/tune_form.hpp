@@ -23,7 +23,10 @@ struct TuneAnswer {
     bool solved = false;
     std::string message;   // why there is no length, when not solved
     double length = 0;     // the exact length, mm
-    std::string text;      // the length as the field shows it in the unit mode
+    // The length as the field shows it in the unit mode: the nearest the field
+    // can show, or the one on the other side when only that keeps the shown
+    // tuning on the target.
+    std::string text;
     double applied = 0;    // mm that the field reads back from `text`
     double tuning = 0;     // the tuning shown after Apply (truncated to 0.1 hz)
     // Set when rounding the length to the field's units moves the shown
@@ -32,7 +35,7 @@ struct TuneAnswer {
 };
 
 // Solves on the session's design and analysis inputs, then checks the tuning
-// that the rounded length gives by running the analysis on a copy.
+// that the length as shown gives by running the analysis on a copy.
 TuneAnswer tune_port(const Session& s, double target_hz);
 
 // What the window shows.
