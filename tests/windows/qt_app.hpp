@@ -11,8 +11,10 @@ inline QApplication& test_app() {
     static char name[] = "test_windows";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: a QApplication torn down among the static destructors
+    // at exit crashes in Qt's own clean-up.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 }  // namespace enclavio
