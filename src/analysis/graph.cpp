@@ -35,20 +35,33 @@ GraphItem text(double x, double y, Colour c, int pen, std::string s) {
     g.text = std::move(s);
     return g;
 }
+
+// The axis is the same on every run: drawn once, then copied at the start of
+// each new drawing.
+const std::vector<GraphItem>& axis_items() {
+    static const std::vector<GraphItem> axis = [] {
+        std::vector<GraphItem> items;
+        int pen = 1;
+        items.push_back(line(0, 70, 1999, 70, colours::olive, pen));
+        for (int x = 50; x <= 1950; x += 50) {
+            items.push_back(line(x, 70, x, 60, colours::olive, pen));
+        }
+        pen = 2;
+        for (int x = 100; x <= 1900; x += 100) {
+            items.push_back(line(x, 70, x, 60, colours::olive, pen));
+            items.push_back(text(x - 20, 70, colours::olive, pen, number_text(x)));
+        }
+        return items;
+    }();
+    return axis;
+}
+
 }  // namespace
 
 void Graph::clear_and_draw_axis() {
-    items_.clear();
-    pen_ = 1;
-    items_.push_back(line(0, 70, 1999, 70, colours::olive, pen_));
-    for (int x = 50; x <= 1950; x += 50) {
-        items_.push_back(line(x, 70, x, 60, colours::olive, pen_));
-    }
-    pen_ = 2;
-    for (int x = 100; x <= 1900; x += 100) {
-        items_.push_back(line(x, 70, x, 60, colours::olive, pen_));
-        items_.push_back(text(x - 20, 70, colours::olive, pen_, number_text(x)));
-    }
+    // Assigning over the previous drawing reuses its storage and texts.
+    items_.assign(axis_items().begin(), axis_items().end());
+    pen_ = 2;  // the pen the axis ends with
 }
 
 Colour Graph::drawres(std::int16_t freq, int num, const GraphOptions& options) {
