@@ -104,7 +104,6 @@ Form1::Form1(std::string appdata_folder, std::string home_folder, QWidget* paren
     build_fields();
     build_results();
     build_menus();
-    create_dialogs();
     sync();
 }
 
@@ -367,20 +366,21 @@ void Form1::build_menus() {
     top_action("mnu_bracing", "&Bracing", &MainForm::mnu_bracing_Click);
 }
 
-void Form1::create_dialogs() {
-    const ModalOpener opener = [this](Window w) { open_window(w); };
-    for (Window w : {Window::Form3, Window::frmUnits, Window::frmReport, Window::frmComments, Window::Form2,
-                     Window::Form5, Window::Form6, Window::Form7, Window::Form8, Window::frmAbout,
-                     Window::frmTune}) {
-        dialogs_[w] = make_dialog(w, model_, opener, this);
-    }
+// Each secondary window is built the first time it is asked for. What it
+// shows lives in the session, so a window built late shows exactly what one
+// built at start-up would, and start-up does not pay for windows the user may
+// never open.
+ModelDialog* Form1::dialog(Window w) {
+    std::unique_ptr<ModelDialog>& slot = dialogs_[w];
+    if (!slot) slot = make_dialog(w, model_, [this](Window other) { open_window(other); }, this);
+    return slot.get();
 }
 
 void Form1::open_window(Window w) {
-    const auto it = dialogs_.find(w);
-    if (it == dialogs_.end() || !it->second) return;  // not built: nothing to show
+    ModelDialog* window = dialog(w);
+    if (window == nullptr) return;  // not built: nothing to show
     sync();
-    it->second->show_modal();
+    window->show_modal();
     sync();
 }
 
@@ -464,8 +464,9 @@ void Form1::sync() {
     actions_["mnu_where"]->setChecked(m.where);
 
     picture1_->update();
-    // Captions may have grown: make the window large enough at once.
-    if (QLayout* l = layout()) l->activate();
+    // Captions may have grown: make the window large enough at once. A hidden
+    // window is laid out when it is shown, so it is spared the work here.
+    if (QLayout* l = layout(); l != nullptr && isVisible()) l->activate();
 }
 
 }  // namespace enclavio

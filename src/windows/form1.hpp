@@ -65,7 +65,8 @@ private:
     void build_fields();
     void build_results();
     void build_menus();
-    void create_dialogs();
+    // The secondary window `w`, built on first use (hidden).
+    ModelDialog* dialog(Window w);
     void open_window(Window w);
     // Runs a model handler, then shows its effects.
     template <class F>
