@@ -1,0 +1,123 @@
+// The steps of the core, without any window: the analysis with its graph
+// model, the cutting list in each unit mode, the report text, and a project
+// file written and read back.
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <string>
+
+#include "fixture.hpp"
+#include "forms/project_io.hpp"
+#include "forms/report_form.hpp"
+#include "storage/storage.hpp"
+
+namespace enclavio::bench {
+namespace {
+
+// The inputs MainForm::res_wall2wall hands to the analysis.
+AnalysisInputs inputs_of(const Session& s) {
+    AnalysisInputs in;
+    in.ports_text = s.main.text[5].text;
+    in.drivers_text = s.main.text[10].text;
+    in.mode = s.mode;
+    in.flange = s.main.flange;
+    in.graph = s.main.graph;
+    in.bracing = s.bracing;
+    return in;
+}
+
+// One analysis run as every edit makes it. Arg 1: identifying numbers shown
+// on a 2 kHz graph, the run that draws the most.
+void BM_res_wall2wall(benchmark::State& state) {
+    Session s = started_model().s;
+    AnalysisInputs in = inputs_of(s);
+    if (state.range(0) == 1) {
+        in.graph.shownums = true;
+        in.graph.range = 2000;
+    }
+    for (auto _ : state) {
+        res_wall2wall(s.design, in, s.main.graph_model, s.main.results);
+        benchmark::DoNotOptimize(s.design.tunefrequency);
+        benchmark::DoNotOptimize(s.main.graph_model.items().data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_res_wall2wall)->Arg(0)->Arg(1);
+
+// The cutting list with trimming allowance (the longer texts) in each mode.
+void BM_do_panels(benchmark::State& state) {
+    const Session& s = started_model().s;
+    const auto mode = static_cast<UnitMode>(state.range(0));
+    CuttingList list;
+    for (auto _ : state) {
+        do_panels(s.design, mode, false, list);
+        benchmark::DoNotOptimize(list.panel_lines.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_do_panels)
+    ->Arg(static_cast<int>(UnitMode::Metric))
+    ->Arg(static_cast<int>(UnitMode::MetricCm))
+    ->Arg(static_cast<int>(UnitMode::Inches))
+    ->Arg(static_cast<int>(UnitMode::DecimalInches));
+
+// The report text with every section, notes and trimming hints included.
+void BM_compose_report(benchmark::State& state) {
+    Session s = started_model().s;
+    s.cutting.show_exact = false;
+    do_panels(s.design, s.mode, s.cutting.show_exact, s.cutting.list);
+    s.cutting.tooltips = [] {
+        std::array<std::string, kPanelCount> t;
+        for (int i = 0; i < kPanelCount; ++i) t[i] = std::string(trimming_hints()[i]);
+        return t;
+    }();
+    s.notes.lines = {"Birch ply, 19 mm", "Two 10 inch drivers", "", "", "", "", "", "Sealed with PVA"};
+    s.report.check6_enabled = true;
+    const ReportInput in = report_input(s, std::time_t{1700000000});
+    for (auto _ : state) {
+        std::string text = compose_report(in);
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK(BM_compose_report);
+
+ProjectData sample_project() {
+    Session s = started_model().s;
+    s.notes.lines = {"Birch ply, 19 mm", "Two 10 inch drivers", "", "", "", "", "", "Sealed with PVA"};
+    return project_from_session(s);
+}
+
+std::string project_file() { return scratch_folder() + "/box.ecv"; }
+
+// Save: the 24 lines written to a temporary file and renamed over the project.
+void BM_write_project(benchmark::State& state) {
+    const ProjectData p = sample_project();
+    const std::string path = project_file();
+    for (auto _ : state) {
+        if (!write_project(path, p)) state.SkipWithError("write_project failed");
+    }
+}
+BENCHMARK(BM_write_project);
+
+// Open: the file read and parsed back.
+void BM_read_project(benchmark::State& state) {
+    const ProjectData p = sample_project();
+    const std::string path = project_file();
+    if (!write_project(path, p)) {
+        state.SkipWithError("write_project failed");
+        return;
+    }
+    const std::optional<ProjectData> first = read_project(path);
+    if (!first || !(*first == p)) {
+        state.SkipWithError("read_project did not give back what was written");
+        return;
+    }
+    for (auto _ : state) {
+        std::optional<ProjectData> back = read_project(path);
+        benchmark::DoNotOptimize(back);
+    }
+}
+BENCHMARK(BM_read_project);
+
+}  // namespace
+}  // namespace enclavio::bench
