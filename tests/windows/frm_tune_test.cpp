@@ -55,8 +55,9 @@ protected:
         }
         QLabel* note = child<QLabel>("Label4");
         if (!note->text().isEmpty()) EXPECT_GE(note->height(), note->heightForWidth(note->width()));
-        for (QPushButton* b : form_->findChildren<QPushButton*>())
+        for (QPushButton* b : form_->findChildren<QPushButton*>()) {
             EXPECT_GE(b->width(), b->sizeHint().width()) << b->objectName().toStdString();
+        }
         for (QWidget* w : form_->findChildren<QWidget*>()) {
             if (!w->isVisible()) continue;
             EXPECT_LE(w->geometry().right(), form_->width()) << w->objectName().toStdString();
