@@ -54,7 +54,9 @@ protected:
                 << l->objectName().toStdString();
         }
         QLabel* note = child<QLabel>("Label4");
-        if (!note->text().isEmpty()) EXPECT_GE(note->height(), note->heightForWidth(note->width()));
+        if (!note->text().isEmpty()) {
+            EXPECT_GE(note->height(), note->heightForWidth(note->width()));
+        }
         for (QPushButton* b : form_->findChildren<QPushButton*>()) {
             EXPECT_GE(b->width(), b->sizeHint().width()) << b->objectName().toStdString();
         }
