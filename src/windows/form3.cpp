@@ -34,19 +34,6 @@ const QColor kDarkGrey(64, 64, 64);
 const QColor kBannerGround(118, 205, 172);
 const QColor kShadowGround = qc(colours::green);
 
-// A label that reports clicks.
-class ClickLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<void()> on_click;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && on_click) on_click();
-        QLabel::mouseReleaseEvent(e);
-    }
-};
-
 // Picture1: shows the arrangement drawing the model names; a click flips it.
 class PanelPictureBox : public QWidget {
 public:

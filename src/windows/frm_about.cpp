@@ -20,10 +20,11 @@ namespace {
 constexpr int kPictureWidth = 60, kPictureHeight = 79;
 
 // A label that runs a handler when clicked: the window's links.
-class LinkLabel : public QLabel {
+class LinkLabel : public ClickLabel {
 public:
-    LinkLabel(const AboutLink& link, std::function<void()> on_click, QWidget* parent)
-        : QLabel(qs(link.caption), parent), on_click_(std::move(on_click)) {
+    LinkLabel(const AboutLink& link, std::function<void()> handler, QWidget* parent)
+        : ClickLabel(qs(link.caption), parent) {
+        on_click = std::move(handler);
         setObjectName(qs(link.control));
         setToolTip(qs(link.tooltip));
         setCursor(Qt::PointingHandCursor);
@@ -33,14 +34,6 @@ public:
         set_text_colour(this, colours::navy);
         setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) on_click_();
-    }
-
-private:
-    std::function<void()> on_click_;
 };
 
 void draw_note(QPainter& p, QPointF head, double stem, const QColor& ink) {

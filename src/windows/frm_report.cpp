@@ -18,19 +18,6 @@ namespace enclavio {
 
 namespace {
 
-// Label4: a link-like label that reports clicks.
-class LinkLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<void()> on_click;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && on_click) on_click();
-        QLabel::mouseReleaseEvent(e);
-    }
-};
-
 // Picture1: a printed page with a heading, text lines and a small table,
 // coming out of a printer tray.
 class ReportPicture : public QWidget {
@@ -119,7 +106,7 @@ FrmReport::FrmReport(MainForm& main, ModalOpener opener, QWidget* parent)
     check4_ = check(this, "Check4", "Include Port Details");
     check5_ = check(this, "Check5", "Include Driver Details");
 
-    auto* label4 = new LinkLabel(QStringLiteral("Review Cutting List"), this);
+    auto* label4 = new ClickLabel(QStringLiteral("Review Cutting List"), this);
     label4->setObjectName(QStringLiteral("Label4"));
     QFont underlined = label4->font();
     underlined.setUnderline(true);

@@ -3,6 +3,8 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -28,6 +30,19 @@ void set_back_colour(QWidget* widget, Colour c);
 // Moves a window to top = (screen height - window height) * top_fraction and
 // left = (screen width - window width) * left_fraction.
 void place_window(QWidget* window, double top_fraction, double left_fraction);
+
+// A label that runs `on_click` when it is clicked (links, flip arrows).
+class ClickLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> on_click;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && on_click) on_click();
+        QLabel::mouseReleaseEvent(e);
+    }
+};
 
 // Shows `w` (modally) as the main window asks; set by the main window.
 using ModalOpener = std::function<void(Window)>;
