@@ -1,4 +1,5 @@
 #include "forms/main_form.hpp"
+#include "forms/project_io.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -110,7 +111,7 @@ void MainForm::startup() {
 
     check_notes();
     files_windows_load(s);
-    s.main.caption = "Enclavio - " + s.projectname;
+    s.main.caption = main_caption(s.projectname);
     validateall();
     Text9_DblClick();
 
