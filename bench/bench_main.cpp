@@ -111,8 +111,12 @@ std::string fmt(const char* format, double value) {
 
 void row(const std::string& step, const std::string& bare, const std::string& enclavio, const std::string& cpu,
          const std::string& ratio, const std::string& target, const std::string& result) {
-    std::printf("%-40s %10s %10s %10s %7s %8s  %s\n", step.c_str(), bare.c_str(), enclavio.c_str(), cpu.c_str(),
-                ratio.c_str(), target.c_str(), result.c_str());
+    char line[512];
+    std::snprintf(line, sizeof line, "%-40s %10s %10s %10s %7s %8s  %s", step.c_str(), bare.c_str(), enclavio.c_str(),
+                  cpu.c_str(), ratio.c_str(), target.c_str(), result.c_str());
+    std::string text = line;
+    text.erase(text.find_last_not_of(' ') + 1);
+    std::puts(text.c_str());
 }
 
 // Judged on wall time, what the user waits for. When only the processor time
