@@ -48,14 +48,17 @@ double working_volume(double boxvol, double componentvolume) {
 void compute_volume_budget(BoxDesign& d, const AnalysisInputs& in) {
     d.portcount = std::fabs(numeric_value(in.ports_text));
     d.drivercount = std::fabs(numeric_value(in.drivers_text));
-    d.portvolume = port_volume(d, d.portcount);
+    const double ports = port_volume(d, d.portcount);
     const BracingVolumes b = bracing_volumes(d, in.bracing);
-    d.edgebracing = b.edge;
-    d.shelfbracing = b.shelf;
-    d.bracingvolume = b.volume;
-    d.componentvolume =
-        component_volume(d.portvolume, d.bracingvolume, d.drivercount, d.drivervolume);
-    d.workingvolume = working_volume(d.boxvol, d.componentvolume);
+    const double components = component_volume(ports, b.volume, d.drivercount, d.drivervolume);
+    // Sizes beyond any real box overflow a double: such a volume is stored as
+    // 0, and components that overflow leave no working volume.
+    d.portvolume = finite_or_zero(ports);
+    d.edgebracing = finite_or_zero(b.edge);
+    d.shelfbracing = finite_or_zero(b.shelf);
+    d.bracingvolume = finite_or_zero(b.volume);
+    d.componentvolume = finite_or_zero(components);
+    d.workingvolume = finite_or_zero(working_volume(d.boxvol, components));
 }
 
 double tuning_numerator(double diameter, double portcount) {
@@ -76,7 +79,9 @@ double tuning_unrounded(const BoxDesign& d) {
     return 0;
 }
 
-double tuning_frequency(const BoxDesign& d) { return truncate_to(tuning_unrounded(d), 1); }
+double tuning_frequency(const BoxDesign& d) {
+    return finite_or_zero(truncate_to(tuning_unrounded(d), 1));
+}
 
 namespace {
 std::optional<std::int16_t> narrow(double f) {

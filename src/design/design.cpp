@@ -67,6 +67,11 @@ bool compute_volume(BoxDesign& d) {
     d.innerwidth = d.boxwidth - 2 * t;
     d.innerheight = d.boxheight - 2 * t;
     d.boxvol = d.innerheight * (d.innerwidth * d.innerdepth) / kMm3PerLitre;
+    // Sizes beyond any real box overflow a double: stored as 0 like the rest.
+    d.innerdepth = finite_or_zero(d.innerdepth);
+    d.innerwidth = finite_or_zero(d.innerwidth);
+    d.innerheight = finite_or_zero(d.innerheight);
+    d.boxvol = finite_or_zero(d.boxvol);
     if (d.boxvol < 0) d.boxvol = 0;
     return true;
 }

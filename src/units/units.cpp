@@ -46,6 +46,9 @@ Decimal decompose(double magnitude) {
     int e = 0;
     std::from_chars(s.data() + epos + 1 + (s[epos + 1] == '+' ? 1 : 0), s.data() + s.size(), e);
     d.exp = e;
+    // The magnitudes at the very top of the range round, at 15 digits, past the
+    // largest double, and that text would read back as 0: round them down.
+    if (d.exp == 308 && d.digits >= "179769313486232") d.digits = "179769313486231";
     while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
     return d;
 }
@@ -417,7 +420,7 @@ ImperialFormat format_imperial(std::string_view mm_text) {
 LengthEntry length_from_text(UnitMode mode, std::string_view text) {
     switch (mode) {
         case UnitMode::Metric: return {std::fabs(numeric_value(text)), ""};
-        case UnitMode::MetricCm: return {std::fabs(numeric_value(text)) * kMmPerCm, ""};
+        case UnitMode::MetricCm: return {finite_or_zero(std::fabs(numeric_value(text)) * kMmPerCm), ""};
         case UnitMode::Inches:
         case UnitMode::DecimalInches: {
             ImperialParse p = parse_imperial(text);
@@ -439,7 +442,7 @@ std::string length_text(UnitMode mode, double mm) {
 
 double volume_from_text(UnitMode mode, std::string_view text) {
     const double v = std::fabs(numeric_value(text));
-    return is_imperial(mode) ? v / kCuFtPerLitre : v;
+    return is_imperial(mode) ? finite_or_zero(v / kCuFtPerLitre) : v;
 }
 
 std::string volume_text(UnitMode mode, double litres) {

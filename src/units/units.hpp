@@ -3,6 +3,7 @@
 // decides how they are typed and shown.
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,6 +43,10 @@ ModeCaptions mode_captions(UnitMode mode);
 // "&H" / "&O" prefixes. 0 when the text does not begin with a number, and 0 for
 // a number outside the range of a double: never infinity or NaN.
 double numeric_value(std::string_view text);
+
+// The value, or 0 when it is NaN or infinite: a result too large for a double
+// is stored as 0, just as a typed number too large for one reads as 0.
+inline double finite_or_zero(double value) { return std::isfinite(value) ? value : 0.0; }
 
 // Leading blank for values >= 0, "-" below; up to 15 significant digits; no
 // zero before the point below 1 (" .5"); exponent form "1E+15" for very large

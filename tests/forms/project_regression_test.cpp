@@ -1,0 +1,98 @@
+// Project files the project fuzzer tripped on, opened through the Open window
+// and carried through every unit mode, the cutting list, the report and the
+// calculator: nothing may hold or show infinity or NaN.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "forms/cutting_form.hpp"
+#include "forms/files_form.hpp"
+#include "forms/report_form.hpp"
+#include "project_windows_support.hpp"
+#include "storage/storage.hpp"
+
+namespace enclavio {
+namespace {
+
+using project_testing::put_bytes;
+using project_testing::StartedMain;
+using project_testing::TempFolder;
+
+// "nan", "inf" or "infinity" as a word of a text.
+bool shows_non_number(const std::string& text) {
+    std::string word;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? text[i] : ' ';
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+            word += static_cast<char>(c | 0x20);
+            continue;
+        }
+        if (word == "nan" || word == "inf" || word == "infinity") return true;
+        word.clear();
+    }
+    return false;
+}
+
+void expect_sound(const Session& s, const std::string& where) {
+    const BoxDesign& d = s.design;
+    for (const double v : {d.boxdepth, d.boxwidth, d.boxheight, d.boxthickness, d.boxvol, d.portlength,
+                           d.portdiameter, d.portwallthickness, d.driverdepth, d.driverdown,
+                           d.driversideways, d.innerdepth, d.innerwidth, d.innerheight, d.portvolume,
+                           d.edgebracing, d.shelfbracing, d.bracingvolume, d.componentvolume,
+                           d.workingvolume, d.tunefrequency})
+        EXPECT_TRUE(std::isfinite(v)) << where;
+    for (int n = 1; n <= 13; ++n) EXPECT_FALSE(shows_non_number(s.main.text[n].text)) << where << " Text" << n;
+    for (int n = 1; n <= 9; ++n) EXPECT_FALSE(shows_non_number(s.main.results.resonance[n].caption)) << where;
+    for (const auto* l : {&s.main.results.label6, &s.main.results.label26, &s.main.results.label27,
+                          &s.main.results.label28})
+        EXPECT_FALSE(shows_non_number(l->caption)) << where << ": " << l->caption;
+    EXPECT_FALSE(shows_non_number(compose_report(report_input(s, 0)))) << where;
+}
+
+TEST(ProjectRegression, HugeNumbersInAProjectFile) {
+    const char* const inputs[] = {
+        // The first input the project fuzzer stopped on: every length 1E+300,
+        // the volume 1E+308 (the port volume came out infinite).
+        "1E+300\r\n1E+300\r\n1E+300\r\n1E+308\r\n1E+300\r\n1E+300\r\n1E+300\r\n1E+300\r\n1E+300\r\n"
+        "1E+300\r\n1E+300\r\n1E+300\r\n1E+300\r\n18 inch\r\ndouble\r\nnoflange\r\n",
+        // The largest double, written as the writer writes it.
+        "1.79769313486231E+308\r\n1.79769313486231E+308\r\n1.79769313486231E+308\r\n0\r\n0\r\n0\r\n0\r\n"
+        "1.79769313486231E+308\r\n1.79769313486231E+308\r\n1.79769313486231E+308\r\n"
+        "1.79769313486231E+308\r\n1.79769313486231E+308\r\n1.79769313486231E+308\r\n10 inch\r\nsingle\r\n"
+        "twoflange\r\n",
+    };
+    constexpr UnitMode kModes[] = {UnitMode::Metric, UnitMode::MetricCm, UnitMode::Inches,
+                                   UnitMode::DecimalInches};
+    for (const char* input : inputs) {
+        TempFolder root;
+        put_bytes(root.file("huge.ecv"), input);
+        StartedMain m(root);
+        m.view.on_modal[Window::Form5] = [&] {
+            FileForm open(m.form, m.view, FileForm::Kind::Open);
+            open.state().folder = root.str();
+            open.Text1_Change("huge");
+            ASSERT_TRUE(open.Command1_Click());
+        };
+        m.form.mnu_open_Click();
+        expect_sound(m.form.s, "opened");
+
+        CuttingForm cutting(m.form, m.view);
+        for (const UnitMode mode : kModes) {
+            m.form.set_unit_mode(mode);
+            m.form.populateall();
+            cutting.Option1_Click();
+            expect_sound(m.form.s, "exact sizes");
+            cutting.Option2_Click();
+            expect_sound(m.form.s, "with allowance");
+            for (const auto& line : m.form.s.cutting.list.panel_lines) EXPECT_FALSE(shows_non_number(line));
+        }
+        for (const int n : {6, 7, 8, 9}) {
+            m.form.dblclick(n);
+            expect_sound(m.form.s, "calculator");
+        }
+    }
+}
+
+}  // namespace
+}  // namespace enclavio
