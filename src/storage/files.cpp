@@ -185,10 +185,11 @@ std::optional<std::string> read_file_start(const std::string& path, std::size_t 
     return content;
 }
 
-std::vector<std::string> split_lines(std::string_view text) {
+std::vector<std::string> split_lines(std::string_view text, std::size_t max_lines) {
     std::vector<std::string> lines;
     std::size_t start = 0, i = 0;
     while (i < text.size()) {
+        if (lines.size() >= max_lines) return lines;
         const char ch = text[i];
         if (ch == '\r' || ch == '\n') {
             lines.emplace_back(text.substr(start, i - start));
@@ -198,7 +199,7 @@ std::vector<std::string> split_lines(std::string_view text) {
             ++i;
         }
     }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
+    if (start < text.size() && lines.size() < max_lines) lines.emplace_back(text.substr(start));
     return lines;
 }
 

@@ -60,7 +60,7 @@ std::string project_file_text(const ProjectData& p) {
 }
 
 ProjectData parse_project_text(std::string_view bytes) {
-    auto lines = split_lines(from_file_encoding(bytes));
+    auto lines = split_lines(from_file_encoding(bytes), kProjectLines);
     lines.resize(kProjectLines);  // a short file reads its missing lines as empty
     ProjectData p;
     p.boxdepth = stored_number(lines[0]);

@@ -26,8 +26,10 @@ std::optional<std::string> read_whole_file(const std::string& path);
 // their lines are short, and a large file opened by mistake must not fill memory.
 inline constexpr std::size_t kMaxTextFileBytes = 4u << 20;
 std::optional<std::string> read_file_start(const std::string& path, std::size_t max_bytes);
-// Splits text into lines; a line ends at CR, CR LF or LF.
-std::vector<std::string> split_lines(std::string_view text);
+// Splits text into lines; a line ends at CR, CR LF or LF. At most `max_lines`
+// are taken: a reader that needs a few lines never builds millions of them.
+std::vector<std::string> split_lines(std::string_view text,
+                                     std::size_t max_lines = static_cast<std::size_t>(-1));
 // Texts are held as UTF-8. Files get Windows-1252 when every character fits,
 // otherwise UTF-8; reading takes valid UTF-8 as it is (without a leading
 // byte-order mark), anything else as 1252.
