@@ -205,6 +205,10 @@ std::vector<std::string> split_lines(std::string_view text, std::size_t max_line
 
 std::string to_file_encoding(std::string_view utf8) {
     if (is_ascii(utf8)) return std::string(utf8);
+    // The reader drops a byte-order mark that starts a UTF-8 file, so a text
+    // that itself starts with U+FEFF (never a 1252 character) keeps it behind
+    // a second one.
+    if (utf8.starts_with("\xEF\xBB\xBF") && decode_utf8(utf8)) return "\xEF\xBB\xBF" + std::string(utf8);
     const auto chars = decode_utf8(utf8);
     if (!chars) return std::string(utf8);  // not UTF-8 at all: keep the bytes
     std::string ansi;
