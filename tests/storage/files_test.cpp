@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -19,60 +18,46 @@ TEST(SplitLines, EndsAtCrCrLfOrLf) {
         std::string text;
         Lines lines;
     } cases[] = {
-        {"", {}},
-        {"a", {"a"}},
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"a\nb\n", {"a", "b"}},
-        {"a\rb\r", {"a", "b"}},
-        {"a\r\n\r\nb", {"a", "", "b"}},
-        {"a\n\rb", {"a", "", "b"}},  // LF then CR: two line ends
-        {"\r\n", {""}},
-        {"a\r\r\nb", {"a", "", "b"}},
-        {"  x \t\r\ny", {"  x \t", "y"}},
+        {"", {}}, {"a", {"a"}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\nb\n", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}},  // LF then CR: two line ends
+        {"\r\n", {""}}, {"a\r\r\nb", {"a", "", "b"}}, {"  x \t\r\ny", {"  x \t", "y"}},
     };
     for (const auto& c : cases) EXPECT_EQ(split_lines(c.text), c.lines) << "text: " << c.text;
 }
 
-TEST(JoinPath, OneSeparator) {
-    const struct {
-        std::string folder, name, path;
-    } cases[] = {
-        {"/home/ann/boxes", "box.ecv", "/home/ann/boxes/box.ecv"},
-        {"/home/ann/boxes/", "box.ecv", "/home/ann/boxes/box.ecv"},
-        {"/", "enclavio.ini", "/enclavio.ini"},
-        {"", "report.txt", "report.txt"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(join_path(c.folder, c.name), c.path);
-}
-
-TEST(FileLine, LineBreaksBecomeOneBlank) {
+TEST(Paths, JoinPathAndFileLine) {
+    EXPECT_EQ(join_path("/home/ann/boxes", "box.ecv"), "/home/ann/boxes/box.ecv");
+    EXPECT_EQ(join_path("/home/ann/boxes/", "box.ecv"), "/home/ann/boxes/box.ecv");
+    EXPECT_EQ(join_path("/", "enclavio.ini"), "/enclavio.ini");
+    EXPECT_EQ(join_path("", "report.txt"), "report.txt");
     EXPECT_EQ(file_line("plain text"), "plain text");
-    EXPECT_EQ(file_line("a\r\nb"), "a b");
+    EXPECT_EQ(file_line("a\r\nb"), "a b");  // line breaks become one blank
     EXPECT_EQ(file_line("a\nb\rc"), "a b c");
-    EXPECT_EQ(file_line(""), "");
 }
 
-TEST(Encoding, WindowsWhenItFitsElseUtf8) {
+// Windows-1252 on disk when the whole text fits, else UTF-8; both read back.
+TEST(Encoding, RoundTrip) {
     const struct {
-        std::string held;      // UTF-8
-        std::string on_disk;   // bytes written
+        std::string held, on_disk;
     } cases[] = {
         {"plain ascii", "plain ascii"},
-        {"caf\xC3\xA9", "caf\xE9"},                              // é
-        {"\xE2\x82\xAC 5", "\x80 5"},                            // euro sign is 0x80
-        {"\xE2\x80\x9Cq\xE2\x80\x9D", "\x93q\x94"},              // curly quotes
-        {"\xC5\xA0\xC5\xBE\xC5\xB8", "\x8A\x9E\x9F"},            // Š ž Ÿ
-        {"\xC2\xA0\xC3\xBF", "\xA0\xFF"},                        // no-break space, ÿ
+        {"caf\xC3\xA9", "caf\xE9"},                                // é
+        {"\xE2\x82\xAC 5", "\x80 5"},                              // euro sign is 0x80
+        {"\xE2\x80\x9Cq\xE2\x80\x9D", "\x93q\x94"},                // curly quotes
+        {"\xC5\xA0\xC5\xBE\xC5\xB8", "\x8A\x9E\x9F"},              // Š ž Ÿ
+        {"\xC2\xA0\xC3\xBF", "\xA0\xFF"},                          // no-break space, ÿ
         {"caf\xC3\xA9 \xE2\x88\x9A", "caf\xC3\xA9 \xE2\x88\x9A"},  // √ is not in 1252
-        {"\xCE\xA9 ohm", "\xCE\xA9 ohm"},                        // Greek capital omega
-        {"\xF0\x9F\x94\x8A", "\xF0\x9F\x94\x8A"},                // an emoji
-        // "Ã©" fits 1252 as C3 A9, which would read back as "é": kept as UTF-8.
-        {"\xC3\x83\xC2\xA9", "\xC3\x83\xC2\xA9"},
+        {"\xCE\xA9 ohm", "\xCE\xA9 ohm"},                          // Greek capital omega
+        {"\xF0\x9F\x94\x8A", "\xF0\x9F\x94\x8A"},                  // an emoji
+        {"\xC3\x83\xC2\xA9", "\xC3\x83\xC2\xA9"},  // "Ã©" would read back as "é" from 1252: kept as UTF-8
     };
     for (const auto& c : cases) {
         EXPECT_EQ(to_file_encoding(c.held), c.on_disk) << c.held;
         EXPECT_EQ(from_file_encoding(c.on_disk), c.held) << c.held;
     }
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(to_file_encoding(from_file_encoding(all)), all);  // every byte survives read then write
 }
 
 TEST(Encoding, InvalidUtf8ReadsAsWindows1252) {
@@ -80,74 +65,31 @@ TEST(Encoding, InvalidUtf8ReadsAsWindows1252) {
         std::string bytes, held;
     } cases[] = {
         {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"},
-        {"\x80", "\xE2\x82\xAC"},
         {"\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},  // undefined bytes
-        {"\xC3", "\xC3\x83"},                 // a cut-off sequence
-        {"\xC0\xAF", "\xC3\x80\xC2\xAF"},     // an overlong form
-        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},  // an encoded surrogate
-        {"\xEF\xBB\xBF" "400\r\n", "400\r\n"},            // UTF-8 with a byte-order mark
-        {"\xEF\xBB\xBF" "caf\xE9", "\xC3\xAF\xC2\xBB\xC2\xBF" "caf\xC3\xA9"},  // not UTF-8
+        {"\xC3", "\xC3\x83"},                                                 // a cut-off sequence
+        {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                                     // an overlong form
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},                     // an encoded surrogate
+        {"\xEF\xBB\xBF" "400\r\n", "400\r\n"},                                // UTF-8 with a byte-order mark
+        {"\xEF\xBB\xBF" "caf\xE9", "\xC3\xAF\xC2\xBB\xC2\xBF" "caf\xC3\xA9"},  // a mark, but not UTF-8
     };
     for (const auto& c : cases) EXPECT_EQ(from_file_encoding(c.bytes), c.held);
 }
 
-TEST(Encoding, EveryByteSurvivesReadThenWrite) {
-    std::string all;
-    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
-    const std::string held = from_file_encoding(all);
-    EXPECT_EQ(to_file_encoding(held), all);
-}
-
-TEST(WriteFileAtomically, WritesAndReplaces) {
+// Failures to write are covered for every writer in faults_test.cpp.
+TEST(WriteFileAtomically, WritesReplacesAndFollowsLinks) {
     TempFolder dir;
     const auto path = dir.file("a.txt");
-    ASSERT_TRUE(write_file_atomically(path, "first\r\n"));
-    EXPECT_EQ(get_bytes(path), "first\r\n");
-    ASSERT_TRUE(write_file_atomically(path, std::string("x\0y", 3)));
-    EXPECT_EQ(get_bytes(path), std::string("x\0y", 3));
-    ASSERT_TRUE(write_file_atomically(path, ""));
-    EXPECT_EQ(get_bytes(path), "");
+    for (const std::string& bytes : {std::string("first\r\n"), std::string("x\0y", 3), std::string()}) {
+        ASSERT_TRUE(write_file_atomically(path, bytes));
+        EXPECT_EQ(get_bytes(path), bytes);
+    }
     EXPECT_EQ(dir.entry_count(), 1u);  // no temporary left behind
-}
-
-TEST(WriteFileAtomically, FailureLeavesEverythingAsItWas) {
-    TempFolder dir;
-    put_bytes(dir.file("plain"), "old");
-    std::filesystem::create_directory(dir.file("sub"));
-    put_bytes(dir.file("sub/inside"), "kept");
-
-    const std::string bad_paths[] = {
-        dir.file("missing/a.txt"),  // folder does not exist
-        dir.file("plain/a.txt"),    // "folder" is a file
-        dir.file("sub"),            // target is a folder
-        "",
-    };
-    for (const auto& path : bad_paths) EXPECT_FALSE(write_file_atomically(path, "new")) << path;
-    EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
-    EXPECT_EQ(get_bytes(dir.file("plain")), "old");
-    EXPECT_EQ(get_bytes(dir.file("sub/inside")), "kept");
-    EXPECT_EQ(dir.entry_count(), 2u);
-}
-
-TEST(WriteFileAtomically, ReadOnlyFolderKeepsOldFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-    TempFolder dir;
-    const auto path = dir.file("box.ecv");
-    put_bytes(path, "old");
-    std::filesystem::permissions(dir.str(), std::filesystem::perms::owner_read |
-                                                std::filesystem::perms::owner_exec);
-    EXPECT_FALSE(write_file_atomically(path, "new"));
-    EXPECT_EQ(get_bytes(path), "old");
-    EXPECT_EQ(dir.entry_count(), 1u);
-}
-
-TEST(WriteFileAtomically, ThroughSymbolicLinkKeepsTheLink) {
-    TempFolder dir;
-    put_bytes(dir.file("real.txt"), "old");
-    std::filesystem::create_symlink(dir.file("real.txt"), dir.file("link.txt"));
+    std::filesystem::create_symlink(path, dir.file("link.txt"));
     ASSERT_TRUE(write_file_atomically(dir.file("link.txt"), "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.txt")));
-    EXPECT_EQ(get_bytes(dir.file("real.txt")), "new");
+    EXPECT_EQ(get_bytes(path), "new");
+    EXPECT_FALSE(write_file_atomically(dir.str(), "new"));  // target is a folder
+    EXPECT_FALSE(write_file_atomically("", "new"));
 }
 
 TEST(ReadWholeFile, BytesOrNothing) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 
 #include "storage/storage.hpp"
@@ -10,7 +9,6 @@ namespace enclavio {
 namespace {
 
 using testing::get_bytes;
-using testing::put_bytes;
 using testing::TempFolder;
 
 TEST(ProjectPath, NameAndPath) {
@@ -31,10 +29,8 @@ TEST(ProjectPath, NameAndPath) {
     };
     for (const auto& c : cases) {
         const auto got = project_path(c.folder, c.typed);
-        ASSERT_EQ(got.has_value(), c.filename.has_value()) << c.typed;
-        if (!got) continue;
-        EXPECT_EQ(got->filename, *c.filename) << c.typed;
-        EXPECT_EQ(got->path, *c.path) << c.typed;
+        EXPECT_EQ(got ? std::optional(got->filename) : std::nullopt, c.filename) << c.typed;
+        EXPECT_EQ(got ? std::optional(got->path) : std::nullopt, c.path) << c.typed;
     }
 }
 
@@ -42,13 +38,9 @@ TEST(GeneralNumberText, StoredForms) {
     const struct {
         double value;
         std::string text;
-    } cases[] = {
-        {0, "0"},          {400, "400"},         {323.85, "323.85"},
-        {0.5, "0.5"},      {0.001, "0.001"},     {15.75 * 25.4, "400.05"},
-        {2.5e-2, "0.025"}, {123456789, "123456789"},
-        {1e15, "1E+15"},   {999999999999999, "999999999999999"},
-        {1.0 / 3, "0.333333333333333"},
-    };
+    } cases[] = {{0, "0"}, {323.85, "323.85"}, {0.5, "0.5"}, {0.001, "0.001"}, {15.75 * 25.4, "400.05"},
+                 {123456789, "123456789"}, {1e15, "1E+15"}, {999999999999999, "999999999999999"},
+                 {1.0 / 3, "0.333333333333333"}};
     for (const auto& c : cases) EXPECT_EQ(general_number_text(c.value), c.text) << c.value;
 }
 
@@ -70,8 +62,7 @@ ProjectData every_field_changed() {
     p.driversize_text = " 8 inch";
     p.doublefront = true;
     p.flange_word = "twoflange";
-    p.notes = {"Car boot sub", "", "  ", "Port on the front, 45\xC2\xB0 corner", "", "", "",
-               "last line"};
+    p.notes = {"Car boot sub", "", "  ", "Port on the front, 45\xC2\xB0 corner", "", "", "", "last line"};
     return p;
 }
 
@@ -82,13 +73,18 @@ const std::string kEveryFieldFile =
 
 TEST(ProjectFile, RoundTripWithEveryFieldChanged) {
     TempFolder dir;
-    const auto p = every_field_changed();
     const auto path = dir.file("box.ecv");
-    ASSERT_TRUE(write_project(path, p));
+    ASSERT_TRUE(write_project(path, every_field_changed()));
     EXPECT_EQ(get_bytes(path), kEveryFieldFile);
-    const auto back = read_project(path);
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(*back, p);
+    EXPECT_EQ(read_project(path), every_field_changed());
+    // A note outside Windows-1252 keeps the whole file in UTF-8.
+    ProjectData p = every_field_changed();
+    p.notes[1] = "\xE2\x88\x9A" "2 ratio";
+    ASSERT_TRUE(write_project(path, p));
+    EXPECT_NE(get_bytes(path).find("45\xC2\xB0 corner"), std::string::npos);
+    EXPECT_EQ(read_project(path), p);
+    EXPECT_EQ(read_project(dir.file("none.ecv")), std::nullopt);
+    EXPECT_EQ(read_project(dir.str()), std::nullopt);
 }
 
 TEST(ProjectFile, DefaultDesignText) {
@@ -99,7 +95,6 @@ TEST(ProjectFile, DefaultDesignText) {
     expected += "\r\n0\r\n0\r\n0\r\n0\r\n\r\n\r\nsingle\r\noneflange\r\n";
     for (int i = 0; i < 8; ++i) expected += "\r\n";
     EXPECT_EQ(project_file_text(p), expected);
-    EXPECT_EQ(split_lines(expected).size(), 24u);
 }
 
 TEST(ProjectFile, LineBreakInsideATextCannotShiftLines) {
@@ -117,27 +112,23 @@ TEST(ProjectFile, LineBreakInsideATextCannotShiftLines) {
 TEST(ProjectFile, TolerantReading) {
     ProjectData sixteen = every_field_changed();
     sixteen.notes = {};
-    const std::string sixteen_lines = kEveryFieldFile.substr(0, kEveryFieldFile.find("Car boot"));
-
-    ProjectData lf_only = every_field_changed();
-    std::string lf_text;
-    for (const auto& line : split_lines(kEveryFieldFile)) lf_text += line + "\n";
-    std::string cr_text;
-    for (const auto& line : split_lines(kEveryFieldFile)) cr_text += line + "\r";
-
+    std::string lf_text, cr_text;
+    for (const auto& line : split_lines(kEveryFieldFile)) lf_text += line + "\n", cr_text += line + "\r";
     const struct {
         const char* name;
         std::string bytes;
         ProjectData expected;
     } cases[] = {
-        {"16 lines", sixteen_lines, sixteen},
-        {"LF only", lf_text, lf_only},
-        {"CR only", cr_text, lf_only},
-        {"no final line end", kEveryFieldFile.substr(0, kEveryFieldFile.size() - 2),
-         every_field_changed()},
+        {"16 lines", kEveryFieldFile.substr(0, kEveryFieldFile.find("Car boot")), sixteen},
+        {"LF only", lf_text, every_field_changed()},
+        {"CR only", cr_text, every_field_changed()},
+        {"no final line end", kEveryFieldFile.substr(0, kEveryFieldFile.size() - 2), every_field_changed()},
         {"empty file", "", ProjectData{}},
     };
     for (const auto& c : cases) EXPECT_EQ(parse_project_text(c.bytes), c.expected) << c.name;
+    if (std::filesystem::exists("/dev/zero")) {  // an endless file: only its start is read
+        EXPECT_EQ(read_project("/dev/zero").value_or(every_field_changed()), ProjectData{});
+    }
 }
 
 TEST(ProjectFile, LineValues) {
@@ -153,65 +144,13 @@ TEST(ProjectFile, LineValues) {
     EXPECT_EQ(with_line(2, "-18").boxwidth, 18);
     EXPECT_EQ(with_line(3, "abc").boxheight, 0);
     EXPECT_EQ(with_line(4, "").boxvol, 0);
-    EXPECT_EQ(with_line(12, "1E+15").boxthickness, 1e15);
     EXPECT_EQ(with_line(9, "3,5").portlength, 3);
     EXPECT_EQ(with_line(10, "1E400").portdiameter, 0);
-    EXPECT_TRUE(with_line(15, "double").doublefront);
-    EXPECT_FALSE(with_line(15, "Double").doublefront);
-    EXPECT_FALSE(with_line(15, "double ").doublefront);
-    EXPECT_FALSE(with_line(15, "").doublefront);
-    EXPECT_EQ(with_line(16, "sideflange").flange_word, "sideflange");
+    EXPECT_EQ(with_line(12, "1E+15").boxthickness, 1e15);
     EXPECT_EQ(with_line(8, " 3 ").drivers_text, " 3 ");
-}
-
-TEST(ProjectFile, GarbageLoadsTolerantly) {
-    const std::string garbage("\0\0\x01\xFF\xFE 7\r\n\0x\r\n\x80\x81", 15);
-    const auto p = parse_project_text(garbage);
-    EXPECT_EQ(p.boxdepth, 0);
-    EXPECT_EQ(p.boxwidth, 0);
-    EXPECT_EQ(p.boxheight, 0);
-    EXPECT_EQ(p.drivers_text, "");
-    EXPECT_FALSE(p.doublefront);
-    for (const auto& note : p.notes) EXPECT_EQ(note, "");
-
-    std::string random;
-    unsigned x = 12345;
-    for (int i = 0; i < 4000; ++i) {
-        x = x * 1103515245 + 12345;
-        random += static_cast<char>(x >> 16);
-    }
-    const auto q = parse_project_text(random);
-    for (double v : {q.boxdepth, q.boxwidth, q.boxheight, q.boxvol, q.boxthickness})
-        EXPECT_TRUE(std::isfinite(v) && v >= 0);
-}
-
-TEST(ProjectFile, EndlessFileReadsOnlyItsStart) {
-    if (!std::filesystem::exists("/dev/zero")) GTEST_SKIP();
-    const auto p = read_project("/dev/zero");
-    ASSERT_TRUE(p.has_value());
-    EXPECT_EQ(p->boxdepth, 0);
-    EXPECT_EQ(p->notes[7], "");
-}
-
-TEST(ProjectFile, MissingOrUnwritable) {
-    TempFolder dir;
-    EXPECT_EQ(read_project(dir.file("none.ecv")), std::nullopt);
-    EXPECT_EQ(read_project(dir.str()), std::nullopt);
-
-    const auto path = dir.file("box.ecv");
-    put_bytes(path, "old");
-    EXPECT_FALSE(write_project(dir.file("missing/box.ecv"), every_field_changed()));
-    EXPECT_EQ(get_bytes(path), "old");
-}
-
-TEST(ProjectFile, UnicodeNotesStayUtf8) {
-    TempFolder dir;
-    ProjectData p = every_field_changed();
-    p.notes[1] = "\xE2\x88\x9A" "2 ratio";  // √ is not in 1252
-    const auto path = dir.file("u.ecv");
-    ASSERT_TRUE(write_project(path, p));
-    EXPECT_NE(get_bytes(path).find("45\xC2\xB0 corner"), std::string::npos);
-    EXPECT_EQ(read_project(path), p);
+    EXPECT_TRUE(with_line(15, "double").doublefront);
+    for (const char* word : {"Double", "double ", ""}) EXPECT_FALSE(with_line(15, word).doublefront) << word;
+    EXPECT_EQ(with_line(16, "sideflange").flange_word, "sideflange");
 }
 
 }  // namespace
