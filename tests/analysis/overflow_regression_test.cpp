@@ -12,10 +12,10 @@ namespace enclavio {
 namespace {
 
 void expect_finite(const BoxDesign& d, const char* what) {
-    const double values[] = {d.boxvol,        d.innerdepth,     d.innerwidth,      d.innerheight,
-                             d.portvolume,    d.edgebracing,    d.shelfbracing,    d.bracingvolume,
-                             d.componentvolume, d.workingvolume, d.endcorrection, d.tunefrequency};
-    for (const double v : values) EXPECT_TRUE(std::isfinite(v)) << what;
+    for (const double v : {d.boxvol, d.innerdepth, d.innerwidth, d.innerheight, d.portvolume, d.edgebracing,
+                           d.shelfbracing, d.bracingvolume, d.componentvolume, d.workingvolume,
+                           d.endcorrection, d.tunefrequency})
+        EXPECT_TRUE(std::isfinite(v)) << what;
 }
 
 TEST(OverflowRegression, HugeDesignsGiveFiniteResults) {
@@ -34,7 +34,6 @@ TEST(OverflowRegression, HugeDesignsGiveFiniteResults) {
         {"box 1E+200", {&BoxDesign::boxdepth, &BoxDesign::boxwidth, &BoxDesign::boxheight}, 1e200},
         {"thickness 1.7E+308", {&BoxDesign::boxthickness}, 1.7e308},
         {"port 1E+200", {&BoxDesign::portlength, &BoxDesign::portdiameter}, 1e200},
-        {"port wall 1E+300", {&BoxDesign::portwallthickness}, 1e300},
         {"driver 1.7E+308", {&BoxDesign::driverdepth, &BoxDesign::driverdown}, 1.7e308},
     };
     for (const auto& c : cases) {
@@ -50,24 +49,13 @@ TEST(OverflowRegression, HugeDesignsGiveFiniteResults) {
 
 TEST(OverflowRegression, HugeCountsAndTypedBracingGiveFiniteResults) {
     fixture::AnalysisRun run;
-    run.in.ports_text = "1E+308";
-    run.in.drivers_text = "1E+308";
+    run.in.ports_text = run.in.drivers_text = "1E+308";
     run.d.drivervolume = 6.5;
-    run.in.bracing.edge_manual = true;
-    run.in.bracing.edge_text = "1.7E+308";
-    run.in.bracing.shelf_manual = true;
-    run.in.bracing.shelf_text = "1.7E+308";
+    run.in.bracing.edge_manual = run.in.bracing.shelf_manual = true;
+    run.in.bracing.edge_text = run.in.bracing.shelf_text = "1.7E+308";
     run();
     expect_finite(run.d, "counts");
     EXPECT_EQ(run.d.workingvolume, 0);
-}
-
-// Within the double range nothing changes: the start-up design keeps its results.
-TEST(OverflowRegression, OrdinaryDesignUnchanged) {
-    fixture::AnalysisRun run;
-    run();
-    EXPECT_NEAR(run.d.workingvolume, 59.491292 - run.d.componentvolume, 1e-9);
-    EXPECT_NEAR(run.d.tunefrequency, 29.4, 1e-9);
 }
 
 }  // namespace

