@@ -197,6 +197,41 @@ void show_field(QLineEdit* edit, const TextField& f) {
     set_back_colour(edit, f.back);
 }
 
+// One bracing part: its frame, the automatic volume, Auto and Manual, and
+// the typed volume.
+struct BracingGroup {
+    QGroupBox* frame;
+    QLabel* label;
+    QRadioButton* automatic;
+    QRadioButton* manual;
+    QLineEdit* text;
+    QGridLayout* grid;
+};
+
+BracingGroup bracing_group(QWidget* parent, const char* frame_name, std::string_view caption, Colour colour,
+                           const char* label_name, const char* auto_name, const char* manual_name,
+                           const char* text_name) {
+    BracingGroup g{};
+    g.frame = new QGroupBox(qs(caption), parent);
+    g.frame->setObjectName(QString::fromLatin1(frame_name));
+    set_text_colour(g.frame, colour);
+    g.label = new QLabel(g.frame);
+    g.label->setObjectName(QString::fromLatin1(label_name));
+    g.automatic = option(auto_name, kBraceAutoCaption, g.frame);
+    g.manual = option(manual_name, kBraceManualCaption, g.frame);
+    g.text = field(text_name, g.frame);
+    auto* group = new QButtonGroup(g.frame);
+    group->addButton(g.automatic);
+    group->addButton(g.manual);
+    g.grid = new QGridLayout(g.frame);
+    g.grid->addWidget(g.automatic, 0, 0);
+    g.grid->addWidget(g.label, 0, 1);
+    g.grid->addWidget(g.manual, 1, 0);
+    g.grid->addWidget(g.text, 1, 1);
+    g.grid->setColumnStretch(2, 1);
+    return g;
+}
+
 void show_label(QLabel* label, const ResultLabel& l) {
     label->setText(qs(l.caption));
     set_text_colour(label, l.colour);
@@ -226,50 +261,29 @@ Form7::Form7(MainForm& main, ModalOpener opener, QWidget* parent)
     auto* picture4 = new BracingPicture(BracingPicture::Kind::Orientation, this);
     picture4->setObjectName(QStringLiteral("Picture4"));
 
-    // Edge bracing.
-    frame1_ = new QGroupBox(qs(kEdgeFrameCaption), this);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    set_text_colour(frame1_, kEdgeFrameColour);
-    label2_ = new QLabel(frame1_);
-    label2_->setObjectName(QStringLiteral("Label2"));
-    option1_ = option("Option1", kBraceAutoCaption, frame1_);
-    option2_ = option("Option2", kBraceManualCaption, frame1_);
-    text2_ = field("Text2", frame1_);
-    auto* edge_group = new QButtonGroup(frame1_);
-    edge_group->addButton(option1_);
-    edge_group->addButton(option2_);
-    auto* g1 = new QGridLayout(frame1_);
-    g1->addWidget(option1_, 0, 0);
-    g1->addWidget(label2_, 0, 1);
-    g1->addWidget(option2_, 1, 0);
-    g1->addWidget(text2_, 1, 1);
-    g1->setColumnStretch(2, 1);
-    g1->setRowStretch(2, 1);
+    // Edge bracing, then shelf bracing: the same group of controls each.
+    const BracingGroup edge = bracing_group(this, "Frame1", kEdgeFrameCaption, kEdgeFrameColour,
+                                            "Label2", "Option1", "Option2", "Text2");
+    frame1_ = edge.frame;
+    label2_ = edge.label;
+    option1_ = edge.automatic;
+    option2_ = edge.manual;
+    text2_ = edge.text;
+    edge.grid->setRowStretch(2, 1);
 
-    // Shelf bracing.
-    frame2_ = new QGroupBox(qs(kShelfFrameCaption), this);
-    frame2_->setObjectName(QStringLiteral("Frame2"));
-    set_text_colour(frame2_, kShelfFrameColour);
-    label3_ = new QLabel(frame2_);
-    label3_->setObjectName(QStringLiteral("Label3"));
-    option3_ = option("option3", kBraceAutoCaption, frame2_);
-    option4_ = option("option4", kBraceManualCaption, frame2_);
-    text3_ = field("Text3", frame2_);
+    const BracingGroup shelf = bracing_group(this, "Frame2", kShelfFrameCaption, kShelfFrameColour,
+                                             "Label3", "option3", "option4", "Text3");
+    frame2_ = shelf.frame;
+    label3_ = shelf.label;
+    option3_ = shelf.automatic;
+    option4_ = shelf.manual;
+    text3_ = shelf.text;
     auto* label5 = new QLabel(qs(kShelfCountCaption), frame2_);
     label5->setObjectName(QStringLiteral("Label5"));
     set_text_colour(label5, colours::black);
     text1_ = field("Text1", frame2_);
-    auto* shelf_group = new QButtonGroup(frame2_);
-    shelf_group->addButton(option3_);
-    shelf_group->addButton(option4_);
-    auto* g2 = new QGridLayout(frame2_);
-    g2->addWidget(option3_, 0, 0);
-    g2->addWidget(label3_, 0, 1);
-    g2->addWidget(option4_, 1, 0);
-    g2->addWidget(text3_, 1, 1);
-    g2->addWidget(label5, 2, 0);
-    g2->addWidget(text1_, 2, 1);
-    g2->setColumnStretch(2, 1);
+    shelf.grid->addWidget(label5, 2, 0);
+    shelf.grid->addWidget(text1_, 2, 1);
 
     // The note shown while either part is manual.
     label1_ = new QLabel(qs(kBracingNote1), this);
