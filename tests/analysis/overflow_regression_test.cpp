@@ -31,9 +31,7 @@ TEST(OverflowRegression, HugeDesignsGiveFiniteResults) {
           &BoxDesign::portlength, &BoxDesign::portdiameter, &BoxDesign::portwallthickness,
           &BoxDesign::driverdepth, &BoxDesign::driverdown, &BoxDesign::driversideways},
          1e300},
-        {"box 1E+200", {&BoxDesign::boxdepth, &BoxDesign::boxwidth, &BoxDesign::boxheight}, 1e200},
         {"thickness 1.7E+308", {&BoxDesign::boxthickness}, 1.7e308},
-        {"port 1E+200", {&BoxDesign::portlength, &BoxDesign::portdiameter}, 1e200},
         {"driver 1.7E+308", {&BoxDesign::driverdepth, &BoxDesign::driverdown}, 1.7e308},
     };
     for (const auto& c : cases) {

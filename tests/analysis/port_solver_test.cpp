@@ -34,10 +34,8 @@ TEST(PortSolver, RoundTripsThroughTheAnalysis) {
     } cases[] = {
         {"one flange", [](AnalysisRun&) {}, 29.4, 826.08477},
         {"no flange", [](AnalysisRun& r) { r.in.flange = Flange::None; }, 29.4, 839.62171},
-        {"two flanges", [](AnalysisRun& r) { r.in.flange = Flange::Two; }, 29.4, 812.58191},
         {"short port", [](AnalysisRun&) {}, 60, 115.00734},
         {"1.5 ports", [](AnalysisRun& r) { r.in.ports_text = "1.5"; }, 25, 0},
-        {"-1 ports", [](AnalysisRun& r) { r.in.ports_text = "-1"; }, 35, 0},
         {"one port reaches 20 Hz", [](AnalysisRun& r) { r.in.ports_text = "1"; }, 20, 0},
         {"single front, manual bracing, two drivers",
          [](AnalysisRun& r) {
@@ -63,8 +61,8 @@ TEST(PortSolver, RoundTripsThroughTheAnalysis) {
 }
 
 TEST(PortSolver, Refusals) {
-    const std::string no_ports = "There are no ports to tune. Set the number of ports first.";
-    const std::string no_tune = "The tuning frequency must be above 0 hz.";
+    const std::string too_small = "The box is too small for this port at 20 hz: no port length gives that tuning. "
+                                  "A smaller port diameter or fewer ports will help.";
     const struct {
         const char *what, *ports;
         double diameter, boxvol, target;
@@ -73,16 +71,9 @@ TEST(PortSolver, Refusals) {
         {"too low a tuning", "2", 86, 59.491292, 10,
          "The box is too small for this port at 10 hz: no port length gives that tuning. "
          "A smaller port diameter or fewer ports will help."},
-        {"two ports cannot reach 20 Hz", "2", 86, 59.491292, 20,
-         "The box is too small for this port at 20 hz: no port length gives that tuning. "
-         "A smaller port diameter or fewer ports will help."},
-        {"box filled by components", "2", 86, 3, 40,
-         "The box is too small for this port at 40 hz: no port length gives that tuning. "
-         "A smaller port diameter or fewer ports will help."},
-        {"no ports", "0", 86, 59.491292, 29.4, no_ports},
-        {"ports not a number", "none", 86, 59.491292, 29.4, no_ports},
-        {"zero target", "2", 86, 59.491292, 0, no_tune},
-        {"negative target", "2", 86, 59.491292, -30, no_tune},
+        {"two ports cannot reach 20 Hz", "2", 86, 59.491292, 20, too_small},
+        {"no ports", "0", 86, 59.491292, 29.4, "There are no ports to tune. Set the number of ports first."},
+        {"zero target", "2", 86, 59.491292, 0, "The tuning frequency must be above 0 hz."},
         {"no diameter", "2", 0, 59.491292, 29.4,
          "The port diameter must be above 0 before a port length can be found."},
     };

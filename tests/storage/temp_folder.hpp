@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -18,20 +19,16 @@ public:
     }
     ~TempFolder() {
         std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(path_, ec);
     }
     TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
 
     std::string str() const { return path_.generic_string(); }
     std::string file(const std::string& name) const { return (path_ / name).generic_string(); }
-    // Names of everything in the folder, for spotting left-over temporaries.
+    // How many entries the folder holds, for spotting left-over temporaries.
     std::size_t entry_count() const {
-        std::size_t n = 0;
-        for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(path_)) ++n;
-        return n;
+        const std::filesystem::directory_iterator all(path_);
+        return static_cast<std::size_t>(std::distance(begin(all), end(all)));
     }
 
 private:
