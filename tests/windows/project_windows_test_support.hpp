@@ -1,44 +1,71 @@
-// Shared by the widget tests of the project, notes, report and tuning windows.
+// Shared by the widget tests: the one QApplication, a main window model
+// started in a temporary folder, control lookup, typing and the clip check.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QByteArray>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "../forms/project_windows_support.hpp"
-#include "qt_app.hpp"
+#include "windows/qt_view.hpp"
 
 namespace enclavio::window_testing {
 
 using project_testing::TempFolder;
 
 inline QApplication& app() {
-    if (auto* existing = qobject_cast<QApplication*>(QApplication::instance())) return *existing;
-    return test_app();
+    static int argc = 1;
+    static char name[] = "test_windows";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    // Never destroyed: a QApplication torn down among the static destructors
+    // at exit crashes in Qt's own clean-up.
+    static QApplication* instance = new QApplication(argc, argv);
+    return *instance;
 }
 
-template <typename T>
-T* child(QWidget* w, const QString& name) {
+template <typename T = QWidget>
+T* child(const QObject* w, const QString& name) {
     T* c = w->findChild<T*>(name);
     EXPECT_NE(c, nullptr) << name.toStdString();
     return c;
 }
 
 // Each named control is there and shows its text.
-inline void expect_texts(QWidget* window, std::initializer_list<std::pair<const char*, const char*>> texts) {
+inline void expect_texts(QWidget* window, std::initializer_list<std::pair<const char*, std::string>> texts) {
     for (const auto& [name, text] : texts) {
-        QWidget* w = child<QWidget>(window, QString::fromLatin1(name));
+        QWidget* w = child(window, QString::fromLatin1(name));
         if (!w) continue;
         QString shown;
         if (auto* l = qobject_cast<QLabel*>(w)) shown = l->text();
         if (auto* b = qobject_cast<QAbstractButton*>(w)) shown = b->text();
         if (auto* e = qobject_cast<QLineEdit*>(w)) shown = e->text();
         EXPECT_EQ(shown.toStdString(), text) << name;
+    }
+}
+
+inline void press_key(QWidget* w, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+}
+
+// Replaces the field's text by typing it, key by key.
+inline void type_keys(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &press);
     }
 }
 
@@ -63,5 +90,25 @@ inline void expect_nothing_clipped(QWidget* window) {
     }
     window->hide();
 }
+
+// A main window model started with no settings file in a temporary folder;
+// windows made here record what they ask the main window to open.
+class WindowTest : public ::testing::Test {
+protected:
+    TempFolder root;
+    NullView view;
+    std::unique_ptr<MainForm> main;
+    std::vector<Window> opened;
+
+    void SetUp() override {
+        app();
+        main = std::make_unique<MainForm>(view, root.file("app"), root.str());
+        main->startup();
+    }
+    template <class W>
+    std::unique_ptr<W> make() {
+        return std::make_unique<W>(*main, [this](Window w) { opened.push_back(w); }, nullptr);
+    }
+};
 
 }  // namespace enclavio::window_testing

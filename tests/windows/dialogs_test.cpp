@@ -1,0 +1,289 @@
+// The secondary windows offscreen: each shows its controls, one user action
+// reaches the model and shows its new state, and no window clips a text.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "forms/cutting_form.hpp"
+#include "forms/files_form.hpp"
+#include "project_windows_test_support.hpp"
+#include "windows/form2.hpp"
+#include "windows/form3.hpp"
+#include "windows/form5.hpp"
+#include "windows/form6.hpp"
+#include "windows/form7.hpp"
+#include "windows/form8.hpp"
+#include "windows/frm_about.hpp"
+#include "windows/frm_comments.hpp"
+#include "windows/frm_report.hpp"
+#include "windows/frm_tune.hpp"
+#include "windows/frm_units.hpp"
+
+namespace enclavio {
+namespace {
+
+using namespace window_testing;
+
+template <class T = QWidget>
+T* numbered(QWidget* w, const char* stem, int n) {
+    return child<T>(w, QStringLiteral("%1%2").arg(QLatin1String(stem)).arg(n));
+}
+QColor text_colour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+
+TEST_F(WindowTest, SaveAndOpenListTheFolderAndAClickedFileIsTaken) {
+    std::filesystem::create_directories(root.file("sub folder"));
+    project_testing::put_bytes(root.file("b.ecv"), "");
+    project_testing::put_bytes(root.file("a.ecv"), "");
+    save_window_prepare(main->s);
+    open_window_prepare(main->s);
+    auto save = make<Form2>();
+    auto open = make<Form5>();
+    EXPECT_EQ(save->windowTitle(), "Save Project As ...");
+    EXPECT_EQ(open->windowTitle(), "Open Project");
+    expect_texts(save.get(), {{"Command1", "&Save"}, {"Command3", "Create folder"}, {"Text1", "default"},
+                              {"Label2", "You don't need to specify a file extension - \".ecv\" is added "
+                                         "automatically if required"}});
+    expect_texts(open.get(), {{"Command1", "&Open"}, {"Label2", "*.ecv"}, {"Text1", ""}});
+    for (QWidget* w : {static_cast<QWidget*>(save.get()), static_cast<QWidget*>(open.get())}) {
+        expect_texts(w, {{"Command2", "&Cancel"}, {"Label1", "File name:"}});
+        EXPECT_NE(child<QComboBox>(w, "Drive1")->findText(QStringLiteral("/")), -1);
+        QTreeWidget* dir = child<QTreeWidget>(w, "Dir1");
+        EXPECT_EQ(dir->currentItem()->data(0, Qt::UserRole).toString(), qs(root.str()));
+        EXPECT_EQ(dir->findItems(QStringLiteral("sub folder"), Qt::MatchRecursive).size(), 1);
+    }
+    QListWidget* files = child<QListWidget>(open.get(), "File1");
+    ASSERT_EQ(files->count(), 2);
+    EXPECT_EQ(files->item(0)->text(), QStringLiteral("a.ecv"));
+    emit files->itemClicked(files->item(1));
+    EXPECT_EQ(main->s.files.open.name, "b.ecv");
+    EXPECT_EQ(child<QLineEdit>(open.get(), "Text1")->text(), QStringLiteral("b.ecv"));
+}
+
+TEST_F(WindowTest, CreateFolderReturnsTheTypedName) {
+    main->s.files.new_folder_prompt = create_folder_prompt("/home/ann/boxes");
+    auto form = make<Form6>();
+    form->sync();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Create Folder"));
+    QString prompt = child<QLabel>(form.get(), "Label1")->text();
+    EXPECT_EQ(prompt.remove(QChar(0x200B)), QStringLiteral("Create new folder below /HOME/ANN/BOXES ?"));
+    expect_texts(form.get(), {{"Label2", "Name of new folder:"}, {"Command1", "&OK"}, {"Command2", "&Cancel"}});
+    type_keys(child<QLineEdit>(form.get(), "Text1"), QStringLiteral("my folder"));
+    child<QPushButton>(form.get(), "Command1")->click();
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(main->s.files.new_folder_name, "my folder");
+    // A long folder path wraps instead of being cut off.
+    std::string deep;
+    for (int i = 0; i < 12; ++i) deep += "/speaker_projects_" + std::to_string(i);
+    main->s.files.new_folder_prompt = create_folder_prompt(deep);
+    form->sync();
+    expect_nothing_clipped(form.get());
+}
+
+TEST_F(WindowTest, CuttingListShowsTheLinesAndTheAllowanceOption) {
+    auto form = make<Form3>();
+    for (const char* name : {"Picture1", "Label13", "Label16", "Command1", "Command2"}) child(form.get(), name);
+    for (bool double_front : {false, true}) {
+        main->s.design.doublefront = double_front ? 1 : 0;
+        prepare_cutting_list(main->s);
+        form->sync();
+        const CuttingState& c = main->s.cutting;
+        for (int i = 0; i < kPanelCount; ++i) {
+            EXPECT_EQ(numbered<QLabel>(form.get(), "Label", i + 1)->text().toStdString(), c.list.panel_lines[i]);
+        }
+        expect_texts(form.get(), {{"Label12", c.list.finished_line}, {"Label9", c.list.brace_note},
+                                  {"Option2", c.list.allowance_caption}});
+        EXPECT_TRUE(child<QRadioButton>(form.get(), "Option1")->isChecked());
+        EXPECT_EQ(child(form.get(), "Label3")->isHidden(), !double_front);  // one front: no inner front line
+    }
+    child<QRadioButton>(form.get(), "Option2")->click();
+    EXPECT_FALSE(main->s.cutting.show_exact);
+    EXPECT_EQ(child(form.get(), "Label1")->toolTip().toStdString(), trimming_hints()[0]);
+    EXPECT_FALSE(child(form.get(), "Label14")->isHidden());
+    EXPECT_TRUE(child<QTimer>(form.get(), "Timer1")->isActive());
+}
+
+TEST_F(WindowTest, NotesLinesAreTypedAndCleared) {
+    auto form = make<FrmComments>();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Notes for this project"));
+    expect_texts(form.get(), {{"Command1", "&OK"}, {"Command2", "&Clear"}});
+    form->adjustSize();
+    for (int n = 2; n <= 8; ++n) {
+        EXPECT_GT(numbered(form.get(), "Text", n)->y(), numbered(form.get(), "Text", n - 1)->y()) << n;
+    }
+    main->s.notes.lines[7] = "from a file";
+    form->sync();
+    EXPECT_EQ(numbered<QLineEdit>(form.get(), "Text", 8)->text(), QStringLiteral("from a file"));
+    type_keys(numbered<QLineEdit>(form.get(), "Text", 3), QStringLiteral("third line"));
+    EXPECT_EQ(main->s.notes.lines[2], "third line");
+    child<QPushButton>(form.get(), "Command2")->click();
+    for (int n = 1; n <= 8; ++n) EXPECT_TRUE(numbered<QLineEdit>(form.get(), "Text", n)->text().isEmpty()) << n;
+}
+
+TEST_F(WindowTest, ReportChoicesReachTheModelAndTheReviewLinkOpensTheCuttingList) {
+    auto form = make<FrmReport>();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Generate Report"));
+    expect_texts(form.get(), {{"Check6", "Include Notes"}, {"Check3", "Include Cutting List"},
+                              {"Check1", "Include trimming instructions"}, {"Check2", "Include Resonances"},
+                              {"Check4", "Include Port Details"}, {"Check5", "Include Driver Details"},
+                              {"Label1", "Export selected Enclavio information to the following text file:"},
+                              {"Label2", root.file("app") + "/report.txt"},
+                              {"Label3", "Include dimensions, volumes and tuning frequency"},
+                              {"Label4", "Review Cutting List"}, {"Command3", "&Generate Report"},
+                              {"Command1", "&Done"}});
+    main->s.report.check1_enabled = false;
+    form->sync();
+    EXPECT_FALSE(numbered(form.get(), "Check", 1)->isEnabled());
+    numbered<QCheckBox>(form.get(), "Check", 2)->click();
+    EXPECT_FALSE(main->s.report.check2);
+    QLabel* review = child<QLabel>(form.get(), "Label4");
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), review->mapToGlobal(QPointF(2, 2)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(review, &release);
+    EXPECT_EQ(opened, std::vector<Window>{Window::Form3});
+}
+
+TEST_F(WindowTest, TuneSolvesAsTheUserTypesAndApplyTypesTheLength) {
+    auto form = make<frmTune>();
+    form->show();
+    EXPECT_EQ(form->windowTitle(), "Port length for a tuning");
+    expect_texts(form.get(), {{"Label1", "Target tuning (hz)"}, {"Label2", "Port length"}, {"Command1", "&Apply"},
+                              {"Command2", "&Cancel"}, {"Text1", "29.4"}, {"Label3", "826 mm"}, {"Label4", ""}});
+    for (const char* typed : {"10", "31"}) {
+        type_keys(child<QLineEdit>(form.get(), "Text1"), QString::fromLatin1(typed));
+        const TuneState& st = form->model().state();
+        EXPECT_EQ(child(form.get(), "Command1")->isEnabled(), st.apply_enabled) << typed;
+        expect_texts(form.get(), {{"Label3", st.length}, {"Label4", st.message}});
+    }
+    child<QPushButton>(form.get(), "Command1")->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(main->s.main.text[1].text, form->model().state().answer.text);
+    EXPECT_EQ(main->s.main.results.label27.caption, "Tune  31hz");
+}
+
+TEST_F(WindowTest, UnitsOptionsSetTheModeAndColourTheRules) {
+    auto form = make<frmUnits>();
+    child(form.get(), "Command1");
+    for (UnitMode mode : {UnitMode::Inches, UnitMode::MetricCm, UnitMode::DecimalInches, UnitMode::Metric}) {
+        const UnitOption& o = unit_option(mode);
+        SCOPED_TRACE(std::string(o.control));
+        expect_texts(form.get(), {{o.control.data(), std::string(o.caption)}});
+        child<QRadioButton>(form.get(), qs(o.control))->click();
+        EXPECT_EQ(main->s.mode, mode);
+        EXPECT_EQ(text_colour(child(form.get(), "Frame2")), qc(unit_rule_colours(mode).frame));
+        for (const UnitRule& rule : unit_rules()) {
+            expect_texts(form.get(), {{rule.control.data(), std::string(rule.caption)}});
+            EXPECT_EQ(text_colour(child(form.get(), qs(rule.control))), qc(unit_rule_colours(mode).labels));
+        }
+    }
+}
+
+TEST_F(WindowTest, BracingManualEdgeVolumeIsTypedAndKept) {
+    auto form = make<Form7>();
+    form->show();
+    for (const char* name : {"Frame1", "Frame2", "Label5", "Picture2", "Picture3", "Picture4", "option4", "Text3"}) {
+        child(form.get(), name);
+    }
+    EXPECT_TRUE(child<QRadioButton>(form.get(), "option3")->isChecked());
+    expect_texts(form.get(), {{"Text1", "1"}, {"Label2", " 1.91"}});
+    EXPECT_EQ(text_colour(child(form.get(), "Label2")), QColor(0, 0, 255));
+    child<QRadioButton>(form.get(), "Option2")->click();
+    auto* text2 = child<QLineEdit>(form.get(), "Text2");
+    EXPECT_TRUE(text2->isEnabled());
+    EXPECT_EQ(text_colour(child(form.get(), "Label2")), QColor(128, 128, 128));
+    EXPECT_TRUE(child(form.get(), "Label1")->isVisible());
+    type_keys(text2, QStringLiteral("4.5"));
+    EXPECT_EQ(main->s.bracing.edge_text, "4.5");
+    child<QRadioButton>(form.get(), "Option1")->click();
+    EXPECT_FALSE(text2->isEnabled());
+    EXPECT_EQ(text2->text(), "4.5");
+    EXPECT_EQ(text2->palette().color(QPalette::Base), QColor(224, 224, 224));
+    main->s.bracing_window.picture_double = true;
+    form->sync();
+    EXPECT_EQ(child<BracingPicture>(form.get(), "Picture1")->kind(), BracingPicture::Kind::DoubleFront);
+}
+
+TEST_F(WindowTest, PortDetailsChoicesAndRadiusSurviveReopening) {
+    const std::string tune = main->s.main.results.label27.caption;
+    auto form = make<Form8>();
+    for (const char* name : {"Frame1", "Frame2", "Label1", "Label2", "Text1", "Picture1"}) child(form.get(), name);
+    EXPECT_TRUE(numbered<QRadioButton>(form.get(), "Option", 1)->isChecked());
+    EXPECT_TRUE(numbered<QRadioButton>(form.get(), "Option", 5)->isChecked());
+    numbered<QRadioButton>(form.get(), "Option", 2)->click();
+    numbered<QRadioButton>(form.get(), "Option", 7)->click();
+    EXPECT_EQ(child<QLineEdit>(form.get(), "Text2")->text(), "20");
+    type_keys(child<QLineEdit>(form.get(), "Text2"), QStringLiteral("35"));
+    EXPECT_EQ(main->s.port_details.inside_radius, "35");
+    EXPECT_EQ(main->s.main.results.label27.caption, tune);  // only kept: nothing is recalculated
+    form = make<Form8>();  // a new window on the same session
+    EXPECT_TRUE(numbered<QRadioButton>(form.get(), "Option", 2)->isChecked());
+    EXPECT_TRUE(numbered<QRadioButton>(form.get(), "Option", 7)->isChecked());
+    EXPECT_FALSE(numbered<QRadioButton>(form.get(), "Option", 5)->isChecked());
+    EXPECT_EQ(child<QLineEdit>(form.get(), "Text2")->text(), "35");
+}
+
+TEST_F(WindowTest, AboutShowsItsTextsAndLinksAndClosesOnEnterAndEscape) {
+    auto form = make<frmAbout>();
+    child(form.get(), "Picture1");
+    child(form.get(), "cmdOK");
+    expect_texts(form.get(), {{"Label1", about_title()}});
+    for (const AboutText& t : about_texts()) expect_texts(form.get(), {{t.control.data(), std::string(t.caption)}});
+    for (const AboutLink& link : about_links()) {
+        expect_texts(form.get(), {{link.control.data(), link.caption}});
+        EXPECT_EQ(child(form.get(), qs(link.control))->toolTip(), qs(link.tooltip));
+        EXPECT_TRUE(child(form.get(), qs(link.control))->font().underline());
+    }
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        form->show();
+        ASSERT_TRUE(form->isVisible());
+        press_key(form.get(), key);
+        EXPECT_FALSE(form->isVisible()) << key;
+    }
+}
+
+// Every window, opened as the main window opens it, at the normal font and
+// a large one, in metric and imperial units.
+TEST_F(WindowTest, NoWindowClipsAText) {
+    const std::pair<Window, void (MainForm::*)()> windows[] = {
+        {Window::Form2, &MainForm::mnu_save_Click},         {Window::Form5, &MainForm::mnu_open_Click},
+        {Window::Form3, &MainForm::mnu_panels_Click},       {Window::frmComments, &MainForm::mnu_notes_Click},
+        {Window::frmReport, &MainForm::mnu_report_Click},   {Window::frmTune, &MainForm::mnu_tune_Click},
+        {Window::frmUnits, &MainForm::mnu_units_Click},     {Window::Form7, &MainForm::mnu_bracing_Click},
+        {Window::Form8, &MainForm::mnu_porting_Click},      {Window::frmAbout, &MainForm::mnu_about_Click},
+    };
+    const QFont normal = QApplication::font();
+    for (int point_size : {0, 15}) {
+        QFont font = normal;
+        if (point_size > 0) font.setPointSize(point_size);
+        QApplication::setFont(font);
+        for (UnitMode mode : {UnitMode::Metric, UnitMode::Inches}) {
+            project_testing::RecordingView recording;
+            MainForm session(recording, root.file("app"), root.str());
+            session.startup();
+            session.set_unit_mode(mode);
+            session.populateall();
+            for (const auto& [w, open] : windows) {
+                recording.on_modal[w] = [&, w = w] {
+                    std::unique_ptr<ModelDialog> dialog = make_dialog(w, session, nullptr, nullptr);
+                    ASSERT_NE(dialog, nullptr);
+                    SCOPED_TRACE(dialog->objectName().toStdString() + " at " + std::to_string(point_size));
+                    dialog->sync();
+                    expect_nothing_clipped(dialog.get());
+                };
+                (session.*open)();
+            }
+            EXPECT_EQ(recording.modals.size(), std::size(windows));
+        }
+    }
+    QApplication::setFont(normal);
+}
+
+}  // namespace
+}  // namespace enclavio
