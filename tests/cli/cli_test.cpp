@@ -136,34 +136,18 @@ protected:
         p.boxdepth = 455.5, p.boxwidth = 380, p.boxheight = 610, p.boxvol = 1;  // recomputed on opening
         p.driverdepth = 40, p.driverdown = 250, p.driversideways = 0, p.drivers_text = "2";
         p.portlength = 400, p.portdiameter = 75, p.portwallthickness = 3, p.boxthickness = 18;
-        p.ports_text = ports;
-        p.driversize_text = "12 inch";
-        p.doublefront = false;
-        p.flange_word = "twoflange";
+        p.ports_text = ports, p.driversize_text = "12 inch", p.doublefront = false, p.flange_word = "twoflange";
         p.notes = {"Sub for the den", "", "Birch ply, Caf\xc3\xa9 finish", "", "", "", "", ""};
         return p;
     }
     void SetUp() override { ASSERT_TRUE(write_project(project, sample())); }
 };
 
-// Every option is documented, with examples.
-TEST(Cli, Help) {
-    for (const char* text : {"--units", "--flange", "--numbers", "--allowance", "--shelf-braces", "--edge-bracing",
-                             "--shelf-bracing", "--no-notes", "--no-cutting-list", "--no-hints", "--no-resonances",
-                             "--no-ports", "--no-driver", "--output", "--version", "enclavio-cli report ",
-                             "enclavio-cli tune ", "enclavio-cli parse ", "enclavio-cli format ", "-o report.txt"})
-        EXPECT_NE(cli_help().find(text), std::string::npos) << text;
-}
-
 // Every command but a printed report: what it prints and its exit status.
 // Status 2 is a command line mistake: the reason, then the usage.
 TEST_F(CliTest, CommandsAndTheirExitStatus) {
-    ProjectData no_ports = sample("0");
-    ASSERT_TRUE(write_project(folder.file("none.ecv"), no_ports));
+    ASSERT_TRUE(write_project(folder.file("none.ecv"), sample("0")));
     const std::string missing = folder.file("missing.ecv"), unwritable = folder.file("no/such/report.txt");
-    const std::string too_low =
-        "The box is too small for this port at 10 hz: no port length gives that tuning. "
-        "A smaller port diameter or fewer ports will help.\n";
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -171,63 +155,36 @@ TEST_F(CliTest, CommandsAndTheirExitStatus) {
     };
     const Case cases[] = {
         {{"--version"}, 0, "enclavio-cli 3.3\n", ""},
-        {{"--help"}, 0, cli_help(), ""},
-        {{"-h"}, 0, cli_help(), ""},
         {{"report", "--help"}, 0, cli_help(), ""},
         {{"parse", "1' 3 15/16"}, 0, "404.8125\n", ""},
-        {{"parse", "3 9\\16"}, 0, "90.4875\n", ""},
         {{"parse", "15.94"}, 0, "404.876\n", ""},
-        {{"parse", ""}, 0, "0\n", ""},
         {{"parse", "-3"}, 1, "", "Invalid Character\n"},
-        {{"parse", "--units"}, 1, "", "Invalid Character\n"},
         {{"parse", "3 1/3"}, 1, "", "Allowable fractions are 1/2 1/4 1/8 1/16\n"},
-        {{"parse", "'6"}, 1, "", "Foot symbol without any feet\n"},
         {{"format", "400"}, 0, "1' 3 3/4\n 15.75\n", ""},
-        {{"format", "304.8"}, 0, "1'\n 12\n", ""},
-        {{"format", "0.5"}, 0, "0\n .02\n", ""},
-        {{"format", ""}, 0, "0\n0\n", ""},
         {{"format", "-12"}, 1, "ERR\nERR\n", "Invalid character\n"},
         {{"tune", "29.4384"}, 0, " 823\n", ""},
-        {{"tune", " 29.4 "}, 0, " 826\n", ""},
-        {{"tune", "29.4", "--units", "metric-cm"}, 0, "82.6\n", ""},
         {{"tune", "29.4", "--units", "inches"}, 0, "2' 8 1/2\n", ""},
-        {{"tune", "29.4", "--units", "decimalinches"}, 0, " 32.52\n", ""},
         {{"tune", "29.4", "--flange", "noflange"}, 0, " 839\n", ""},  // 839.6: 840 would show 29.3
-        {{"tune", "29.4", "--flange", "twoflange"}, 0, " 812\n", ""},  // 812.6
         {{"tune", "53"}, 0, " 168\n", "Rounded to a whole millimetre, this length tunes the box to 52.9 hz.\n"},
-        {{"tune", "10"}, 1, "", too_low},
-        {{"tune", "0"}, 1, "", "The tuning frequency must be above 0 hz.\n"},
+        {{"tune", "10"}, 1, "",
+         "The box is too small for this port at 10 hz: no port length gives that tuning. "
+         "A smaller port diameter or fewer ports will help.\n"},
         {{"tune", "-30"}, 1, "", "The tuning frequency must be above 0 hz.\n"},
         {{"tune", "30", folder.file("none.ecv")}, 1, "", "There are no ports to tune. Set the number of ports first.\n"},
-        {{"tune", "30", missing}, 1, "", "Unable to open " + missing + "\n"},
         {{"report", "--units", "inches", missing}, 1, "", "Unable to open " + missing + "\n"},
-        {{"report", folder.str()}, 1, "", "Unable to open " + folder.str() + "\n"},
         {{"report", "-o", unwritable}, 1, "", "There was a problem creating the report: " + unwritable + "\n"},
         {{}, 2, "", "no command given"},
         {{"frobnicate"}, 2, "", "unknown command: frobnicate"},
-        {{"--frobnicate"}, 2, "", "unknown option: --frobnicate"},
         {{"report", "--bogus"}, 2, "", "unknown option: --bogus"},
-        {{"report", "-x"}, 2, "", "unknown option: -x"},
+        {{"tune", "30", "-o", "x.txt"}, 2, "", "-o is an option of report only"},
         {{"report", "--units"}, 2, "", "--units needs a value"},
-        {{"report", "--units", "furlongs"}, 2, "",
-         "bad value for --units: \"furlongs\" (metric, metric-cm, inches or decimalinches)"},
+        {{"report", "--numbers=yes"}, 2, "", "--numbers takes no value"},
         {{"report", "--units=Metric"}, 2, "",
          "bad value for --units: \"Metric\" (metric, metric-cm, inches or decimalinches)"},
-        {{"report", "--flange", "both"}, 2, "", "bad value for --flange: \"both\" (noflange, oneflange or twoflange)"},
-        {{"report", "--shelf-braces", "two"}, 2, "", "bad value for --shelf-braces: \"two\" (a number)"},
-        {{"report", "--edge-bracing", ""}, 2, "", "bad value for --edge-bracing: \"\" (litres)"},
         {{"report", "--shelf-bracing", "1,5"}, 2, "", "bad value for --shelf-bracing: \"1,5\" (litres)"},
-        {{"report", "--output"}, 2, "", "--output needs a value"},
-        {{"report", "--numbers=yes"}, 2, "", "--numbers takes no value"},
         {{"report", "a.ecv", "b.ecv"}, 2, "", "more than one project given: \"b.ecv\""},
-        {{"tune"}, 2, "", "tune needs the tuning frequency in hz"},
         {{"tune", "fast"}, 2, "", "bad tuning frequency: \"fast\" (hz, for example 32.5)"},
-        {{"tune", "30", "-o", "x.txt"}, 2, "", "-o is an option of report only"},
-        {{"tune", "30", "--flange"}, 2, "", "--flange needs a value"},
-        {{"parse"}, 2, "", "parse needs a text"},
         {{"parse", "1", "2"}, 2, "", "parse takes one text (quote it)"},
-        {{"format"}, 2, "", "format needs millimetres"},
-        {{"format", "1", "2"}, 2, "", "format takes one number"},
     };
     for (const Case& c : cases) {
         std::string shown;
@@ -248,28 +205,18 @@ TEST(CliReport, StartupDesignAndNoSettingsFileRead) {
     TempFolder data;
     fs::create_directories(data.file("Enclavio"));
     SettingsToSave saved;
-    saved.mode = UnitMode::Inches;
-    saved.flange = Flange::Two;
-    saved.shownums = true;
+    saved.mode = UnitMode::Inches, saved.flange = Flange::Two, saved.shownums = true;
     ASSERT_TRUE(save_settings(settings_path(data.file("Enclavio")), saved));
     const Outcome r = run_cli_process({"report"}, ".", "XDG_DATA_HOME=" + data.str());
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out.find('\r'), std::string::npos);
+    // The start-up design in millimetres, one flange, no numbers: the settings file is not read.
     const auto lines = lines_of(r.out);
-    const std::string rule(92, '-');
-    const std::vector<std::string> head = {
-        "Enclavio report for project: default", rule, "",
-        "Finished size  300 mm wide    700 mm high  400 mm deep - Panel thickness  19 mm - Double Front Panel", "",
-        "Internal Volume:  59.4 litres   Working Vol  45.3 litres   Tune  29.4hz", "",
-        "Component volumes: Ports = 9.9 litres    Bracing = 2.6 litres   Driver =  1.5 litres       Total =  14 litres",
-        "", "", "Cutting List", rule, "Panel dimensions show finished size",
-    };
-    ASSERT_GE(lines.size(), head.size());
-    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + head.size()), head);
-    for (const char* line : {"Port Resonance  208 hz", "Length: 823 mm", "Driver size: 10 inch",
-                             "The latest version of Enclavio is available at https://enclavio.example.org/freesoft.htm"})
-        EXPECT_TRUE(has_line(lines, line)) << line;
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "Enclavio report for project: default");
+    EXPECT_EQ(lines[5], "Internal Volume:  59.4 litres   Working Vol  45.3 litres   Tune  29.4hz");
+    EXPECT_TRUE(has_line(lines, "Port Resonance  208 hz"));
 }
 
 // `report PROJECT` with each unit mode and each option equals, line for line,
@@ -284,35 +231,18 @@ TEST_F(CliTest, ReportEqualsTheReportWindowsFile) {
     const std::string allowance = "Panel dimensions include 5  mm allowance on any edges to be trimmed after gluing";
     const Case cases[] = {
         {{}, {"Enclavio report for project: sub.ecv", "Sub for the den", "Birch ply, Caf\xc3\xa9 finish",
-              "Driver size: 12 inch", "Number of ports: 3", "Length:  400 mm", "Cutting List", "Resonances",
-              "Port Resonance  430 hz"}, {allowance}},
-        {{"--units", "metric"}, {"Length:  400 mm"}, {}},
+              "Length:  400 mm", "Port Resonance  430 hz"}, {allowance}},
         {{"--units", "metric-cm"}, {"Length: 40 cm"}, {}},
         {{"--units", "inches"},
-         {"Length: 1' 3 3/4 inches", "Internal Volume:  2.92 cu.ft   Working Vol  2.45 cu.ft   Tune  35.1hz"},
-         {"Length:  400 mm"}},
-        {{"PROJECT", "--units=decimalinches"}, {}, {"Length:  400 mm"}},
-        {{"--flange", "noflange"}, {"Internal Volume:  82.8 litres   Working Vol  69.3 litres   Tune  35.8hz"}, {}},
-        {{"--flange", "oneflange"}, {}, {}},
-        {{"--numbers"}, {"(1) Port Resonance  430 hz", "(9) Driver to side wall-2 resonance  1000 hz"},
-         {"Port Resonance  430 hz"}},
-        {{"--allowance"}, {allowance}, {"Panel dimensions show finished size"}},
-        {{"--allowance", "--units", "metric-cm"},
-         {"Panel dimensions include 0.5  cm allowance on any edges to be trimmed after gluing"}, {}},
-        {{"--allowance", "--units", "inches"}, {}, {}},
-        {{"--allowance", "--no-hints"}, {allowance}, {}},
-        {{"--shelf-braces", "3"}, {}, {}},
-        {{"--edge-bracing", "0", "--shelf-bracing", "0"},
+         {"Length: 1' 3 3/4 inches", "Internal Volume:  2.92 cu.ft   Working Vol  2.45 cu.ft   Tune  35.1hz"}, {}},
+        {{"PROJECT", "--units=decimalinches", "--flange", "noflange"}, {}, {"Length:  400 mm"}},
+        {{"--numbers", "--allowance"}, {"(1) Port Resonance  430 hz", allowance}, {"Port Resonance  430 hz"}},
+        {{"--shelf-braces", "0", "--edge-bracing", "0", "--shelf-bracing", "0"},
          {"Component volumes: Ports = 5.9 litres    Bracing = 0 litres   Driver =  5 litres       Total =  10.9 litres"},
          {}},
-        {{"--shelf-braces", "0", "--edge-bracing", "2", "--shelf-bracing", "-0.5", "--units", "decimalinches"}, {}, {}},
-        {{"--no-notes"}, {}, {"Sub for the den"}},
-        {{"--no-cutting-list"}, {}, {"Cutting List", "Panel dimensions show finished size"}},
-        {{"--no-resonances"}, {}, {"Resonances", "Port Resonance  430 hz"}},
-        {{"--no-ports"}, {}, {"Port details", "Number of ports: 3"}},
-        {{"--no-driver"}, {}, {"Driver details", "Driver size: 12 inch"}},
-        {{"--no-notes", "--no-cutting-list", "--no-hints", "--no-resonances", "--no-ports", "--no-driver",
-          "--numbers", "--units", "inches"}, {}, {"Cutting List", "Resonances", "Port details", "Driver details"}},
+        {{"--allowance", "--no-hints", "--no-notes", "--no-cutting-list", "--no-resonances", "--no-ports",
+          "--no-driver", "--units", "metric"},
+         {}, {"Sub for the den", "Cutting List", "Resonances", "Port details", "Driver details"}},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = {"report"}, choices;
@@ -335,17 +265,12 @@ TEST_F(CliTest, ReportEqualsTheReportWindowsFile) {
     }
 }
 
-TEST_F(CliTest, ProjectNameAndRelativePaths) {
+TEST_F(CliTest, ProjectNameFromARelativePathAfterDoubleDash) {
     fs::create_directories(folder.file("boxes"));
-    ASSERT_TRUE(write_project(folder.file("boxes/den.sub.ecv"), sample()));
-    ASSERT_TRUE(write_project(folder.file("-odd.ecv"), sample()));
-    const std::pair<std::vector<std::string>, const char*> cases[] = {
-        {{"report", "boxes/den.sub.ecv"}, "den.sub.ecv"}, {{"report", "--", "-odd.ecv"}, "-odd.ecv"}};
-    for (const auto& [args, name] : cases) {
-        const Outcome r = run_cli_process(args, folder.str());
-        ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out.substr(0, r.out.find('\n')), std::string("Enclavio report for project: ") + name);
-    }
+    ASSERT_TRUE(write_project(folder.file("boxes/-den.sub.ecv"), sample()));
+    const Outcome r = run_cli_process({"report", "--", "boxes/-den.sub.ecv"}, folder.str());
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "Enclavio report for project: -den.sub.ecv");
 }
 
 TEST_F(CliTest, OutputFileIsWrittenAsTheReportWindowWritesIt) {

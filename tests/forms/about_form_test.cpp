@@ -25,7 +25,6 @@ TEST(AboutFormTest, EachLinkOpensItsAddressAndTheMailCarriesTheVersion) {
     EXPECT_EQ(view.opened, (std::vector<std::string>{
                                "mailto:feedback@enclavio.example.org?Subject=Feedback from Enclavio v3.3",
                                "https://enclavio.example.org/freesoft.htm", "https://enclavio.example.org/"}));
-    EXPECT_EQ(view.opened[0], feedback_mail_url());
 }
 
 }  // namespace

@@ -19,51 +19,28 @@ protected:
     BracingForm form{m.form.s};
 };
 
-constexpr Colour kSilver{192, 192, 192}, kLightGrey{224, 224, 224}, kPureBlue{0, 0, 255}, kDarkBlue{0, 0, 192},
-    kGrey{128, 128, 128};
-
-TEST_F(BracingFormTest, ManualEnablesTheFieldAndGreysTheAutomaticVolume) {
-    struct Part {
-        void (BracingForm::*manual)();
-        void (BracingForm::*automatic)();
-        TextField (BracingForm::*field)() const;
-        ResultLabel (BracingForm::*label)() const;
+// Each part's options: manual enables its field and greys its automatic
+// volume; the note shows while either part is manual.
+TEST_F(BracingFormTest, OptionsEnableTheFieldsAndShowTheNote) {
+    const Colour grey{128, 128, 128}, dark_blue{0, 0, 192};
+    const struct {
+        void (BracingForm::*click)();
+        bool edge_manual, shelf_manual;
+    } steps[] = {
+        {&BracingForm::Option2_Click, true, false},
+        {&BracingForm::option4_Click, true, true},
+        {&BracingForm::Option1_Click, false, true},
+        {&BracingForm::option3_Click, false, false},
     };
-    const Part parts[] = {
-        {&BracingForm::Option2_Click, &BracingForm::Option1_Click, &BracingForm::text2, &BracingForm::label2},
-        {&BracingForm::option4_Click, &BracingForm::option3_Click, &BracingForm::text3, &BracingForm::label3},
-    };
-    // Until an option is clicked the volume labels keep their first colour.
-    EXPECT_EQ(form.label2().colour, kPureBlue);
-    EXPECT_EQ(form.label3().colour, kPureBlue);
-    for (const Part& p : parts) {
-        EXPECT_FALSE((form.*p.field)().enabled);
-        (form.*p.manual)();
-        TextField f = (form.*p.field)();
-        EXPECT_TRUE(f.enabled);
-        EXPECT_EQ(f.fore, kPureBlue);
-        EXPECT_EQ(f.back, colours::white);
-        EXPECT_EQ((form.*p.label)().colour, kGrey);
-
-        (form.*p.automatic)();
-        f = (form.*p.field)();
-        EXPECT_FALSE(f.enabled);
-        EXPECT_EQ(f.fore, kSilver);
-        EXPECT_EQ(f.back, kLightGrey);
-        EXPECT_EQ((form.*p.label)().colour, kDarkBlue);
-    }
-}
-
-TEST_F(BracingFormTest, NoteShowsWhileEitherPartIsManual) {
-    const std::vector<std::pair<void (BracingForm::*)(), bool>> steps = {
-        {&BracingForm::Option1_Click, false}, {&BracingForm::option4_Click, true},
-        {&BracingForm::Option2_Click, true},  {&BracingForm::option3_Click, true},
-        {&BracingForm::Option1_Click, false}, {&BracingForm::Option2_Click, true},
-        {&BracingForm::Option2_Click, true},  {&BracingForm::Option1_Click, false},
-    };
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        (form.*steps[i].first)();
-        EXPECT_EQ(form.note_visible(), steps[i].second) << "after step " << i;
+    form.Option1_Click();  // the labels keep their first colour until a click
+    form.option3_Click();
+    for (const auto& st : steps) {
+        (form.*st.click)();
+        EXPECT_EQ(form.text2().enabled, st.edge_manual);
+        EXPECT_EQ(form.text3().enabled, st.shelf_manual);
+        EXPECT_EQ(form.label2().colour, st.edge_manual ? grey : dark_blue);
+        EXPECT_EQ(form.label3().colour, st.shelf_manual ? grey : dark_blue);
+        EXPECT_EQ(form.note_visible(), st.edge_manual || st.shelf_manual);
     }
 }
 

