@@ -51,45 +51,36 @@ TEST_F(CuttingFormTest, FirstOpeningWithSingleFront) {
     expect_initial_options();
 }
 
-TEST_F(CuttingFormTest, AllowanceShowsHintsAndABannerTheFirstTickHides) {
+// Allowance shows the trimming hints and a banner. The first tick hides the banner
+// (the timer runs on); Exact, Print and OK hide it at once. Print asks first.
+TEST_F(CuttingFormTest, AllowanceShowsHintsAndABannerThatTickExactPrintAndOkHide) {
     open(false);
     const std::string exact = c.list.panel_lines[kTop];
     form.Option2_Click();
     EXPECT_FALSE(c.show_exact);
     for (int i = 0; i < kPanelCount; ++i) EXPECT_EQ(c.tooltips[i], trimming_hints()[i]);
     EXPECT_EQ(c.banner_text, "\rPlace mouse over panel text to see which edges need trimming with router");
-    EXPECT_TRUE(c.banner);
-    EXPECT_TRUE(c.timer);
     EXPECT_NE(c.list.panel_lines[kTop], exact);
-
-    form.Timer1_Timer();  // hides the banner; the timer runs on
-    EXPECT_FALSE(c.banner);
-    EXPECT_TRUE(c.timer);
-
-    form.Option1_Click();
-    expect_initial_options();
-    EXPECT_EQ(c.list.panel_lines[kTop], exact);
-}
-
-TEST_F(CuttingFormTest, ExactPrintAndOkHideTheBannerAtOnceAndPrintAsksFirst) {
-    open(false);
-    const std::pair<void (CuttingForm::*)(), bool> steps[] = {{&CuttingForm::Option1_Click, false},
-                                                              {&CuttingForm::Command1_Click, false},
-                                                              {&CuttingForm::Command2_Click, false},
-                                                              {&CuttingForm::Command1_Click, true}};
+    const std::pair<void (CuttingForm::*)(), bool> steps[] = {
+        {&CuttingForm::Timer1_Timer, false},   {&CuttingForm::Option1_Click, false},
+        {&CuttingForm::Command1_Click, false}, {&CuttingForm::Command2_Click, false},
+        {&CuttingForm::Command1_Click, true}};
     for (const auto& [handler, yes] : steps) {
         form.Option2_Click();
-        ASSERT_TRUE(c.banner);
+        ASSERT_TRUE(c.banner && c.timer);
         answer = yes;
         (form.*handler)();
         EXPECT_FALSE(c.banner);
-        EXPECT_FALSE(c.timer);
+        EXPECT_EQ(c.timer, handler == &CuttingForm::Timer1_Timer);
     }
     EXPECT_EQ(questions, std::vector<std::string>(
                              2, "Would you like me to ...|Print Panel Details form using current printer settings?"));
     EXPECT_EQ(banner_when_asked, std::vector<bool>(2, false));  // the banner is not printed
     EXPECT_EQ(prints, 1);
     EXPECT_FALSE(c.show_exact);  // printing keeps the option
+    form.Option1_Click();
+    expect_initial_options();
+    EXPECT_EQ(c.list.panel_lines[kTop], exact);
 }
 
 TEST_F(CuttingFormTest, BackViewSurvivesReopeningWithOtherFront) {

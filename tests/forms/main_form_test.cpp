@@ -1,6 +1,7 @@
 // The main window's behaviour, driven without a window through a recording view.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -257,62 +258,54 @@ TEST_F(MainFormTest, FlangeItemsSetCaptionAndTuning) {
     }
 }
 
-TEST_F(MainFormTest, MenusOpenTheirWindows) {
-    form.startup();
-    bool where_while_cutting = false;
-    view.on_modal[Window::Form3] = [&] { where_while_cutting = form.s.main.where; };
-    view.modals.clear();
-    form.mnu_notes_Click();
-    form.Picture3_Click();
-    form.mnu_porting_Click();
-    form.mnu_about_Click();
-    form.mnu_panels_Click();
-    EXPECT_EQ(view.modals, (std::vector<Window>{Window::frmComments, Window::frmComments, Window::Form8,
-                                                Window::frmAbout, Window::Form3}));
-    EXPECT_TRUE(where_while_cutting);
-    form.Picture2_Click();  // a click hides the picture, and so does any analysis
-    EXPECT_FALSE(form.s.main.where);
-    form.mnu_where_Click();
-    type(10, "1");
-    EXPECT_FALSE(form.s.main.where);
-}
-
-TEST_F(MainFormTest, SaveValidatesEveryFieldBeforeTheWindow) {
-    form.startup();
-    switch_units(UnitMode::Inches);
-    type(7, "1'");  // pending, not yet stored
-    double width_when_shown = 0;
-    view.on_modal[Window::Form2] = [&] { width_when_shown = form.s.design.boxwidth; };
-    form.mnu_save_Click();
-    EXPECT_NEAR(width_when_shown, 304.8, 1e-9);
-}
-
-TEST_F(MainFormTest, OpenRefreshesTheDesignFromTheLoadedProject) {
-    form.startup();
-    view.on_modal[Window::Form5] = [&] {  // a load stores the file's values and keyword
-        form.s.design.boxdepth = 500;
-        form.s.design.boxvol = 1;
-        form.s.projectflange = "twoflange";
-        form.s.files.opened = true;
+// Each menu item opens its window on a fresh start-up: `before` readies the main
+// window, `shown` runs while the window is up, `after` checks the main window.
+TEST_F(MainFormTest, MenuItemsOpenTheirWindows) {
+    using F = MainForm&;
+    const struct {
+        void (MainForm::*click)();
+        Window window;
+        std::function<void(F)> before, shown, after;
+    } items[] = {
+        {&MainForm::mnu_notes_Click, Window::frmComments, {}, {}, {}},
+        {&MainForm::Picture3_Click, Window::frmComments, {}, {}, {}},
+        {&MainForm::mnu_porting_Click, Window::Form8, {}, {}, {}},
+        {&MainForm::mnu_about_Click, Window::frmAbout, {}, {}, {}},
+        // Where the panels go shows with the cutting list; any analysis hides it.
+        {&MainForm::mnu_panels_Click, Window::Form3, {}, [](F f) { EXPECT_TRUE(f.s.main.where); },
+         [](F f) { f.change(10, "1"); EXPECT_FALSE(f.s.main.where); }},
+        // Save As validates every field first: the pending 1' is stored before the window shows.
+        {&MainForm::mnu_save_Click, Window::Form2, [](F f) { f.set_unit_mode(UnitMode::Inches), f.change(7, "1'"); },
+         [](F f) { EXPECT_NEAR(f.s.design.boxwidth, 304.8, 1e-9); }, {}},
+        // A load stores the file's values and keyword; the main window is refreshed from them.
+        {&MainForm::mnu_open_Click, Window::Form5, {},
+         [](F f) {
+             f.s.design.boxdepth = 500, f.s.design.boxvol = 1;
+             f.s.projectflange = "twoflange", f.s.files.opened = true;
+         },
+         [](F f) {
+             EXPECT_EQ(f.s.main.text[6].text, " 500");
+             EXPECT_EQ(f.s.main.flange_caption, "&Port Flanges=2");
+             EXPECT_EQ(f.s.main.text[9].text, " 76.8");  // recomputed
+         }},
+        // The bracing window gets the front picture; the main window analyses after.
+        {&MainForm::mnu_bracing_Click, Window::Form7, [](F f) { f.Check3_Click(false); },
+         [](F f) {
+             EXPECT_FALSE(f.s.bracing_window.picture_double);
+             f.s.bracing.edge_manual = true, f.s.bracing.edge_text = "10";
+         },
+         [](F f) { EXPECT_NEAR(f.s.design.bracingvolume, 10 + 0.696369, 1e-9); }},
     };
-    form.mnu_open_Click();
-    EXPECT_EQ(text(6), " 500");
-    EXPECT_EQ(form.s.main.flange_caption, "&Port Flanges=2");
-    EXPECT_EQ(text(9), " 76.8");  // recomputed
-}
-
-TEST_F(MainFormTest, BracingWindowGetsTheFrontPictureAndAnalysesAfter) {
-    form.startup();
-    form.Check3_Click(false);
-    bool picture_double = true;
-    view.on_modal[Window::Form7] = [&] {
-        picture_double = form.s.bracing_window.picture_double;
-        form.s.bracing.edge_manual = true;
-        form.s.bracing.edge_text = "10";
-    };
-    form.mnu_bracing_Click();
-    EXPECT_FALSE(picture_double);
-    EXPECT_NEAR(form.s.design.bracingvolume, 10 + 0.696369, 1e-9);
+    for (const auto& it : items) {
+        RecordingView v;
+        MainForm f(v, root.file("app"), root.str());
+        f.startup();
+        if (it.before) it.before(f);
+        v.on_modal[it.window] = [&] { if (it.shown) it.shown(f); };
+        (f.*it.click)();
+        EXPECT_EQ(v.modals, std::vector<Window>{it.window}) << static_cast<int>(it.window);
+        if (it.after) it.after(f);
+    }
 }
 
 }  // namespace

@@ -12,7 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "forms/files_form.hpp"
 #include "forms/main_form.hpp"
+#include "forms/project_io.hpp"
+#include "storage/storage.hpp"
 #include "forms/view.hpp"
 
 namespace enclavio::project_testing {
@@ -78,5 +81,54 @@ struct StartedMain {
         view.messages.clear();
     }
 };
+
+// Opens (Open menu) or saves (Save As menu) `name` in `folder` the way the
+// user does: type the name, press the first button. True when the window closed.
+inline bool through_menu(StartedMain& m, FileForm::Kind kind, const std::string& folder, const std::string& name) {
+    bool closed = false;
+    const Window w = kind == FileForm::Kind::Open ? Window::Form5 : Window::Form2;
+    m.view.on_modal[w] = [&m, &closed, kind, folder, name] {
+        FileForm form(m.form, m.view, kind);
+        form.Dir1_Change(folder);
+        form.Text1_Change(name);
+        closed = form.Command1_Click();
+    };
+    kind == FileForm::Kind::Open ? m.form.mnu_open_Click() : m.form.mnu_save_Click();
+    return closed;
+}
+
+// Every field away from its start-up value, a single front, both port ends
+// flanged and notes with empty and blank lines; then shown in `mode`.
+inline void change_every_field(MainForm& f, UnitMode mode) {
+    f.set_unit_mode(UnitMode::Metric);
+    f.populateall();
+    const std::pair<int, const char*> typed[] = {{6, "455"}, {7, "333"}, {8, "612"},  {4, "18"}, {1, "400"},
+                                                 {2, "75"},  {3, "3"},   {12, "150"}, {13, "5"}};
+    for (const auto& [n, text] : typed) f.change(n, text);
+    f.Combo1_Click(2);   // 12 inch
+    f.change(11, "41");  // typed after the size, so not the size's default
+    f.set_text(10, "2");
+    f.set_text(5, "1");
+    f.Check3_Click(false);
+    f.mnu_twoflange_Click();
+    f.Text9_DblClick();
+    f.s.notes.lines = {"Driver: the big one", "", "   ", "Birch ply from the yard",
+                       "",  "  indented  ", "", "last line"};
+    f.check_notes();
+    f.set_unit_mode(mode);
+    f.populateall();
+}
+
+// The session's project as saved, but for the volume: that is worked out again
+// from the dimensions on opening, so it must match the recomputed one and is
+// then replaced by `file`'s.
+inline ProjectData project_but_volume(const Session& s, const ProjectData& file) {
+    ProjectData p = project_from_session(s);
+    BoxDesign recomputed = s.design;
+    EXPECT_TRUE(compute_volume(recomputed));
+    EXPECT_EQ(p.boxvol, recomputed.boxvol);
+    p.boxvol = file.boxvol;
+    return p;
+}
 
 }  // namespace enclavio::project_testing
