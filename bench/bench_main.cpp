@@ -188,10 +188,9 @@ int main(int argc, char** argv) {
 
     // Start-ups first, while this process has no threads or windows of its own.
     const std::string log = scratch_folder() + "/startup.log";
-    const StartupRuns startup =
-        startup_runs > 0
-            ? run_startups(ENCLAVIO_BENCH_STARTUP, startup_runs, scratch_folder() + "/appdata-startup", log)
-            : StartupRuns{};
+    const StartupRuns startup = startup_runs > 0 ? run_startups(ENCLAVIO_BENCH_STARTUP, startup_runs,
+                                                                scratch_folder() + "/appdata-startup", log)
+                                                 : StartupRuns{};
     if (!startup.error.empty()) {
         std::fprintf(stderr, "enclavio_bench: start-up runs stopped: %s\n", startup.error.c_str());
         return 1;
@@ -232,7 +231,8 @@ int main(int argc, char** argv) {
     if (startup_runs > 0) startup_rows(startup);
 
     std::printf("\nWall time, and processor time (CPU) of the work itself. ");
-    if (!collector.results.empty()) std::printf("Steps: medians of %d interleaved repetitions. ", collector.repetitions);
+    if (!collector.results.empty())
+        std::printf("Steps: medians of %d interleaved repetitions. ", collector.repetitions);
     if (startup_runs > 0) std::printf("Start-up: medians of %d runs of each program, alternating. ", startup_runs);
     std::printf("QT_QPA_PLATFORM=%s.\n", qgetenv("QT_QPA_PLATFORM").constData());
     std::printf("Machine: %u hardware threads; load average %s before, %s after.\n",

@@ -9,6 +9,7 @@
 // --bare starts a plain QMainWindow with one label instead of Enclavio, in the
 // same way, as the floor the toolkit sets. --appdata is the folder of the
 // settings file (an empty one gives the first start of a new user).
+#include <sys/resource.h>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QWindow>
-#include <sys/resource.h>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -49,7 +49,9 @@ long long monotonic_ns() {
 long long cpu_ns() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const auto ns = [](const timeval& t) { return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_usec * 1000LL; };
+    const auto ns = [](const timeval& t) {
+        return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_usec * 1000LL;
+    };
     return ns(usage.ru_utime) + ns(usage.ru_stime);
 }
 

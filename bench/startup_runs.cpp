@@ -75,8 +75,7 @@ std::optional<StartupSample> run_once(const std::string& program, bool bare, con
 
     int status = 0;
     rusage usage{};
-    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
+    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {}
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         error = program + (bare ? " --bare" : "") + " failed" + last_lines(log_file, 5);
         return std::nullopt;

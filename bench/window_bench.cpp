@@ -73,9 +73,7 @@ std::optional<Edit> start_edit(benchmark::State& state) {
 
 // Alternately types "5" after the depth and takes it away again, so every
 // keystroke is a real change ("400" -> "4005" -> "400").
-void keystroke(QLineEdit* text6) {
-    QTest::keyClick(text6, text6->text().size() <= 3 ? Qt::Key_5 : Qt::Key_Backspace);
-}
+void keystroke(QLineEdit* text6) { QTest::keyClick(text6, text6->text().size() <= 3 ? Qt::Key_5 : Qt::Key_Backspace); }
 
 // Every keystroke must have gone all the way: the field holds the typed depth
 // and the design was validated from it.

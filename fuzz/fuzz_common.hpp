@@ -2,6 +2,7 @@
 // private scratch folder, and a window stand-in that records what it was asked.
 #pragma once
 
+#include <unistd.h>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -12,7 +13,6 @@
 #include <string>
 #include <string_view>
 #include <system_error>
-#include <unistd.h>
 
 #include "analysis/analysis.hpp"
 #include "design/design.hpp"
@@ -68,19 +68,31 @@ inline void check_finite_design(const BoxDesign& d) {
         const char* name;
         double value;
     } values[] = {
-        {"boxdepth", d.boxdepth},           {"boxwidth", d.boxwidth},
-        {"boxheight", d.boxheight},         {"boxthickness", d.boxthickness},
-        {"portlength", d.portlength},       {"portdiameter", d.portdiameter},
+        {"boxdepth", d.boxdepth},
+        {"boxwidth", d.boxwidth},
+        {"boxheight", d.boxheight},
+        {"boxthickness", d.boxthickness},
+        {"portlength", d.portlength},
+        {"portdiameter", d.portdiameter},
         {"portwallthickness", d.portwallthickness},
-        {"driverdepth", d.driverdepth},     {"driverdown", d.driverdown},
-        {"driversideways", d.driversideways}, {"boxvol", d.boxvol},
-        {"innerdepth", d.innerdepth},       {"innerwidth", d.innerwidth},
-        {"innerheight", d.innerheight},     {"drivervolume", d.drivervolume},
-        {"portcount", d.portcount},         {"drivercount", d.drivercount},
-        {"portvolume", d.portvolume},       {"edgebracing", d.edgebracing},
-        {"shelfbracing", d.shelfbracing},   {"bracingvolume", d.bracingvolume},
-        {"componentvolume", d.componentvolume}, {"workingvolume", d.workingvolume},
-        {"endcorrection", d.endcorrection}, {"tunefrequency", d.tunefrequency},
+        {"driverdepth", d.driverdepth},
+        {"driverdown", d.driverdown},
+        {"driversideways", d.driversideways},
+        {"boxvol", d.boxvol},
+        {"innerdepth", d.innerdepth},
+        {"innerwidth", d.innerwidth},
+        {"innerheight", d.innerheight},
+        {"drivervolume", d.drivervolume},
+        {"portcount", d.portcount},
+        {"drivercount", d.drivercount},
+        {"portvolume", d.portvolume},
+        {"edgebracing", d.edgebracing},
+        {"shelfbracing", d.shelfbracing},
+        {"bracingvolume", d.bracingvolume},
+        {"componentvolume", d.componentvolume},
+        {"workingvolume", d.workingvolume},
+        {"endcorrection", d.endcorrection},
+        {"tunefrequency", d.tunefrequency},
     };
     for (const auto& v : values) {
         if (!std::isfinite(v.value)) fail("BoxDesign holds NaN or infinity", v.name);
@@ -101,8 +113,7 @@ class ScratchFolder {
 public:
     explicit ScratchFolder(std::string_view what) {
         namespace fs = std::filesystem;
-        path_ = (fs::temp_directory_path() /
-                 ("enclavio-fuzz-" + std::string(what) + "-" + std::to_string(::getpid())))
+        path_ = (fs::temp_directory_path() / ("enclavio-fuzz-" + std::string(what) + "-" + std::to_string(::getpid())))
                     .generic_string();
         std::error_code ec;
         fs::remove_all(path_, ec);

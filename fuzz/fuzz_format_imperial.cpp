@@ -34,8 +34,7 @@ void check_format(std::string_view text) {
         check(f.feet_inches == "ERR" && f.decimal_inches == "ERR", "a refused text gives ERR", text);
         return;
     }
-    check(!f.feet_inches.empty() && !f.decimal_inches.empty(), "format_imperial results are never empty",
-          text);
+    check(!f.feet_inches.empty() && !f.decimal_inches.empty(), "format_imperial results are never empty", text);
     check(f.feet_inches != "ERR" && f.decimal_inches != "ERR", "ERR only with an error", text);
     fuzz::check_no_bad_number(f.feet_inches, "format_imperial feet-inches");
     fuzz::check_no_bad_number(f.decimal_inches, "format_imperial decimal inches");
@@ -47,13 +46,15 @@ void check_format(std::string_view text) {
     if (inches >= kLargestInches) return;
 
     const ImperialParse back = parse_imperial(f.feet_inches);
-    if (!back.error.empty()) fuzz::fail("parse_imperial refuses format_imperial's text", f.feet_inches + " : " + back.error);
+    if (!back.error.empty())
+        fuzz::fail("parse_imperial refuses format_imperial's text", f.feet_inches + " : " + back.error);
     const double got = numeric_value(back.mm_text) / kMmPerInch;
     if (!nearest_step(got, inches, 16))
         fuzz::fail("format then parse is not the nearest sixteenth", std::string(text) + " -> " + f.feet_inches);
 
     const ImperialParse dec = parse_imperial(f.decimal_inches);
-    if (!dec.error.empty()) fuzz::fail("parse_imperial refuses the decimal inches", f.decimal_inches + " : " + dec.error);
+    if (!dec.error.empty())
+        fuzz::fail("parse_imperial refuses the decimal inches", f.decimal_inches + " : " + dec.error);
     const double got_dec = numeric_value(dec.mm_text) / kMmPerInch;
     if (!nearest_step(got_dec, inches, 100))
         fuzz::fail("decimal inches are not the nearest hundredth", std::string(text) + " -> " + f.decimal_inches);

@@ -14,8 +14,7 @@ using enclavio::fuzz::check;
 
 namespace {
 
-constexpr UnitMode kModes[] = {UnitMode::Metric, UnitMode::MetricCm, UnitMode::Inches,
-                               UnitMode::DecimalInches};
+constexpr UnitMode kModes[] = {UnitMode::Metric, UnitMode::MetricCm, UnitMode::Inches, UnitMode::DecimalInches};
 
 void check_written(double v) {
     if (!std::isfinite(v)) return;

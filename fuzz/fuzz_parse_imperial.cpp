@@ -72,8 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const ImperialParse again = parse_imperial(f.feet_inches);
         check(again.error.empty(), "parse_imperial takes what format_imperial gives", f.feet_inches);
         if (again.mm_text != p.mm_text)
-            fuzz::fail("parse, format, parse changes the length", p.mm_text + " -> " + f.feet_inches +
-                                                                     " -> " + again.mm_text);
+            fuzz::fail("parse, format, parse changes the length",
+                       p.mm_text + " -> " + f.feet_inches + " -> " + again.mm_text);
     }
     return 0;
 }

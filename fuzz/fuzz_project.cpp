@@ -21,8 +21,7 @@ using enclavio::fuzz::check;
 
 namespace {
 
-constexpr UnitMode kModes[] = {UnitMode::Metric, UnitMode::MetricCm, UnitMode::Inches,
-                               UnitMode::DecimalInches};
+constexpr UnitMode kModes[] = {UnitMode::Metric, UnitMode::MetricCm, UnitMode::Inches, UnitMode::DecimalInches};
 constexpr int kComposedFields[] = {1, 2, 3, 4, 6, 7, 8, 9, 11, 12, 13};
 
 void check_fields(const Session& s) {
@@ -39,9 +38,9 @@ void check_cutting(const CuttingList& list) {
 
 void check_report_input(const ReportInput& in) {
     check_cutting(in.cutting);
-    for (const std::string* t : {&in.volume_text, &in.label6, &in.label28, &in.label26, &in.label27,
-                                 &in.diameter_text, &in.length_text, &in.wall_text,
-                                 &in.driverdepth_text, &in.driverdown_text, &in.driversideways_text})
+    for (const std::string* t :
+         {&in.volume_text, &in.label6, &in.label28, &in.label26, &in.label27, &in.diameter_text, &in.length_text,
+          &in.wall_text, &in.driverdepth_text, &in.driverdown_text, &in.driversideways_text})
         fuzz::check_no_bad_number(*t, "report text");
     for (const auto& r : in.resonances) fuzz::check_no_bad_number(r, "report resonance");
 }
@@ -49,11 +48,12 @@ void check_report_input(const ReportInput& in) {
 // Two projects that a file holds alike: the texts exactly, the numbers to the
 // 15 digits a file keeps.
 void check_same_project(const ProjectData& a, const ProjectData& b, std::string_view what) {
-    const double ProjectData::*numbers[] = {
-        &ProjectData::boxdepth,    &ProjectData::boxwidth,          &ProjectData::boxheight,
-        &ProjectData::boxvol,      &ProjectData::driverdepth,       &ProjectData::driverdown,
-        &ProjectData::driversideways, &ProjectData::portlength,     &ProjectData::portdiameter,
-        &ProjectData::portwallthickness, &ProjectData::boxthickness};
+    const double ProjectData::*numbers[] = {&ProjectData::boxdepth,       &ProjectData::boxwidth,
+                                            &ProjectData::boxheight,      &ProjectData::boxvol,
+                                            &ProjectData::driverdepth,    &ProjectData::driverdown,
+                                            &ProjectData::driversideways, &ProjectData::portlength,
+                                            &ProjectData::portdiameter,   &ProjectData::portwallthickness,
+                                            &ProjectData::boxthickness};
     for (const auto member : numbers) {
         check(std::isfinite(a.*member) && std::isfinite(b.*member), what, "a number is not finite");
         if (!fuzz::same_to_15_digits(a.*member, b.*member))
@@ -84,8 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FileForm form(m, view, open ? FileForm::Kind::Open : FileForm::Kind::Save);
             form.state().folder = projects.str();
             form.state().name = open ? "fuzz" : save_as;
-            check(form.Command1_Click(), open ? "the open window opens" : "the save window saves",
-                  view.last_message);
+            check(form.Command1_Click(), open ? "the open window opens" : "the save window saves", view.last_message);
         }
     };
     m.startup();
@@ -132,8 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReportForm report(m, view);
     report.Form_Load();
     report.Command3_Click(0);
-    check(view.last_message == "Report " + m.s.report.reportpath + " created", "report written",
-          view.last_message);
+    check(view.last_message == "Report " + m.s.report.reportpath + " created", "report written", view.last_message);
     const auto report_bytes = read_whole_file(m.s.report.reportpath);
     check(report_bytes && *report_bytes == to_file_encoding(compose_report(report_input(m.s, 0))),
           "report.txt holds the composed report");

@@ -26,8 +26,7 @@ struct Preferences {
 };
 
 Preferences preferences_of(const Session& s) {
-    return {s.lastfolder, s.main.flange, s.main.graph.range, s.main.graph.shownums,
-            s.main.graph.highlight, s.mode};
+    return {s.lastfolder, s.main.flange, s.main.graph.range, s.main.graph.shownums, s.main.graph.highlight, s.mode};
 }
 
 void check_session(const Session& s) {

@@ -21,18 +21,14 @@ struct ResonanceText {
 constexpr ResonanceText kResonances[10] = {
     {"", "", ""},
     {"Label7", "Port Resonance ", "Unable to calculate Port resonance"},
-    {"Label21", "Driver to bottom wall resonance ",
-     "Unable to calculate Driver to bottom wall resonance"},
+    {"Label21", "Driver to bottom wall resonance ", "Unable to calculate Driver to bottom wall resonance"},
     {"Label8", "Box top to bottom resonance ", "Unable to calculate Box top to bottom resonance"},
     {"Label22", "Driver to top wall resonance ", "Unable to calculate Driver to top wall resonance"},
-    {"Label20", "Driver to rear wall resonance",
-     "Unable to calculate Driver to rear wall resonance"},
+    {"Label20", "Driver to rear wall resonance", "Unable to calculate Driver to rear wall resonance"},
     {"Label9", "Box front to back resonance ", "Unable to calculate Box front to back resonance"},
-    {"Label17", "Driver to side wall-1 resonance ",
-     "Unable to calculate Driver to side wall-1 resonance"},
+    {"Label17", "Driver to side wall-1 resonance ", "Unable to calculate Driver to side wall-1 resonance"},
     {"Label10", "Box side to side resonance ", "Unable to calculate Box side to side resonance"},
-    {"Label23", "Driver to side wall-2 resonance ",
-     "Unable to calculate Driver to side wall-2 resonance"},
+    {"Label23", "Driver to side wall-2 resonance ", "Unable to calculate Driver to side wall-2 resonance"},
 };
 
 constexpr std::string_view kPortNotApplicable = "Port resonance not applicable";
@@ -41,8 +37,8 @@ enum class Kind { HalfWave, Driver };
 
 // One resonance: computed and drawn when its conditions hold and its
 // frequency fits, otherwise its "Unable to calculate" text in red.
-void resonance(int n, bool conditions, Kind kind, double path, const GraphOptions& options,
-               Graph& graph, Results& results) {
+void resonance(int n, bool conditions, Kind kind, double path, const GraphOptions& options, Graph& graph,
+               Results& results) {
     ResultLabel& label = results.resonance[n];
     std::optional<std::int16_t> f;
     if (conditions) {
@@ -96,8 +92,7 @@ void res_wall2wall(BoxDesign& d, const AnalysisInputs& in, Graph& graph, Results
     resonance(6, d.innerdepth > 5, Kind::HalfWave, d.innerdepth, opt, graph, results);
     resonance(8, d.innerwidth > 5, Kind::HalfWave, d.innerwidth, opt, graph, results);
     resonance(5, d.innerdepth > gc + 3, Kind::Driver, d.innerdepth - gc, opt, graph, results);
-    resonance(2, gt < d.boxheight && d.innerheight > gt + 3, Kind::Driver, d.innerheight - gt, opt,
-              graph, results);
+    resonance(2, gt < d.boxheight && d.innerheight > gt + 3, Kind::Driver, d.innerheight - gt, opt, graph, results);
     resonance(4, gt > 3 && gt < d.boxheight, Kind::Driver, gt, opt, graph, results);
     resonance(7, half_width + gs > 5, Kind::Driver, half_width + gs, opt, graph, results);
     resonance(9, half_width > gs + 5, Kind::Driver, half_width - gs, opt, graph, results);

@@ -39,11 +39,11 @@ inline constexpr Colour graph_background{253, 226, 166};
 
 // ---- Port ends -------------------------------------------------------------
 enum class Flange { None, One, Two };
-double end_correction(Flange f);                          // 0.614, 0.732, 0.85
-std::string_view flange_word(Flange f);                   // "noflange", "oneflange", "twoflange"
+double end_correction(Flange f);                                // 0.614, 0.732, 0.85
+std::string_view flange_word(Flange f);                         // "noflange", "oneflange", "twoflange"
 std::optional<Flange> flange_from_word(std::string_view word);  // exact
-std::string_view flange_item_caption(Flange f);           // "&No ends flanged", ...
-std::string_view flange_menu_caption(Flange f);           // "&Port Flanges=0", ...
+std::string_view flange_item_caption(Flange f);                 // "&No ends flanged", ...
+std::string_view flange_menu_caption(Flange f);                 // "&Port Flanges=0", ...
 inline constexpr std::string_view kFlangeMenuStartCaption = "&Port Flanges-1";
 
 // ---- Bracing (the bracing window's choices; read by every analysis) ---------

@@ -17,8 +17,7 @@ double port_volume_of(double portcount, double inside, double diameter, double w
 
 double port_volume(const BoxDesign& d, double portcount) {
     if (d.portlength > 0 && d.portdiameter > 0) {
-        return port_volume_of(portcount, port_inside_length(d, d.portlength), d.portdiameter,
-                              d.portwallthickness);
+        return port_volume_of(portcount, port_inside_length(d, d.portlength), d.portdiameter, d.portwallthickness);
     }
     return 0;
 }
@@ -26,8 +25,7 @@ double port_volume(const BoxDesign& d, double portcount) {
 BracingVolumes bracing_volumes(const BoxDesign& d, const BracingChoices& choices) {
     const double t = d.boxthickness;
     BracingVolumes b;
-    b.edge = ((((4 * d.boxheight + 4 * d.boxwidth) + 4 * d.boxdepth) - 16 * t) * (t * t)) /
-             kMm3PerLitre;
+    b.edge = ((((4 * d.boxheight + 4 * d.boxwidth) + 4 * d.boxdepth) - 16 * t) * (t * t)) / kMm3PerLitre;
     const double braces = numeric_value(choices.shelf_count_text);
     b.shelf = ((((3 * d.boxwidth + 3 * d.boxdepth) - 9 * t) * (t * t)) / kMm3PerLitre) * braces;
     const double edge_part = choices.edge_manual ? numeric_value(choices.edge_text) : b.edge;
@@ -79,9 +77,7 @@ double tuning_unrounded(const BoxDesign& d) {
     return 0;
 }
 
-double tuning_frequency(const BoxDesign& d) {
-    return finite_or_zero(truncate_to(tuning_unrounded(d), 1));
-}
+double tuning_frequency(const BoxDesign& d) { return finite_or_zero(truncate_to(tuning_unrounded(d), 1)); }
 
 namespace {
 std::optional<std::int16_t> narrow(double f) {

@@ -2,16 +2,16 @@
 // run and by the port-length solver so that each formula has one home.
 #pragma once
 
-#include <optional>
 #include <cstdint>
+#include <optional>
 
 #include "analysis/analysis.hpp"
 
 namespace enclavio {
 
-inline constexpr double kSpeedOfSound = 344.0;       // metres per second
-inline constexpr double kPiValue = 3.14159265359;    // the 12-digit value the volumes use
-inline constexpr double kTuningConstant = 2356.25;   // mm and litres in, hertz out
+inline constexpr double kSpeedOfSound = 344.0;      // metres per second
+inline constexpr double kPiValue = 3.14159265359;   // the 12-digit value the volumes use
+inline constexpr double kTuningConstant = 2356.25;  // mm and litres in, hertz out
 
 // Number of front panels a port passes through: 2 with a doubled front, else 1.
 int front_panels(const BoxDesign& d);

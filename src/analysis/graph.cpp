@@ -70,18 +70,15 @@ Colour Graph::drawres(std::int16_t freq, int num, const GraphOptions& options) {
     for (int i = 1; i <= num - 1; ++i) {
         if (std::abs(int{drawnfreq_.at(i)} - int{freq}) < 6) ++nearcount;
     }
-    const Colour colour =
-        (freq < 200 && options.highlight) ? colours::dark_red : colours::green;
-    items_.push_back(
-        rect(freq - nearcount - 3, 70, freq + nearcount + 3, 6 * nearcount + 5, colour, pen_));
+    const Colour colour = (freq < 200 && options.highlight) ? colours::dark_red : colours::green;
+    items_.push_back(rect(freq - nearcount - 3, 70, freq + nearcount + 3, 6 * nearcount + 5, colour, pen_));
     if (options.shownums) {
         pen_ = 18;
         items_.push_back(dot(freq, 35, colours::navy, pen_));
         pen_ = 15;
         items_.push_back(dot(freq, 35, nearcount > 0 ? colours::red : colours::white, pen_));
         pen_ = 1;
-        items_.push_back(text(freq - 6, 21, nearcount > 0 ? colours::white : colours::navy, pen_,
-                              std::to_string(num)));
+        items_.push_back(text(freq - 6, 21, nearcount > 0 ? colours::white : colours::navy, pen_, std::to_string(num)));
         pen_ = 2;
     }
     return colour;

@@ -64,10 +64,8 @@ PortSolveResult find_port_length(const BoxDesign& d, const AnalysisInputs& in, d
     // `b` is what it would be with ports of no length (the part of each port
     // inside the front panel or panels added back).
     const double a = port_volume_of(ports, 1.0, diameter, wall);
-    const double b =
-        base.boxvol - component_volume(port_volume_of(ports, port_inside_length(base, 0), diameter,
-                                                      wall),
-                                       base.bracingvolume, base.drivercount, base.drivervolume);
+    const double b = base.boxvol - component_volume(port_volume_of(ports, port_inside_length(base, 0), diameter, wall),
+                                                    base.bracingvolume, base.drivercount, base.drivervolume);
     const double e = effective_port_length(0, base.endcorrection, diameter);  // end correction, mm
     const double k = tuning_numerator(diameter, ports) / (target_hz * target_hz);
 

@@ -28,34 +28,66 @@ struct Pieces {
     std::string_view rear_high, bottom_deep_open;
 };
 
-constexpr Pieces kMetricPieces{
-    " mm wide   ", " mm high ", " mm deep - Panel thickness ", " mm - Double Front Panel",
-    " mm - Single Front Panel",
-    " mm wide   ", " mm deep   ", " mm deep", " mm high",
-    " mm wide (", " mm deep (", " mm high (",
-    "mm high", "mm deep ("};
+constexpr Pieces kMetricPieces{" mm wide   ",
+                               " mm high ",
+                               " mm deep - Panel thickness ",
+                               " mm - Double Front Panel",
+                               " mm - Single Front Panel",
+                               " mm wide   ",
+                               " mm deep   ",
+                               " mm deep",
+                               " mm high",
+                               " mm wide (",
+                               " mm deep (",
+                               " mm high (",
+                               "mm high",
+                               "mm deep ("};
 
-constexpr Pieces kMetricCmPieces{
-    " cm wide   ", " cm high ", " cm deep - Panel thickness ", " cm - Double Front Panel",
-    " cm - Single Front Panel",
-    " cm wide   ", " cm deep   ", " cm deep", " cm high",
-    " cm wide (", " cm deep (", " cm high (",
-    "cm high", "cm deep ("};
+constexpr Pieces kMetricCmPieces{" cm wide   ",
+                                 " cm high ",
+                                 " cm deep - Panel thickness ",
+                                 " cm - Double Front Panel",
+                                 " cm - Single Front Panel",
+                                 " cm wide   ",
+                                 " cm deep   ",
+                                 " cm deep",
+                                 " cm high",
+                                 " cm wide (",
+                                 " cm deep (",
+                                 " cm high (",
+                                 "cm high",
+                                 "cm deep ("};
 
-constexpr Pieces kInchesPieces{
-    " in wide   ", " in high ", " in deep - Panel thickness ", " in - Double Front Panel",
-    " in - Single Front Panel",
-    " inches wide   ", " inches deep   ", " inches deep", " inches high",
-    " inches wide (", " inches deep (", " inches high (",
-    " inches high", " inches deep ("};
+constexpr Pieces kInchesPieces{" in wide   ",
+                               " in high ",
+                               " in deep - Panel thickness ",
+                               " in - Double Front Panel",
+                               " in - Single Front Panel",
+                               " inches wide   ",
+                               " inches deep   ",
+                               " inches deep",
+                               " inches high",
+                               " inches wide (",
+                               " inches deep (",
+                               " inches high (",
+                               " inches high",
+                               " inches deep ("};
 
 // Decimal inches: depth and thickness run into "in" on the finished line.
-constexpr Pieces kDecimalInchesPieces{
-    " inches wide   ", " inches high ", "in deep - Panel thickness ", "in - Double Front Panel",
-    "in - Single Front Panel",
-    " inches wide   ", " inches deep   ", " inches deep", " inches high",
-    " inches wide (", " inches deep (", " inches high (",
-    " inches high", " inches deep ("};
+constexpr Pieces kDecimalInchesPieces{" inches wide   ",
+                                      " inches high ",
+                                      "in deep - Panel thickness ",
+                                      "in - Double Front Panel",
+                                      "in - Single Front Panel",
+                                      " inches wide   ",
+                                      " inches deep   ",
+                                      " inches deep",
+                                      " inches high",
+                                      " inches wide (",
+                                      " inches deep (",
+                                      " inches high (",
+                                      " inches high",
+                                      " inches deep ("};
 
 // How a length in millimetres is written by each producer.
 using ValueWriter = std::string (*)(double mm);
@@ -108,8 +140,8 @@ void produce(const Sizes& z, bool show_exact, const Pieces& p, ValueWriter v, Cu
     } else {
         const std::string extra = " extra)";
         const std::string extra_gap = " extra)   ";
-        at(PanelKind::Top) = "Top panel " + v(z.W + kTrimBoth) + wide_open + a2 + extra_gap +
-                             v(z.side_deep() + kTrim) + deep_open + a1 + extra;
+        at(PanelKind::Top) = "Top panel " + v(z.W + kTrimBoth) + wide_open + a2 + extra_gap + v(z.side_deep() + kTrim) +
+                             deep_open + a1 + extra;
         at(PanelKind::FrontOuter) = "Front outer panel " + v(z.W + kTrimBoth) + wide_open + a2 + extra_gap +
                                     v(z.H + kTrimBoth) + high_open + a2 + extra;
         at(PanelKind::FrontInner) = front_inner;
@@ -145,10 +177,10 @@ struct AllowanceWords {
 };
 AllowanceWords allowance_words(UnitMode mode) {
     switch (mode) {
-    case UnitMode::Metric: return {"5", "10", " mm"};
-    case UnitMode::MetricCm: return {"0.5", "1", " cm"};
-    case UnitMode::Inches: return {"3/16", "3/8", " inch"};
-    case UnitMode::DecimalInches: return {"0.2", "0.4", " inch"};
+        case UnitMode::Metric: return {"5", "10", " mm"};
+        case UnitMode::MetricCm: return {"0.5", "1", " cm"};
+        case UnitMode::Inches: return {"3/16", "3/8", " inch"};
+        case UnitMode::DecimalInches: return {"0.2", "0.4", " inch"};
     }
     return {"5", "10", " mm"};
 }
@@ -178,15 +210,15 @@ void do_panels(const BoxDesign& d, UnitMode mode, bool show_exact, CuttingList& 
     list.allowance2_text = std::string(words.two_edges);
     list.brace_note = "Shelf brace includes " + list.allowance_text + std::string(words.unit) +
                       " all round for rebating into 4 adjacent panels";
-    list.allowance_caption = "Show an extra " + list.allowance_text + std::string(words.unit) +
-                             " on any edges to be trimmed after gluing";
+    list.allowance_caption =
+        "Show an extra " + list.allowance_text + std::string(words.unit) + " on any edges to be trimmed after gluing";
 
     const Sizes z{d.boxdepth, d.boxwidth, d.boxheight, d.boxthickness, d.doublefront == 1};
     switch (mode) {
-    case UnitMode::Metric: do_metric(z, show_exact, list); break;
-    case UnitMode::MetricCm: do_metriccm(z, show_exact, list); break;
-    case UnitMode::Inches: do_inches(z, show_exact, list); break;
-    case UnitMode::DecimalInches: do_decimalinches(z, show_exact, list); break;
+        case UnitMode::Metric: do_metric(z, show_exact, list); break;
+        case UnitMode::MetricCm: do_metriccm(z, show_exact, list); break;
+        case UnitMode::Inches: do_inches(z, show_exact, list); break;
+        case UnitMode::DecimalInches: do_decimalinches(z, show_exact, list); break;
     }
 }
 

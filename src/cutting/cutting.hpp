@@ -20,9 +20,9 @@ const std::array<std::string_view, kPanelCount>& trimming_hints();
 // captions; a run whose guard fails keeps every previous text.
 struct CuttingList {
     std::string finished_line = "Label12";
-    std::array<std::string, kPanelCount> panel_lines{
-        "Top panel", "Front outer panel", "Front inner panel", "Left side panel",
-        "Right side panel", "Rear panel", "Bottom panel", "Shelf brace"};
+    std::array<std::string, kPanelCount> panel_lines{"Top panel",       "Front outer panel", "Front inner panel",
+                                                     "Left side panel", "Right side panel",  "Rear panel",
+                                                     "Bottom panel",    "Shelf brace"};
     bool front_inner_visible = true;
     std::string brace_note = "Shelf brace includes 5mm all round for rebating into 4 adjacent panels";
     std::string allowance_caption = "Show an extra 5mm on any edges to be trimmed after gluing";

@@ -11,10 +11,8 @@ const std::array<LengthFieldInfo, kLengthFieldCount>& length_fields() {
         {LengthField::Depth, "Text6", "Boxdepth field contains incorrect format: - ", &BoxDesign::boxdepth},
         {LengthField::Width, "Text7", "Boxwidth field contains incorrect format: - ", &BoxDesign::boxwidth},
         {LengthField::Height, "Text8", "Boxheight field contains incorrect format: - ", &BoxDesign::boxheight},
-        {LengthField::Thickness, "Text4", "Boxthickness field contains incorrect format: - ",
-         &BoxDesign::boxthickness},
-        {LengthField::PortLength, "Text1", "Port length field contains incorrect format: - ",
-         &BoxDesign::portlength},
+        {LengthField::Thickness, "Text4", "Boxthickness field contains incorrect format: - ", &BoxDesign::boxthickness},
+        {LengthField::PortLength, "Text1", "Port length field contains incorrect format: - ", &BoxDesign::portlength},
         {LengthField::PortDiameter, "Text2", "Port diameter field contains incorrect format: - ",
          &BoxDesign::portdiameter},
         {LengthField::PortWall, "Text3", "Port wall thickness field contains incorrect format: - ",
@@ -29,9 +27,7 @@ const std::array<LengthFieldInfo, kLengthFieldCount>& length_fields() {
     return fields;
 }
 
-const LengthFieldInfo& length_field(LengthField field) {
-    return length_fields()[static_cast<std::size_t>(field)];
-}
+const LengthFieldInfo& length_field(LengthField field) { return length_fields()[static_cast<std::size_t>(field)]; }
 
 bool repopulates_after_validate(LengthField field, UnitMode mode) {
     if (field == LengthField::Depth) return mode != UnitMode::Metric;
@@ -83,8 +79,7 @@ SolveResult refuse(std::string message) { return {false, std::move(message)}; }
 // Message when the integer division cannot be done (rounded divisor 0, or an
 // operand outside the signed 32-bit range). The program defines none.
 std::string division_refusal(std::string_view dimension) {
-    return "Can't find box " + std::string(dimension) +
-           ": the other dimensions are too small or the volume too large";
+    return "Can't find box " + std::string(dimension) + ": the other dimensions are too small or the volume too large";
 }
 
 }  // namespace
@@ -92,8 +87,7 @@ std::string division_refusal(std::string_view dimension) {
 SolveResult solve_depth(BoxDesign& d) {
     if (d.boxvol < 1) return refuse("Can't find box depth when volume < 1 or has not been correctly validated");
     if (d.boxwidth < 1) return refuse("Can't find box depth when width < 1 or has not been correctly validated");
-    if (d.boxheight < 1)
-        return refuse("Can't find box depth when height < 1 or has not been correctly validated");
+    if (d.boxheight < 1) return refuse("Can't find box depth when height < 1 or has not been correctly validated");
     const double t = d.boxthickness;
     const double innerwidth = d.boxwidth - 2 * t;
     const double innerheight = d.boxheight - 2 * t;
@@ -110,8 +104,7 @@ SolveResult solve_depth(BoxDesign& d) {
 SolveResult solve_width(BoxDesign& d) {
     if (d.boxvol < 1) return refuse("Can't find box width when volume < 1 or has not been correctly validated");
     if (d.boxdepth < 1) return refuse("Can't find box width when depth < 1 or has not been correctly validated");
-    if (d.boxheight < 1)
-        return refuse("Can't find box width when height < 1 or has not been correctly validated");
+    if (d.boxheight < 1) return refuse("Can't find box width when height < 1 or has not been correctly validated");
     const double t = d.boxthickness;
     // Silent stops of the original (nothing is changed here either).
     if (d.boxdepth <= 1) return refuse("");
@@ -128,8 +121,7 @@ SolveResult solve_width(BoxDesign& d) {
 }
 
 SolveResult solve_height(BoxDesign& d) {
-    if (d.boxvol < 1)
-        return refuse("Can't find box height when volume < 1 or has not been correctly validated");
+    if (d.boxvol < 1) return refuse("Can't find box height when volume < 1 or has not been correctly validated");
     if (d.boxdepth < 1) return refuse("Can't find box height when depth < 1 or has not been correctly validated");
     if (d.boxwidth < 1) return refuse("Can't find box height when width < 1 or has not been correctly validated");
     const double t = d.boxthickness;

@@ -31,8 +31,16 @@ struct BoxDesign {
 
 // The ten measured length fields, in the order validateall runs them.
 enum class LengthField {
-    Depth, Width, Height, Thickness, PortLength, PortDiameter, PortWall,
-    DriverDepth, DriverDown, DriverSideways
+    Depth,
+    Width,
+    Height,
+    Thickness,
+    PortLength,
+    PortDiameter,
+    PortWall,
+    DriverDepth,
+    DriverDown,
+    DriverSideways
 };
 inline constexpr int kLengthFieldCount = 10;
 

@@ -45,9 +45,7 @@ void BracingForm::option4_Click() {
     bracewarning();
 }
 
-void BracingForm::bracewarning() {
-    s_.bracing_window.note = s_.bracing.edge_manual || s_.bracing.shelf_manual;
-}
+void BracingForm::bracewarning() { s_.bracing_window.note = s_.bracing.edge_manual || s_.bracing.shelf_manual; }
 
 TextField BracingForm::text1() const {
     TextField f;
@@ -59,12 +57,8 @@ TextField BracingForm::text1() const {
 TextField BracingForm::text2() const { return volume_field(s_.bracing.edge_text, s_.bracing.edge_manual); }
 TextField BracingForm::text3() const { return volume_field(s_.bracing.shelf_text, s_.bracing.shelf_manual); }
 
-ResultLabel BracingForm::label2() const {
-    return {s_.main.results.edge_caption, s_.bracing_window.edge_label, true};
-}
+ResultLabel BracingForm::label2() const { return {s_.main.results.edge_caption, s_.bracing_window.edge_label, true}; }
 
-ResultLabel BracingForm::label3() const {
-    return {s_.main.results.shelf_caption, s_.bracing_window.shelf_label, true};
-}
+ResultLabel BracingForm::label3() const { return {s_.main.results.shelf_caption, s_.bracing_window.shelf_label, true}; }
 
 }  // namespace enclavio

@@ -21,10 +21,10 @@ inline constexpr std::string_view kBraceAutoCaption = "Auto";
 inline constexpr std::string_view kBraceManualCaption = "Manual";
 inline constexpr std::string_view kBracingOkCaption = "&OK";
 
-inline constexpr Colour kBracingNoteColour = colours::blue;     // Label1, Label6
-inline constexpr Colour kEdgeFrameColour{128, 64, 64};          // Frame1 caption
-inline constexpr Colour kShelfFrameColour = colours::green;     // Frame2 caption
-inline constexpr Colour kShelfCountColour = colours::dark_blue; // Text1
+inline constexpr Colour kBracingNoteColour = colours::blue;      // Label1, Label6
+inline constexpr Colour kEdgeFrameColour{128, 64, 64};           // Frame1 caption
+inline constexpr Colour kShelfFrameColour = colours::green;      // Frame2 caption
+inline constexpr Colour kShelfCountColour = colours::dark_blue;  // Text1
 
 class BracingForm {
 public:
@@ -45,9 +45,9 @@ public:
     void Text3_Change(std::string text) { s_.bracing.shelf_text = std::move(text); }
 
     // What the controls show now.
-    TextField text1() const;  // number of shelf braces
-    TextField text2() const;  // typed edge volume: enabled only when manual
-    TextField text3() const;  // typed shelf volume: enabled only when manual
+    TextField text1() const;     // number of shelf braces
+    TextField text2() const;     // typed edge volume: enabled only when manual
+    TextField text3() const;     // typed shelf volume: enabled only when manual
     ResultLabel label2() const;  // automatic edge volume
     ResultLabel label3() const;  // automatic shelf volume
     bool note_visible() const { return s_.bracing_window.note; }

@@ -27,8 +27,20 @@ namespace {
 // ---- The command line -----------------------------------------------------------
 
 enum class Opt {
-    Units, Flange, Numbers, Allowance, ShelfBraces, EdgeBracing, ShelfBracing,
-    NoNotes, NoCuttingList, NoHints, NoResonances, NoPorts, NoDriver, Output,
+    Units,
+    Flange,
+    Numbers,
+    Allowance,
+    ShelfBraces,
+    EdgeBracing,
+    ShelfBracing,
+    NoNotes,
+    NoCuttingList,
+    NoHints,
+    NoResonances,
+    NoPorts,
+    NoDriver,
+    Output,
 };
 
 struct OptionInfo {

@@ -13,8 +13,8 @@ namespace enclavio {
 
 // Exit statuses.
 inline constexpr int kCliOk = 0;
-inline constexpr int kCliFailed = 1;   // no answer: unreadable project, no length, refused text
-inline constexpr int kCliUsage = 2;    // bad command line
+inline constexpr int kCliFailed = 1;  // no answer: unreadable project, no length, refused text
+inline constexpr int kCliUsage = 2;   // bad command line
 
 // The short usage (shown after a command-line error) and the full help.
 std::string cli_usage();

@@ -20,9 +20,7 @@ void CuttingForm::hide_banner() {
     s_.cutting.timer = false;
 }
 
-void CuttingForm::run_panels() {
-    do_panels(s_.design, s_.mode, s_.cutting.show_exact, s_.cutting.list);
-}
+void CuttingForm::run_panels() { do_panels(s_.design, s_.mode, s_.cutting.show_exact, s_.cutting.list); }
 
 void CuttingForm::Option1_Click() {
     s_.cutting.show_exact = true;

@@ -55,12 +55,12 @@ bool go_to(FileWindowState& w, std::string_view path) {
 // Sort order of the lists: ignoring case first, then exactly.
 bool list_order(const std::string& a, const std::string& b) {
     const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-    const bool less = std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [&](char x, char y) { return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y)); });
-    const bool more = std::lexicographical_compare(
-        b.begin(), b.end(), a.begin(), a.end(),
-        [&](char x, char y) { return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y)); });
+    const bool less = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
+        return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y));
+    });
+    const bool more = std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), [&](char x, char y) {
+        return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y));
+    });
     if (less || more) return less;
     return a < b;
 }
@@ -85,10 +85,9 @@ std::string unescape_mount(std::string_view field) {
 
 bool pseudo_file_system(std::string_view type) {
     static constexpr std::string_view kPseudo[] = {
-        "proc",     "sysfs",      "devpts",    "devtmpfs",  "cgroup",   "cgroup2",
-        "securityfs", "debugfs",  "tracefs",   "pstore",    "bpf",      "mqueue",
-        "hugetlbfs", "configfs",  "fusectl",   "autofs",    "binfmt_misc", "efivarfs",
-        "rpc_pipefs", "nsfs",     "squashfs",  "selinuxfs", "fuse.gvfsd-fuse", "fuse.portal",
+        "proc",        "sysfs",    "devpts",     "devtmpfs", "cgroup",    "cgroup2",   "securityfs",      "debugfs",
+        "tracefs",     "pstore",   "bpf",        "mqueue",   "hugetlbfs", "configfs",  "fusectl",         "autofs",
+        "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs",     "squashfs",  "selinuxfs", "fuse.gvfsd-fuse", "fuse.portal",
     };
     return std::find(std::begin(kPseudo), std::end(kPseudo), type) != std::end(kPseudo);
 }
@@ -96,8 +95,7 @@ bool pseudo_file_system(std::string_view type) {
 // Folders of the system itself rather than the user's volumes.
 bool system_folder(std::string_view path) {
     for (std::string_view top : {"/proc", "/sys", "/dev", "/run"}) {
-        if (path == top || (path.size() > top.size() && path.substr(0, top.size()) == top &&
-                            path[top.size()] == '/')) {
+        if (path == top || (path.size() > top.size() && path.substr(0, top.size()) == top && path[top.size()] == '/')) {
             // Removable media are mounted below /run/media.
             if (top == "/run" && path.substr(0, 10) == "/run/media") return false;
             return true;
@@ -192,8 +190,8 @@ std::vector<FolderEntry> folder_list(std::string_view folder) {
     // Its sub-folders, hidden ones left out.
     std::vector<std::string> names;
     std::error_code ec;
-    for (fs::directory_iterator it(current, fs::directory_options::skip_permission_denied, ec), end;
-         !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(current, fs::directory_options::skip_permission_denied, ec), end; !ec && it != end;
+         it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (name.empty() || name.front() == '.') continue;
         std::error_code kind;
@@ -256,9 +254,7 @@ void open_window_prepare(Session& s) {
 FileForm::FileForm(MainForm& main, FormView& view, Kind kind) : main_(main), view_(view), kind_(kind) {}
 
 FileWindowState& FileForm::state() { return kind_ == Kind::Save ? main_.s.files.save : main_.s.files.open; }
-const FileWindowState& FileForm::state() const {
-    return kind_ == Kind::Save ? main_.s.files.save : main_.s.files.open;
-}
+const FileWindowState& FileForm::state() const { return kind_ == Kind::Save ? main_.s.files.save : main_.s.files.open; }
 FileWindowState& FileForm::other() { return kind_ == Kind::Save ? main_.s.files.open : main_.s.files.save; }
 
 std::string FileForm::drive() const { return drive_of(drive_list(), state().folder); }

@@ -40,9 +40,9 @@ std::string drive_of(const std::vector<std::string>& drives, std::string_view fo
 // one (open), then the current folder's sub-folders.
 struct FolderEntry {
     std::string path;
-    std::string name;  // "/" for the root, else the folder's own name
-    int level = 0;     // indent
-    bool open = false; // the current folder or one above it
+    std::string name;   // "/" for the root, else the folder's own name
+    int level = 0;      // indent
+    bool open = false;  // the current folder or one above it
     bool current = false;
     friend bool operator==(const FolderEntry&, const FolderEntry&) = default;
 };
@@ -78,10 +78,10 @@ public:
     void File1_Click(const std::string& name);
     bool File1_DblClick(const std::string& name);  // as Command1
     void Text1_Change(std::string text);
-    bool Text1_KeyPress(int key);                  // Enter presses Command1
-    bool Command1_Click();                         // "&Save" / "&Open"
-    bool Command2_Click();                         // "&Cancel"
-    void Command3_Click();                         // "Create folder" (save window)
+    bool Text1_KeyPress(int key);  // Enter presses Command1
+    bool Command1_Click();         // "&Save" / "&Open"
+    bool Command2_Click();         // "&Cancel"
+    void Command3_Click();         // "Create folder" (save window)
 
 private:
     bool save();

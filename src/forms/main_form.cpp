@@ -24,7 +24,7 @@ struct DesignText {
     const char* text;
 };
 constexpr DesignText kDesignTexts[] = {
-    {6, "400"}, {7, "300"}, {8, "700"}, {4, "19"},  {1, "823"}, {2, "86"},  {3, "2"},
+    {6, "400"}, {7, "300"}, {8, "700"},  {4, "19"}, {1, "823"}, {2, "86"},    {3, "2"},
     {5, "2"},   {11, "30"}, {12, "200"}, {13, "2"}, {10, "1"},  {9, "Text9"},
 };
 
@@ -95,8 +95,7 @@ void MainForm::startup() {
     // Settings: every line present is applied; a missing line keeps its default.
     s.lastfolder = home_folder_;
     std::string savedunits;
-    const LoadedSettings settings =
-        preset_settings ? *preset_settings : load_settings(settings_path(s.appdata_folder));
+    const LoadedSettings settings = preset_settings ? *preset_settings : load_settings(settings_path(s.appdata_folder));
     if (settings.lastfolder) s.lastfolder = *settings.lastfolder;
     if (settings.flange) {
         if (const auto f = flange_from_word(*settings.flange)) run_flange(*f);
@@ -158,9 +157,7 @@ void MainForm::populate(LengthField f) {
     s.main.text[control_of(f)].text = length_text(s.mode, s.design.*length_field(f).member);
 }
 
-void MainForm::validateboxvol() {
-    s.design.boxvol = volume_from_text(s.mode, s.main.text[kVolumeControl].text);
-}
+void MainForm::validateboxvol() { s.design.boxvol = volume_from_text(s.mode, s.main.text[kVolumeControl].text); }
 
 void MainForm::populateboxvol() {
     TextField& field = s.main.text[kVolumeControl];

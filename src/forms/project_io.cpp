@@ -12,9 +12,7 @@ constexpr int kPortsControl = 5;
 
 }  // namespace
 
-std::string main_caption(std::string_view projectname) {
-    return "Enclavio - " + std::string(projectname);
-}
+std::string main_caption(std::string_view projectname) { return "Enclavio - " + std::string(projectname); }
 
 ProjectData project_from_session(const Session& s) {
     const BoxDesign& d = s.design;

@@ -71,8 +71,7 @@ void ReportForm::Command3_Click(std::time_t when) {
     if (!s.appdata_folder.empty()) std::filesystem::create_directories(s.appdata_folder, ec);
     if (write_report(s.report.reportpath, report_input(s, when)))
         view_.show_message("Report " + s.report.reportpath + " created");
-    else
-        view_.show_message(kReportFailed);
+    else view_.show_message(kReportFailed);
 }
 
 }  // namespace enclavio

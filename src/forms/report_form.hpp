@@ -12,8 +12,7 @@
 namespace enclavio {
 
 inline constexpr std::string_view kReportCaption = "Generate Report";
-inline constexpr std::string_view kReportHeading =
-    "Export selected Enclavio information to the following text file:";
+inline constexpr std::string_view kReportHeading = "Export selected Enclavio information to the following text file:";
 inline constexpr std::string_view kReportAlways = "Include dimensions, volumes and tuning frequency";
 inline constexpr std::string_view kReportFailed = "There was a problem creating the report";
 

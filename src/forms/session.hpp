@@ -33,9 +33,9 @@ struct MainState {
     bool port_labels_enabled = true;  // Label2, Label3, Label4 (with Text1..Text3)
     Flange flange = Flange::One;
     std::string flange_caption{kFlangeMenuStartCaption};
-    GraphOptions graph;               // mnu_onekhz/twokhz, shownums, highlight
-    bool where = false;               // mnu_where ticked == Frame3 shown, Frame4 hidden
-    bool notes_picture = false;       // Picture3 visible
+    GraphOptions graph;          // mnu_onekhz/twokhz, shownums, highlight
+    bool where = false;          // mnu_where ticked == Frame3 shown, Frame4 hidden
+    bool notes_picture = false;  // Picture3 visible
     std::string caption = "Enclavio - default";
     bool populating = false;
     Results results;
@@ -45,8 +45,8 @@ struct MainState {
 // Form3: the cutting list window.
 enum class PanelPicture { FrontDoubleBlank, FrontDouble, FrontSingle, Back };
 struct CuttingState {
-    bool show_exact = true;                         // Option1 / Option2
-    std::string arrow = "<--";                      // Label16: "<--" front view, "-->" back view
+    bool show_exact = true;                                 // Option1 / Option2
+    std::string arrow = "<--";                              // Label16: "<--" front view, "-->" back view
     PanelPicture picture = PanelPicture::FrontDoubleBlank;  // what Picture1 shows
     CuttingList list;
     std::array<std::string, kPanelCount> tooltips;  // Label1..Label8 tool tips (the hints)
@@ -57,7 +57,7 @@ struct CuttingState {
 
 // Form7: bracing. The choices themselves are in Session::bracing.
 struct BracingState {
-    bool picture_double = true;  // Picture1 shows the double-front drawing
+    bool picture_double = true;               // Picture1 shows the double-front drawing
     Colour edge_label = colours::pure_blue;   // Label2 text until Option1/Option2 is clicked
     Colour shelf_label = colours::pure_blue;  // Label3 text until option3/option4 is clicked
     bool note = false;                        // Label1 and Label6 shown (bracewarning)
@@ -86,13 +86,13 @@ struct ReportState {
 
 // Form2, Form5 and Form6: the project file windows.
 struct FileWindowState {
-    std::string folder;       // Dir1 path
-    std::string name;         // Text1
-    std::string saved_folder; // folder shown when the window was opened (for Cancel)
+    std::string folder;        // Dir1 path
+    std::string name;          // Text1
+    std::string saved_folder;  // folder shown when the window was opened (for Cancel)
 };
 struct FilesState {
-    FileWindowState save;   // Form2
-    FileWindowState open;   // Form5
+    FileWindowState save;           // Form2
+    FileWindowState open;           // Form5
     std::string new_folder_prompt;  // Form6 Label1
     std::string new_folder_name;    // Form6 Text1
     bool opened = false;            // the open window loaded a project this time

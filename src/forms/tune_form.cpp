@@ -33,9 +33,9 @@ std::string without_leading_blanks(const std::string& text) {
 namespace {
 
 struct Shown {
-    std::string text;  // as the field shows it
-    double mm = 0;     // as the field reads it back
-    double tuning = 0; // the tuning the analysis shows with that length
+    std::string text;   // as the field shows it
+    double mm = 0;      // as the field reads it back
+    double tuning = 0;  // the tuning the analysis shows with that length
 };
 
 // The analysis of the design with the port length the field would hold.

@@ -21,14 +21,14 @@ inline constexpr std::string_view kTuneCancelCaption = "&Cancel";
 // The port length for a target tuning, as the port length field would take it.
 struct TuneAnswer {
     bool solved = false;
-    std::string message;   // why there is no length, when not solved
-    double length = 0;     // the exact length, mm
+    std::string message;  // why there is no length, when not solved
+    double length = 0;    // the exact length, mm
     // The length as the field shows it in the unit mode: the nearest the field
     // can show, or the one on the other side when only that keeps the shown
     // tuning on the target.
     std::string text;
-    double applied = 0;    // mm that the field reads back from `text`
-    double tuning = 0;     // the tuning shown after Apply (truncated to 0.1 hz)
+    double applied = 0;  // mm that the field reads back from `text`
+    double tuning = 0;   // the tuning shown after Apply (truncated to 0.1 hz)
     // Set when rounding the length to the field's units moves the shown
     // tuning away from the target.
     std::string note;
@@ -40,10 +40,10 @@ TuneAnswer tune_port(const Session& s, double target_hz);
 
 // What the window shows.
 struct TuneState {
-    std::string target;        // Text1
-    std::string length;        // Label3: the length with its unit, or empty
-    std::string message;       // Label4: the refusal, or the rounding note
-    bool refused = true;       // Label4 holds a refusal (red) rather than a note
+    std::string target;          // Text1
+    std::string length;          // Label3: the length with its unit, or empty
+    std::string message;         // Label4: the refusal, or the rounding note
+    bool refused = true;         // Label4 holds a refusal (red) rather than a note
     bool apply_enabled = false;  // Command1
     TuneAnswer answer;
 };

@@ -7,17 +7,17 @@
 namespace enclavio {
 
 enum class Window {
-    Form2,        // Save Project As ...
-    Form3,        // Panel Details and Cutting List
-    Form5,        // Open Project
-    Form6,        // Create Folder
-    Form7,        // bracing
-    Form8,        // Port Details
+    Form2,  // Save Project As ...
+    Form3,  // Panel Details and Cutting List
+    Form5,  // Open Project
+    Form6,  // Create Folder
+    Form7,  // bracing
+    Form8,  // Port Details
     frmUnits,
     frmReport,
     frmComments,
     frmAbout,
-    frmTune,      // Port length for a tuning
+    frmTune,  // Port length for a tuning
 };
 
 class FormView {

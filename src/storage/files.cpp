@@ -38,8 +38,7 @@ std::string temporary_name(const std::string& target, unsigned attempt) {
     static std::atomic<unsigned> counter{0};
     static const unsigned seed = std::random_device{}();
     std::ostringstream name;
-    name << "." << name_of(target) << "." << std::hex << seed << "-" << counter++ << "-"
-         << attempt << ".tmp";
+    name << "." << name_of(target) << "." << std::hex << seed << "-" << counter++ << "-" << attempt << ".tmp";
     return join_path(folder_of(target), name.str());
 }
 
@@ -50,11 +49,10 @@ std::FILE* create_exclusive(const std::string& path) { return std::fopen(path.c_
 // Code points of the bytes 0x80..0x9F. The five bytes 1252 leaves undefined
 // map to the control characters of the same number, so every byte has one
 // character and every such character one byte.
-constexpr std::array<char32_t, 32> kHigh1252{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kHigh1252{0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                             0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                             0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                             0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t from_1252(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) return kHigh1252[byte - 0x80];
@@ -165,9 +163,7 @@ bool write_file_atomically(const std::string& path, std::string_view bytes) {
     return ok;
 }
 
-std::optional<std::string> read_whole_file(const std::string& path) {
-    return read_file_start(path, std::string::npos);
-}
+std::optional<std::string> read_whole_file(const std::string& path) { return read_file_start(path, std::string::npos); }
 
 std::optional<std::string> read_file_start(const std::string& path, std::size_t max_bytes) {
     std::error_code ec;

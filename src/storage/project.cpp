@@ -25,9 +25,7 @@ std::optional<ProjectPath> project_path(std::string_view folder, std::string_vie
     return result;
 }
 
-std::string general_number_text(double value) {
-    return plain_text(value);
-}
+std::string general_number_text(double value) { return plain_text(value); }
 
 std::string project_file_text(const ProjectData& p) {
     std::string text;

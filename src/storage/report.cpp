@@ -37,8 +37,7 @@ std::string compose_report(const ReportInput& in, std::string_view line_end) {
 
     line(cut.finished_line);
     line();
-    line("Internal Volume: " + in.volume_text + in.volumesuffix + "   " + in.label26 + "   " +
-         in.label27);
+    line("Internal Volume: " + in.volume_text + in.volumesuffix + "   " + in.label26 + "   " + in.label27);
     line();
     line("Component volumes: " + in.label6 + "   " + in.label28);
     line();
@@ -47,8 +46,7 @@ std::string compose_report(const ReportInput& in, std::string_view line_end) {
     if (in.include_cutting) {
         line("Cutting List");
         line(kRule);
-        if (in.show_exact)
-            line("Panel dimensions show finished size");
+        if (in.show_exact) line("Panel dimensions show finished size");
         else
             line("Panel dimensions include " + cut.allowance_text + " " + unit +
                  " allowance on any edges to be trimmed after gluing");
@@ -103,8 +101,7 @@ std::string compose_report(const ReportInput& in, std::string_view line_end) {
     }
 
     line(kRule);
-    line("Report generated at:  " + in.time_text + " on " + in.date_text +
-         " from Enclavio Version:" + kVersion);
+    line("Report generated at:  " + in.time_text + " on " + in.date_text + " from Enclavio Version:" + kVersion);
     line("The latest version of Enclavio is available at " + std::string(kDownloadUrl));
     return out;
 }

@@ -12,8 +12,7 @@ LoadedSettings load_settings(const std::string& path) {
     LoadedSettings s;
     const auto bytes = read_file_start(path, kMaxTextFileBytes);
     if (!bytes) return s;
-    std::optional<std::string>* slots[] = {&s.lastfolder, &s.flange,    &s.range,
-                                           &s.shownums,   &s.highlight, &s.units};
+    std::optional<std::string>* slots[] = {&s.lastfolder, &s.flange, &s.range, &s.shownums, &s.highlight, &s.units};
     const auto lines = split_lines(from_file_encoding(*bytes), std::size(slots));
     for (std::size_t i = 0; i < std::size(slots) && i < lines.size(); ++i) *slots[i] = lines[i];
     return s;

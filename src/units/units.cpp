@@ -169,8 +169,8 @@ ModeCaptions mode_captions(UnitMode mode) {
                     "Internal Volume (litres)"};
         case UnitMode::Inches:
         case UnitMode::DecimalInches:
-            return {"Box Dimensions (inches external) and Calculator", "Driver Location (inches)",
-                    "Ports (inches)", "Internal Volume (cu.ft)"};
+            return {"Box Dimensions (inches external) and Calculator", "Driver Location (inches)", "Ports (inches)",
+                    "Internal Volume (cu.ft)"};
     }
     return mode_captions(UnitMode::Metric);
 }

@@ -3,15 +3,15 @@
 
 #include "windows/form2.hpp"
 #include "windows/form3.hpp"
+#include "windows/form5.hpp"
+#include "windows/form6.hpp"
 #include "windows/form7.hpp"
 #include "windows/form8.hpp"
 #include "windows/frm_about.hpp"
-#include "windows/frm_tune.hpp"
-#include "windows/frm_units.hpp"
-#include "windows/form5.hpp"
-#include "windows/form6.hpp"
 #include "windows/frm_comments.hpp"
 #include "windows/frm_report.hpp"
+#include "windows/frm_tune.hpp"
+#include "windows/frm_units.hpp"
 
 namespace enclavio {
 
@@ -20,20 +20,19 @@ std::unique_ptr<ModelDialog> make_dialog(Window w, MainForm& main, ModalOpener o
     (void)opener;
     (void)parent;
     switch (w) {
-    // One case per window: return std::make_unique<FormN>(main, opener, parent);
-    case Window::Form3: return std::make_unique<Form3>(main, opener, parent);
-    case Window::Form2: return std::make_unique<Form2>(main, opener, parent);
-    case Window::Form5: return std::make_unique<Form5>(main, opener, parent);
-    case Window::Form6: return std::make_unique<Form6>(main, opener, parent);
-    case Window::frmComments: return std::make_unique<FrmComments>(main, opener, parent);
-    case Window::frmReport: return std::make_unique<FrmReport>(main, opener, parent);
-    case Window::frmTune: return std::make_unique<frmTune>(main, opener, parent);
-    case Window::frmUnits: return std::make_unique<frmUnits>(main, opener, parent);
-    case Window::Form7: return std::make_unique<Form7>(main, opener, parent);
-    case Window::Form8: return std::make_unique<Form8>(main, opener, parent);
-    case Window::frmAbout: return std::make_unique<frmAbout>(main, opener, parent);
-    default:
-        return nullptr;
+        // One case per window: return std::make_unique<FormN>(main, opener, parent);
+        case Window::Form3: return std::make_unique<Form3>(main, opener, parent);
+        case Window::Form2: return std::make_unique<Form2>(main, opener, parent);
+        case Window::Form5: return std::make_unique<Form5>(main, opener, parent);
+        case Window::Form6: return std::make_unique<Form6>(main, opener, parent);
+        case Window::frmComments: return std::make_unique<FrmComments>(main, opener, parent);
+        case Window::frmReport: return std::make_unique<FrmReport>(main, opener, parent);
+        case Window::frmTune: return std::make_unique<frmTune>(main, opener, parent);
+        case Window::frmUnits: return std::make_unique<frmUnits>(main, opener, parent);
+        case Window::Form7: return std::make_unique<Form7>(main, opener, parent);
+        case Window::Form8: return std::make_unique<Form8>(main, opener, parent);
+        case Window::frmAbout: return std::make_unique<frmAbout>(main, opener, parent);
+        default: return nullptr;
     }
 }
 

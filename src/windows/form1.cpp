@@ -44,11 +44,8 @@ void FieldEdit::focusOutEvent(QFocusEvent* event) {
         case Qt::TabFocusReason:
         case Qt::BacktabFocusReason:
         case Qt::ShortcutFocusReason:
-        case Qt::OtherFocusReason:
-            emit focusLost();
-            break;
-        default:
-            break;
+        case Qt::OtherFocusReason: emit focusLost(); break;
+        default: break;
     }
 }
 
@@ -97,7 +94,8 @@ QString control_name(int n) { return QStringLiteral("Text%1").arg(n); }
 
 Form1::Form1(std::string appdata_folder, std::string home_folder, QWidget* parent)
     : QMainWindow(parent),
-      view_(this, [this](Window w) { open_window(w); }, [this] { sync(); }),
+      view_(
+          this, [this](Window w) { open_window(w); }, [this] { sync(); }),
       model_(view_, std::move(appdata_folder), std::move(home_folder)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qs(model_.s.main.caption));
@@ -194,8 +192,8 @@ void Form1::build_fields() {
     g2->addWidget(text_[11], 2, 1);
     auto* size_row = new QHBoxLayout;
     auto* label11 = make_label("Label11", "Size", frame2_);
-    label11->setToolTip(QStringLiteral(
-        "Specifying size allows an estimate of volume occupied by driver based on common examples"));
+    label11->setToolTip(
+        QStringLiteral("Specifying size allows an estimate of volume occupied by driver based on common examples"));
     size_row->addWidget(label11);
     combo1_ = new QComboBox(frame2_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -246,9 +244,9 @@ void Form1::build_fields() {
     grid->setColumnStretch(1, 1);
 
     // Tab order follows the frames from top to bottom.
-    const std::vector<QWidget*> order{text_[6], text_[7], text_[8], text_[9],  text_[4],  check3_,
-                                      text_[5], text_[2], text_[1], text_[3],  text_[12], text_[13],
-                                      text_[11], combo1_, text_[10], command1_};
+    const std::vector<QWidget*> order{text_[6],  text_[7], text_[8],  text_[9], text_[4],  check3_,
+                                      text_[5],  text_[2], text_[1],  text_[3], text_[12], text_[13],
+                                      text_[11], combo1_,  text_[10], command1_};
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     text_[6]->setFocus(Qt::OtherFocusReason);
 }
@@ -264,8 +262,9 @@ void Form1::build_results() {
     }
     v->addSpacing(10);
     label6_ = make_label("Label6", "Volume Required by Ports unknown", frame4_);
-    label6_->setToolTip(QStringLiteral("Square section edge bracing cut from same material as panels and shelf "
-                                       "brace with cutouts leaving a cross in the centre"));
+    label6_->setToolTip(
+        QStringLiteral("Square section edge bracing cut from same material as panels and shelf "
+                       "brace with cutouts leaving a cross in the centre"));
     label28_ = make_label("Label28", "Label28", frame4_);
     label28_->setToolTip(QStringLiteral("Driver volume estimated by averaging values found in winISD database"));
     label26_ = make_label("Label26", "Working Vol", frame4_);
@@ -286,10 +285,9 @@ void Form1::build_results() {
     // not jump as the numbers change.
     const QFontMetrics fm(frame4_->font());
     int widest = 0;
-    for (const char* sample : {"Unable to calculate Driver to side wall-1 resonance",
-                               "(7) Driver to side wall-1 resonance  32767 hz",
-                               "Driver =  13.5 litres       Total =  145.5 litres",
-                               "Ports = 145.5 litres    Bracing = 145.5 litres"}) {
+    for (const char* sample :
+         {"Unable to calculate Driver to side wall-1 resonance", "(7) Driver to side wall-1 resonance  32767 hz",
+          "Driver =  13.5 litres       Total =  145.5 litres", "Ports = 145.5 litres    Bracing = 145.5 litres"}) {
         widest = std::max(widest, fm.horizontalAdvance(QString::fromUtf8(sample)));
     }
     frame4_->setMinimumWidth(widest + 40);
@@ -372,7 +370,9 @@ void Form1::build_menus() {
 // never open.
 ModelDialog* Form1::dialog(Window w) {
     std::unique_ptr<ModelDialog>& slot = dialogs_[w];
-    if (!slot) slot = make_dialog(w, model_, [this](Window other) { open_window(other); }, this);
+    if (!slot)
+        slot = make_dialog(
+            w, model_, [this](Window other) { open_window(other); }, this);
     return slot.get();
 }
 

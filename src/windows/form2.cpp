@@ -96,11 +96,13 @@ ProjectFileWindow::ProjectFileWindow(MainForm& main, ModalOpener opener, QWidget
     // The lists are rebuilt once the event that changed them is over.
     connect(drive1_, &QComboBox::activated, this, [this](int index) {
         model_.Drive1_Change(drive1_->itemData(index).toString().toStdString());
-        QMetaObject::invokeMethod(this, [this] { sync(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { sync(); }, Qt::QueuedConnection);
     });
     connect(dir1_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         model_.Dir1_Change(item->data(0, kPathRole).toString().toStdString());
-        QMetaObject::invokeMethod(this, [this] { sync(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { sync(); }, Qt::QueuedConnection);
     });
     connect(file1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         model_.File1_Click(item->text().toStdString());

@@ -262,8 +262,8 @@ Form7::Form7(MainForm& main, ModalOpener opener, QWidget* parent)
     picture4->setObjectName(QStringLiteral("Picture4"));
 
     // Edge bracing, then shelf bracing: the same group of controls each.
-    const BracingGroup edge = bracing_group(this, "Frame1", kEdgeFrameCaption, kEdgeFrameColour,
-                                            "Label2", "Option1", "Option2", "Text2");
+    const BracingGroup edge =
+        bracing_group(this, "Frame1", kEdgeFrameCaption, kEdgeFrameColour, "Label2", "Option1", "Option2", "Text2");
     frame1_ = edge.frame;
     label2_ = edge.label;
     option1_ = edge.automatic;
@@ -271,8 +271,8 @@ Form7::Form7(MainForm& main, ModalOpener opener, QWidget* parent)
     text2_ = edge.text;
     edge.grid->setRowStretch(2, 1);
 
-    const BracingGroup shelf = bracing_group(this, "Frame2", kShelfFrameCaption, kShelfFrameColour,
-                                             "Label3", "option3", "option4", "Text3");
+    const BracingGroup shelf =
+        bracing_group(this, "Frame2", kShelfFrameCaption, kShelfFrameColour, "Label3", "option3", "option4", "Text3");
     frame2_ = shelf.frame;
     label3_ = shelf.label;
     option3_ = shelf.automatic;

@@ -66,7 +66,6 @@ void draw_end(QPainter& p, End end) {
         p.drawPath(panel);
     }
 
-
     p.setPen(QPen(tube_edge, 0.8));
     p.setBrush(tube);
     p.drawRect(QRectF(start, top - wall, tube_end - start, wall));
@@ -119,7 +118,9 @@ void PortEndsPicture::paintEvent(QPaintEvent*) {
     const struct {
         End end;
         const char* name;
-    } ends[] = {{End::Free, "Free"}, {End::Flared, "Flared"}, {End::Flanged, "Flanged"},
+    } ends[] = {{End::Free, "Free"},
+                {End::Flared, "Flared"},
+                {End::Flanged, "Flanged"},
                 {End::FlangedFlared, "Flanged and Flared"}};
     for (int i = 0; i < 4; ++i) {
         p.save();

@@ -125,7 +125,8 @@ frmAbout::frmAbout(MainForm& main, ModalOpener opener, QWidget* parent)
         return new QLabel(this);
     };
     auto link = [this](std::string_view control, void (AboutForm::*handler)()) {
-        return new LinkLabel(about_link(control), [this, handler] { (model_.*handler)(); }, this);
+        return new LinkLabel(
+            about_link(control), [this, handler] { (model_.*handler)(); }, this);
     };
 
     auto* label1 = new QLabel(qs(about_title()), this);

@@ -94,7 +94,8 @@ FrmComments::FrmComments(MainForm& main, ModalOpener opener, QWidget* parent)
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("Text%1").arg(n));
         edit->setMinimumWidth(px(6600));
-        connect(edit, &QLineEdit::textEdited, this, [this, n](const QString& t) { model_.Text_Change(n, t.toStdString()); });
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, n](const QString& t) { model_.Text_Change(n, t.toStdString()); });
         // Enter goes on to the next line rather than closing the window.
         connect(edit, &QLineEdit::returnPressed, this, [this, n] {
             if (n < kNotesLines) text_[static_cast<std::size_t>(n + 1)]->setFocus();

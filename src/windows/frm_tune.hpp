@@ -22,11 +22,11 @@ protected:
 
 private:
     TuneForm model_;
-    QLabel* label1_ = nullptr;     // "Target tuning (hz)"
-    QLineEdit* text1_ = nullptr;   // target
-    QLabel* label2_ = nullptr;     // "Port length"
-    QLabel* label3_ = nullptr;     // the length
-    QLabel* label4_ = nullptr;     // refusal or rounding note
+    QLabel* label1_ = nullptr;         // "Target tuning (hz)"
+    QLineEdit* text1_ = nullptr;       // target
+    QLabel* label2_ = nullptr;         // "Port length"
+    QLabel* label3_ = nullptr;         // the length
+    QLabel* label4_ = nullptr;         // refusal or rounding note
     QPushButton* command1_ = nullptr;  // "&Apply"
     QPushButton* command2_ = nullptr;  // "&Cancel"
     bool placed_ = false;

@@ -26,13 +26,13 @@ constexpr double kDepthX = 0.6, kDepthY = 0.4;
 
 const QColor kGround(255, 255, 255);
 const QColor kOutline(72, 46, 22);
-const QColor kNearFace(228, 198, 152);    // front or rear panel face
+const QColor kNearFace(228, 198, 152);  // front or rear panel face
 const QColor kTopFace(240, 216, 176);
 const QColor kSideFace(206, 170, 120);
-const QColor kNearGrain(192, 146, 94);    // panel edges seen on the near face
-const QColor kTopGrain(212, 170, 116);    // panel edges seen on the top
-const QColor kSideGrain(172, 128, 80);    // panel edges seen on the side
-const QColor kInside(46, 34, 26);         // through the driver cut-out
+const QColor kNearGrain(192, 146, 94);  // panel edges seen on the near face
+const QColor kTopGrain(212, 170, 116);  // panel edges seen on the top
+const QColor kSideGrain(172, 128, 80);  // panel edges seen on the side
+const QColor kInside(46, 34, 26);       // through the driver cut-out
 const QColor kLettering(96, 60, 28);
 
 // Projection of box coordinates: x across the width, y up, z away from the viewer.
@@ -187,10 +187,10 @@ void paint_panel_picture(QPainter& painter, const QRectF& rect, PanelPicture pic
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 
     switch (picture) {
-    case PanelPicture::FrontDoubleBlank: paint_front(painter, true, false); break;
-    case PanelPicture::FrontDouble: paint_front(painter, true, true); break;
-    case PanelPicture::FrontSingle: paint_front(painter, false, true); break;
-    case PanelPicture::Back: paint_back(painter); break;
+        case PanelPicture::FrontDoubleBlank: paint_front(painter, true, false); break;
+        case PanelPicture::FrontDouble: paint_front(painter, true, true); break;
+        case PanelPicture::FrontSingle: paint_front(painter, false, true); break;
+        case PanelPicture::Back: paint_back(painter); break;
     }
     painter.restore();
 }

@@ -137,7 +137,7 @@ void draw_where(QPainter& p) {
 
     // Box section: front on the left, top at the top.
     const double left = 30, right = 204, top = 30, bottom = 184, t = 9;
-    const double axis = 80, cone_half = 26;         // driver centre line and cone mouth
+    const double axis = 80, cone_half = 26;  // driver centre line and cone mouth
     const double port_axis = 145, bore = 10, wall = 3, port_end = 150;
 
     p.setPen(Qt::NoPen);
@@ -146,7 +146,7 @@ void draw_where(QPainter& p) {
 
     p.setPen(QPen(edge, 1.0));
     p.setBrush(wood());
-    p.drawRect(QRectF(left + t, top, right - left - 2 * t, t));        // top
+    p.drawRect(QRectF(left + t, top, right - left - 2 * t, t));         // top
     p.drawRect(QRectF(left + t, bottom - t, right - left - 2 * t, t));  // bottom
     p.drawRect(QRectF(right - t, top, t, bottom - top));                // back
     // Front panel, cut out for the driver and the port.

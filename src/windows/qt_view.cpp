@@ -69,16 +69,17 @@ void print_widget(QWidget* widget) {
     const QPixmap image = widget->grab();
     QPrinter printer(QPrinter::HighResolution);
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        const QString path = QFileDialog::getSaveFileName(
-            widget, QStringLiteral("No printer found - save as PDF"), QStringLiteral("enclavio.pdf"),
-            QStringLiteral("PDF files (*.pdf)"));
+        const QString path =
+            QFileDialog::getSaveFileName(widget, QStringLiteral("No printer found - save as PDF"),
+                                         QStringLiteral("enclavio.pdf"), QStringLiteral("PDF files (*.pdf)"));
         if (path.isEmpty()) return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        QMessageBox::warning(widget, QStringLiteral("Enclavio"), QStringLiteral("Unable to print: the printer could not be started"));
+        QMessageBox::warning(widget, QStringLiteral("Enclavio"),
+                             QStringLiteral("Unable to print: the printer could not be started"));
         return;
     }
     const QRect page = painter.viewport();
@@ -86,7 +87,8 @@ void print_widget(QWidget* widget) {
     size.scale(page.size(), Qt::KeepAspectRatio);
     painter.drawPixmap(QRect(page.topLeft(), size), image);
     if (!painter.end()) {
-        QMessageBox::warning(widget, QStringLiteral("Enclavio"), QStringLiteral("Unable to print: the page could not be finished"));
+        QMessageBox::warning(widget, QStringLiteral("Enclavio"),
+                             QStringLiteral("Unable to print: the page could not be finished"));
     }
 }
 

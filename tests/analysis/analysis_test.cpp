@@ -65,7 +65,7 @@ TEST(Analysis, EdgeDesigns) {
         int n;
         std::string caption;
         Colour colour;
-        const char* label27 = nullptr;  // the tuning, if checked
+        const char* label27 = nullptr;          // the tuning, if checked
         ResultLabel Results::*label = nullptr;  // and its caption, if it changes
         const char* text = nullptr;
     } cases[] = {
@@ -76,14 +76,14 @@ TEST(Analysis, EdgeDesigns) {
         {"port exactly 5 mm: counted, not tuned", [](AnalysisRun& r) { r.d.portlength = 5; }, 1,
          "Unable to calculate Port resonance", colours::red, "Tune  0hz", &Results::label6,
          "Ports =-.5 litres    Bracing = 2.6 litres"},
-        {"working volume below 0", [](AnalysisRun& r) { r.d.boxvol = 10; }, 1, "Port Resonance  208 hz",
-         colours::green, "Tune  0hz", &Results::label26, "Working Vol  0 litres"},
+        {"working volume below 0", [](AnalysisRun& r) { r.d.boxvol = 10; }, 1, "Port Resonance  208 hz", colours::green,
+         "Tune  0hz", &Results::label26, "Working Vol  0 litres"},
         {"-2 ports", [](AnalysisRun& r) { r.in.ports_text = "-2"; }, 1, "Port Resonance  208 hz", colours::green,
          "Tune  29.4hz", &Results::label6, "Ports = 9.9 litres    Bracing = 2.6 litres"},
         {"1.5 ports", [](AnalysisRun& r) { r.in.ports_text = "1.5"; }, 1, "Port Resonance  208 hz", colours::green,
          "Tune  24.8hz", &Results::label6, "Ports = 7.4 litres    Bracing = 2.6 litres"},
-        {"-2 drivers", [](AnalysisRun& r) { r.in.drivers_text = "-2"; }, 1, "Port Resonance  208 hz",
-         colours::green, "Tune  29.9hz", &Results::label28, "Driver =  3 litres       Total =  15.5 litres"},
+        {"-2 drivers", [](AnalysisRun& r) { r.in.drivers_text = "-2"; }, 1, "Port Resonance  208 hz", colours::green,
+         "Tune  29.9hz", &Results::label28, "Driver =  3 litres       Total =  15.5 litres"},
         {"centred driver", [](AnalysisRun& r) { r.d.driversideways = 0; }, 9,
          "Driver to side wall-2 resonance  1312 hz", colours::green},
         {"negative sideways offset", [](AnalysisRun& r) { r.d.driversideways = -2; }, 9,
@@ -95,8 +95,8 @@ TEST(Analysis, EdgeDesigns) {
          "Driver to rear wall resonance 490 hz", colours::green},
         {"1000 mm port below 200 Hz", [](AnalysisRun& r) { r.d.portlength = 1000; }, 1, "Port Resonance  172 hz",
          colours::dark_red},
-        {"1000 mm port, no highlight", [](AnalysisRun& r) { r.d.portlength = 1000, r.in.graph.highlight = false; },
-         1, "Port Resonance  172 hz", colours::green},
+        {"1000 mm port, no highlight", [](AnalysisRun& r) { r.d.portlength = 1000, r.in.graph.highlight = false; }, 1,
+         "Port Resonance  172 hz", colours::green},
         {"largest int16 frequency", [](AnalysisRun& r) { r.d.boxheight = 38 + 5.25; }, 3,
          "Box top to bottom resonance  32761 hz", colours::green},
         {"inner height exactly 5", [](AnalysisRun& r) { r.d.boxheight = 43; }, 3,
@@ -115,8 +115,8 @@ TEST(Analysis, EdgeDesigns) {
          "Unable to calculate Box top to bottom resonance", colours::red},
         {"int16: driver 3.1 mm below the top", [](AnalysisRun& r) { r.d.driverdown = 22.1; }, 4,
          "Unable to calculate Driver to top wall resonance", colours::red},
-        {"int16: port 5.1 mm", [](AnalysisRun& r) { r.d.portlength = 5.1; }, 1,
-         "Unable to calculate Port resonance", colours::red},
+        {"int16: port 5.1 mm", [](AnalysisRun& r) { r.d.portlength = 5.1; }, 1, "Unable to calculate Port resonance",
+         colours::red},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

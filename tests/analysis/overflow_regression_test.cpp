@@ -12,9 +12,9 @@ namespace enclavio {
 namespace {
 
 void expect_finite(const BoxDesign& d, const char* what) {
-    for (const double v : {d.boxvol, d.innerdepth, d.innerwidth, d.innerheight, d.portvolume, d.edgebracing,
-                           d.shelfbracing, d.bracingvolume, d.componentvolume, d.workingvolume,
-                           d.endcorrection, d.tunefrequency})
+    for (const double v :
+         {d.boxvol, d.innerdepth, d.innerwidth, d.innerheight, d.portvolume, d.edgebracing, d.shelfbracing,
+          d.bracingvolume, d.componentvolume, d.workingvolume, d.endcorrection, d.tunefrequency})
         EXPECT_TRUE(std::isfinite(v)) << what;
 }
 
@@ -28,8 +28,8 @@ TEST(OverflowRegression, HugeDesignsGiveFiniteResults) {
         // The project file the project fuzzer started from: every length 1E+300.
         {"all 1E+300",
          {&BoxDesign::boxdepth, &BoxDesign::boxwidth, &BoxDesign::boxheight, &BoxDesign::boxthickness,
-          &BoxDesign::portlength, &BoxDesign::portdiameter, &BoxDesign::portwallthickness,
-          &BoxDesign::driverdepth, &BoxDesign::driverdown, &BoxDesign::driversideways},
+          &BoxDesign::portlength, &BoxDesign::portdiameter, &BoxDesign::portwallthickness, &BoxDesign::driverdepth,
+          &BoxDesign::driverdown, &BoxDesign::driversideways},
          1e300},
         {"thickness 1.7E+308", {&BoxDesign::boxthickness}, 1.7e308},
         {"driver 1.7E+308", {&BoxDesign::driverdepth, &BoxDesign::driverdown}, 1.7e308},

@@ -61,8 +61,9 @@ TEST(PortSolver, RoundTripsThroughTheAnalysis) {
 }
 
 TEST(PortSolver, Refusals) {
-    const std::string too_small = "The box is too small for this port at 20 hz: no port length gives that tuning. "
-                                  "A smaller port diameter or fewer ports will help.";
+    const std::string too_small =
+        "The box is too small for this port at 20 hz: no port length gives that tuning. "
+        "A smaller port diameter or fewer ports will help.";
     const struct {
         const char *what, *ports;
         double diameter, boxvol, target;

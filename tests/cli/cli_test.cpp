@@ -38,8 +38,8 @@ std::string quoted(const std::string& s) {
 Outcome run_cli_process(const std::vector<std::string>& args, const std::string& cwd = ".",
                         const std::string& env = {}) {
     static TempFolder streams;
-    std::string command = "cd " + quoted(cwd) + " && env " + (env.empty() ? "" : quoted(env)) + " " +
-                          quoted(ENCLAVIO_CLI);
+    std::string command =
+        "cd " + quoted(cwd) + " && env " + (env.empty() ? "" : quoted(env)) + " " + quoted(ENCLAVIO_CLI);
     for (const auto& a : args) command += " " + quoted(a);
     command += " >" + quoted(streams.file("out")) + " 2>" + quoted(streams.file("err")) + " </dev/null";
     const int status = std::system(command.c_str());
@@ -102,9 +102,9 @@ std::string window_report(const std::vector<std::string>& args, const std::strin
         ReportForm report(main, view);
         report.Form_Load();
         ReportState& r = main.s.report;
-        const std::pair<const char*, bool*> boxes[] = {
-            {"--no-notes", &r.check6}, {"--no-cutting-list", &r.check3}, {"--no-hints", &r.check1},
-            {"--no-resonances", &r.check2}, {"--no-ports", &r.check4}, {"--no-driver", &r.check5}};
+        const std::pair<const char*, bool*> boxes[] = {{"--no-notes", &r.check6}, {"--no-cutting-list", &r.check3},
+                                                       {"--no-hints", &r.check1}, {"--no-resonances", &r.check2},
+                                                       {"--no-ports", &r.check4}, {"--no-driver", &r.check5}};
         for (const auto& [flag, box] : boxes)
             if (o.count(flag)) *box = false;
         report.Command3_Click();
@@ -155,11 +155,16 @@ TEST_F(CliTest, CommandsAndTheirExitStatus) {
         {{"tune", "29.4", "--units", "inches"}, 0, "2' 8 1/2\n", ""},
         {{"tune", "29.4", "--flange", "noflange"}, 0, " 839\n", ""},  // 839.6: 840 would show 29.3
         {{"tune", "53"}, 0, " 168\n", "Rounded to a whole millimetre, this length tunes the box to 52.9 hz.\n"},
-        {{"tune", "10"}, 1, "",
+        {{"tune", "10"},
+         1,
+         "",
          "The box is too small for this port at 10 hz: no port length gives that tuning. "
          "A smaller port diameter or fewer ports will help.\n"},
         {{"tune", "-30"}, 1, "", "The tuning frequency must be above 0 hz.\n"},
-        {{"tune", "30", folder.file("none.ecv")}, 1, "", "There are no ports to tune. Set the number of ports first.\n"},
+        {{"tune", "30", folder.file("none.ecv")},
+         1,
+         "",
+         "There are no ports to tune. Set the number of ports first.\n"},
         {{"report", "--units", "inches", missing}, 1, "", "Unable to open " + missing + "\n"},
         {{"report", "-o", unwritable}, 1, "", "There was a problem creating the report: " + unwritable + "\n"},
         {{}, 2, "", "no command given"},
@@ -168,7 +173,9 @@ TEST_F(CliTest, CommandsAndTheirExitStatus) {
         {{"tune", "30", "-o", "x.txt"}, 2, "", "-o is an option of report only"},
         {{"report", "--units"}, 2, "", "--units needs a value"},
         {{"report", "--numbers=yes"}, 2, "", "--numbers takes no value"},
-        {{"report", "--units=Metric"}, 2, "",
+        {{"report", "--units=Metric"},
+         2,
+         "",
          "bad value for --units: \"Metric\" (metric, metric-cm, inches or decimalinches)"},
         {{"report", "--shelf-bracing", "1,5"}, 2, "", "bad value for --shelf-bracing: \"1,5\" (litres)"},
         {{"report", "a.ecv", "b.ecv"}, 2, "", "more than one project given: \"b.ecv\""},
@@ -219,19 +226,24 @@ TEST_F(CliTest, ReportEqualsTheReportWindowsFile) {
     };
     const std::string allowance = "Panel dimensions include 5  mm allowance on any edges to be trimmed after gluing";
     const Case cases[] = {
-        {{}, {"Enclavio report for project: sub.ecv", "Sub for the den", "Birch ply, Caf\xc3\xa9 finish",
-              "Length:  400 mm", "Port Resonance  430 hz"}, {allowance}},
+        {{},
+         {"Enclavio report for project: sub.ecv", "Sub for the den", "Birch ply, Caf\xc3\xa9 finish", "Length:  400 mm",
+          "Port Resonance  430 hz"},
+         {allowance}},
         {{"--units", "metric-cm"}, {"Length: 40 cm"}, {}},
         {{"--units", "inches"},
-         {"Length: 1' 3 3/4 inches", "Internal Volume:  2.92 cu.ft   Working Vol  2.45 cu.ft   Tune  35.1hz"}, {}},
+         {"Length: 1' 3 3/4 inches", "Internal Volume:  2.92 cu.ft   Working Vol  2.45 cu.ft   Tune  35.1hz"},
+         {}},
         {{"PROJECT", "--units=decimalinches", "--flange", "noflange"}, {}, {"Length:  400 mm"}},
         {{"--numbers", "--allowance"}, {"(1) Port Resonance  430 hz", allowance}, {"Port Resonance  430 hz"}},
         {{"--shelf-braces", "0", "--edge-bracing", "0", "--shelf-bracing", "0"},
-         {"Component volumes: Ports = 5.9 litres    Bracing = 0 litres   Driver =  5 litres       Total =  10.9 litres"},
+         {"Component volumes: Ports = 5.9 litres    Bracing = 0 litres   Driver =  5 litres       Total =  10.9 "
+          "litres"},
          {}},
         {{"--allowance", "--no-hints", "--no-notes", "--no-cutting-list", "--no-resonances", "--no-ports",
           "--no-driver", "--units", "metric"},
-         {}, {"Sub for the den", "Cutting List", "Resonances", "Port details", "Driver details"}},
+         {},
+         {"Sub for the den", "Cutting List", "Resonances", "Port details", "Driver details"}},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = {"report"}, choices;

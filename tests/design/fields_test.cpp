@@ -17,8 +17,10 @@ TEST(LengthFields, TableInValidateallOrderAndRepopulation) {
         const char *control, *name;
         double BoxDesign::*member;
     } expected[kLengthFieldCount] = {
-        {F::Depth, "Text6", "Boxdepth", &B::boxdepth}, {F::Width, "Text7", "Boxwidth", &B::boxwidth},
-        {F::Height, "Text8", "Boxheight", &B::boxheight}, {F::Thickness, "Text4", "Boxthickness", &B::boxthickness},
+        {F::Depth, "Text6", "Boxdepth", &B::boxdepth},
+        {F::Width, "Text7", "Boxwidth", &B::boxwidth},
+        {F::Height, "Text8", "Boxheight", &B::boxheight},
+        {F::Thickness, "Text4", "Boxthickness", &B::boxthickness},
         {F::PortLength, "Text1", "Port length", &B::portlength},
         {F::PortDiameter, "Text2", "Port diameter", &B::portdiameter},
         {F::PortWall, "Text3", "Port wall thickness", &B::portwallthickness},
@@ -48,8 +50,8 @@ TEST(DriverSizes, ListAndLookup) {
     const struct {
         const char* text;
         double volume, depth;
-    } expected[] = {{" 8 inch", 1, 24}, {"10 inch", 1.5, 30}, {"12 inch", 2.5, 36}, {"15 inch", 4, 45},
-                    {"18 inch", 6.5, 54}};
+    } expected[] = {
+        {" 8 inch", 1, 24}, {"10 inch", 1.5, 30}, {"12 inch", 2.5, 36}, {"15 inch", 4, 45}, {"18 inch", 6.5, 54}};
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(expected[i].text);
         EXPECT_EQ(driver_sizes()[i].text, expected[i].text);
@@ -84,8 +86,7 @@ TEST(Validate, EdgeCasesOfPart21) {
         {I, F::Depth, "3/", 0, "Boxdepth field contains incorrect format: - slash not allowed at end of field", "3/"},
         {I, F::PortDiameter, "1..5", 0, "Port diameter field contains incorrect format: - More than one dot", "1..5"},
         {DI, F::DriverSideways, "1/3", 0,
-         "Driver horizontal offset field contains incorrect format: - Allowable fractions are 1/2 1/4 1/8 1/16",
-         "1/3"},
+         "Driver horizontal offset field contains incorrect format: - Allowable fractions are 1/2 1/4 1/8 1/16", "1/3"},
         {DI, F::Width, "15.94", 404.876, "", "15.94"},
         {DI, F::Depth, "15.94", 404.876, "", " 15.94"},
         {I, F::Height, "", 0, "", "0"},

@@ -22,9 +22,9 @@ TEST(AboutFormTest, EachLinkOpensItsAddressAndTheMailCarriesTheVersion) {
     form.Label8_Click();
     form.Label9_Click();
     form.Label5_Click();
-    EXPECT_EQ(view.opened, (std::vector<std::string>{
-                               "mailto:feedback@enclavio.example.org?Subject=Feedback from Enclavio v3.3",
-                               "https://enclavio.example.org/freesoft.htm", "https://enclavio.example.org/"}));
+    EXPECT_EQ(view.opened,
+              (std::vector<std::string>{"mailto:feedback@enclavio.example.org?Subject=Feedback from Enclavio v3.3",
+                                        "https://enclavio.example.org/freesoft.htm", "https://enclavio.example.org/"}));
 }
 
 }  // namespace

@@ -61,10 +61,11 @@ TEST_F(CuttingFormTest, AllowanceShowsHintsAndABannerThatTickExactPrintAndOkHide
     for (int i = 0; i < kPanelCount; ++i) EXPECT_EQ(c.tooltips[i], trimming_hints()[i]);
     EXPECT_EQ(c.banner_text, "\rPlace mouse over panel text to see which edges need trimming with router");
     EXPECT_NE(c.list.panel_lines[kTop], exact);
-    const std::pair<void (CuttingForm::*)(), bool> steps[] = {
-        {&CuttingForm::Timer1_Timer, false},   {&CuttingForm::Option1_Click, false},
-        {&CuttingForm::Command1_Click, false}, {&CuttingForm::Command2_Click, false},
-        {&CuttingForm::Command1_Click, true}};
+    const std::pair<void (CuttingForm::*)(), bool> steps[] = {{&CuttingForm::Timer1_Timer, false},
+                                                              {&CuttingForm::Option1_Click, false},
+                                                              {&CuttingForm::Command1_Click, false},
+                                                              {&CuttingForm::Command2_Click, false},
+                                                              {&CuttingForm::Command1_Click, true}};
     for (const auto& [handler, yes] : steps) {
         form.Option2_Click();
         ASSERT_TRUE(c.banner && c.timer);

@@ -36,8 +36,8 @@ TEST_F(MainFormTest, StartupWithoutSettingsShowsTheDesignTimeDesign) {
     form.startup();
     EXPECT_EQ(form.s.main.caption, "Enclavio - default");
     const std::map<int, std::string> expected{
-        {6, "400"}, {7, "300"}, {8, "700"}, {4, "19"},  {1, "823"},  {2, "86"},  {3, "2"},
-        {5, "2"},   {12, "200"}, {13, "2"}, {10, "1"}, {11, " 30"}, {9, " 59.4"},
+        {6, "400"}, {7, "300"},  {8, "700"}, {4, "19"}, {1, "823"},  {2, "86"},    {3, "2"},
+        {5, "2"},   {12, "200"}, {13, "2"},  {10, "1"}, {11, " 30"}, {9, " 59.4"},
     };
     for (const auto& [n, t] : expected) {
         EXPECT_EQ(text(n), t) << "Text" << n;
@@ -64,8 +64,8 @@ TEST_F(MainFormTest, StartupAppliesTheSettingsFile) {
         {"/p\r\ntwoflange\r\n2000\r\nshow\r\nnohighlight\r\ninches\r\n", UnitMode::Inches, "1' 3 3/4", " 2.1",
          "&Port Flanges=2", 2000, true, false},
         // Five lines, no unit mode; words are matched exactly, so "Show" is not "show".
-        {"/q\r\nnoflange\r\n1000\r\nShow\r\nhighlight\r\n", UnitMode::Metric, "400", " 59.4", "&Port Flanges=0",
-         1000, false, true},
+        {"/q\r\nnoflange\r\n1000\r\nShow\r\nhighlight\r\n", UnitMode::Metric, "400", " 59.4", "&Port Flanges=0", 1000,
+         false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -272,13 +272,24 @@ TEST_F(MainFormTest, MenuItemsOpenTheirWindows) {
         {&MainForm::mnu_porting_Click, Window::Form8, {}, {}, {}},
         {&MainForm::mnu_about_Click, Window::frmAbout, {}, {}, {}},
         // Where the panels go shows with the cutting list; any analysis hides it.
-        {&MainForm::mnu_panels_Click, Window::Form3, {}, [](F f) { EXPECT_TRUE(f.s.main.where); },
-         [](F f) { f.change(10, "1"); EXPECT_FALSE(f.s.main.where); }},
+        {&MainForm::mnu_panels_Click,
+         Window::Form3,
+         {},
+         [](F f) { EXPECT_TRUE(f.s.main.where); },
+         [](F f) {
+             f.change(10, "1");
+             EXPECT_FALSE(f.s.main.where);
+         }},
         // Save As validates every field first: the pending 1' is stored before the window shows.
-        {&MainForm::mnu_save_Click, Window::Form2, [](F f) { f.set_unit_mode(UnitMode::Inches), f.change(7, "1'"); },
-         [](F f) { EXPECT_NEAR(f.s.design.boxwidth, 304.8, 1e-9); }, {}},
+        {&MainForm::mnu_save_Click,
+         Window::Form2,
+         [](F f) { f.set_unit_mode(UnitMode::Inches), f.change(7, "1'"); },
+         [](F f) { EXPECT_NEAR(f.s.design.boxwidth, 304.8, 1e-9); },
+         {}},
         // A load stores the file's values and keyword; the main window is refreshed from them.
-        {&MainForm::mnu_open_Click, Window::Form5, {},
+        {&MainForm::mnu_open_Click,
+         Window::Form5,
+         {},
          [](F f) {
              f.s.design.boxdepth = 500, f.s.design.boxvol = 1;
              f.s.projectflange = "twoflange", f.s.files.opened = true;
@@ -301,7 +312,9 @@ TEST_F(MainFormTest, MenuItemsOpenTheirWindows) {
         MainForm f(v, root.file("app"), root.str());
         f.startup();
         if (it.before) it.before(f);
-        v.on_modal[it.window] = [&] { if (it.shown) it.shown(f); };
+        v.on_modal[it.window] = [&] {
+            if (it.shown) it.shown(f);
+        };
         (f.*it.click)();
         EXPECT_EQ(v.modals, std::vector<Window>{it.window}) << static_cast<int>(it.window);
         if (it.after) it.after(f);

@@ -53,11 +53,11 @@ TEST_P(ProjectRoundTrip, ReopenedProjectIsTheSavedOne) {
     EXPECT_EQ(again, in_file);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, ProjectRoundTrip,
-    ::testing::Values(RoundTripCase{"MetricToInches", UnitMode::Metric, UnitMode::Inches},
-                      RoundTripCase{"CmToDecimalInches", UnitMode::MetricCm, UnitMode::DecimalInches}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Modes, ProjectRoundTrip,
+                         ::testing::Values(RoundTripCase{"MetricToInches", UnitMode::Metric, UnitMode::Inches},
+                                           RoundTripCase{"CmToDecimalInches", UnitMode::MetricCm,
+                                                         UnitMode::DecimalInches}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProjectFile, StartUpDesignIsTwentyFourCrLfLines) {
     TempFolder root;
@@ -70,9 +70,9 @@ TEST(ProjectFile, StartUpDesignIsTwentyFourCrLfLines) {
 }
 
 std::string file_with(int n, const std::string& text) {
-    std::vector<std::string> all = {"500", "310", "620", "60", "77", "210", "3", "1", "700", "80", "2", "18",
-                                    "2", "10 inch", "double", "oneflange", "n1", "n2", "n3", "n4", "n5", "n6",
-                                    "n7", "n8"};
+    std::vector<std::string> all = {"500", "310", "620", "60", "77", "210",     "3",      "1",
+                                    "700", "80",  "2",   "18", "2",  "10 inch", "double", "oneflange",
+                                    "n1",  "n2",  "n3",  "n4", "n5", "n6",      "n7",     "n8"};
     if (n > 0) all[static_cast<std::size_t>(n - 1)] = text;
     std::string out;
     for (const auto& line : all) out += line + "\r\n";
@@ -140,8 +140,9 @@ TEST(ProjectFile, FailedOrCancelledOpenChangesNothing) {
         m.form.mnu_open_Click();
         const Session& s = m.form.s;
         EXPECT_EQ(closed, what == "cancelled");
-        EXPECT_EQ(m.view.messages, what == "cancelled" ? std::vector<std::string>{}
-                                                       : std::vector<std::string>{"Unable to open " + root.file("p.ecv")});
+        EXPECT_EQ(m.view.messages, what == "cancelled"
+                                       ? std::vector<std::string>{}
+                                       : std::vector<std::string>{"Unable to open " + root.file("p.ecv")});
         EXPECT_EQ(project_from_session(s), project_from_session(before));
         EXPECT_EQ(s.main.caption, before.main.caption);
         EXPECT_EQ(s.projectname, before.projectname);

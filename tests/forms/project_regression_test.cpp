@@ -22,17 +22,17 @@ using project_testing::TempFolder;
 
 void expect_sound(const Session& s, const std::string& where) {
     const BoxDesign& d = s.design;
-    for (const double v : {d.boxdepth, d.boxwidth, d.boxheight, d.boxthickness, d.boxvol, d.portlength,
-                           d.portdiameter, d.portwallthickness, d.driverdepth, d.driverdown,
-                           d.driversideways, d.innerdepth, d.innerwidth, d.innerheight, d.portvolume,
-                           d.edgebracing, d.shelfbracing, d.bracingvolume, d.componentvolume,
-                           d.workingvolume, d.tunefrequency})
+    for (const double v :
+         {d.boxdepth,        d.boxwidth,          d.boxheight,    d.boxthickness, d.boxvol,         d.portlength,
+          d.portdiameter,    d.portwallthickness, d.driverdepth,  d.driverdown,   d.driversideways, d.innerdepth,
+          d.innerwidth,      d.innerheight,       d.portvolume,   d.edgebracing,  d.shelfbracing,   d.bracingvolume,
+          d.componentvolume, d.workingvolume,     d.tunefrequency})
         EXPECT_TRUE(std::isfinite(v)) << where;
     std::string shown = compose_report(report_input(s, 0));
     for (int n = 1; n <= 13; ++n) shown += "\n" + s.main.text[n].text;
     for (int n = 1; n <= 9; ++n) shown += "\n" + s.main.results.resonance[n].caption;
-    for (const auto* l : {&s.main.results.label6, &s.main.results.label26, &s.main.results.label27,
-                          &s.main.results.label28})
+    for (const auto* l :
+         {&s.main.results.label6, &s.main.results.label26, &s.main.results.label27, &s.main.results.label28})
         shown += "\n" + l->caption;
     for (const auto& line : s.cutting.list.panel_lines) shown += "\n" + line;
     static const std::regex non_number(R"(\b(nan|inf|infinity)\b)", std::regex::icase);

@@ -15,8 +15,8 @@
 #include "forms/files_form.hpp"
 #include "forms/main_form.hpp"
 #include "forms/project_io.hpp"
-#include "storage/storage.hpp"
 #include "forms/view.hpp"
+#include "storage/storage.hpp"
 
 namespace enclavio::project_testing {
 
@@ -43,8 +43,7 @@ class TempFolder {
 public:
     TempFolder() {
         std::random_device rd;
-        path_ = fs::temp_directory_path() /
-                ("enclavio-projects-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+        path_ = fs::temp_directory_path() / ("enclavio-projects-" + std::to_string(rd()) + "-" + std::to_string(rd()));
         fs::create_directories(path_);
     }
     ~TempFolder() {
@@ -75,8 +74,7 @@ inline std::string get_bytes(const std::string& path) {
 struct StartedMain {
     RecordingView view;
     MainForm form;
-    StartedMain(const TempFolder& root)
-        : form(view, root.file("app"), root.str()) {
+    StartedMain(const TempFolder& root) : form(view, root.file("app"), root.str()) {
         form.startup();
         view.messages.clear();
     }
@@ -112,8 +110,8 @@ inline void change_every_field(MainForm& f, UnitMode mode) {
     f.Check3_Click(false);
     f.mnu_twoflange_Click();
     f.Text9_DblClick();
-    f.s.notes.lines = {"Driver: the big one", "", "   ", "Birch ply from the yard",
-                       "",  "  indented  ", "", "last line"};
+    f.s.notes.lines = {"Driver: the big one", "", "   ",      "Birch ply from the yard", "",
+                       "  indented  ",        "", "last line"};
     f.check_notes();
     f.set_unit_mode(mode);
     f.populateall();

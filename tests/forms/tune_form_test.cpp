@@ -49,8 +49,8 @@ TEST(TuneForm, ApplyRoundTripShowsTheTarget) {
     for (UnitMode mode : {UnitMode::Metric, UnitMode::MetricCm, UnitMode::Inches, UnitMode::DecimalInches}) {
         for (Flange flange : {Flange::None, Flange::One, Flange::Two}) {
             for (const char* target : {"25", "41.7"}) {
-                SCOPED_TRACE(::testing::Message() << unit_mode_literal(mode) << " " << flange_word(flange) << " "
-                                                  << target << " hz");
+                SCOPED_TRACE(::testing::Message()
+                             << unit_mode_literal(mode) << " " << flange_word(flange) << " " << target << " hz");
                 Started st(mode);
                 MainForm& m = st.main;
                 m.run_flange(flange);

@@ -19,9 +19,9 @@ namespace enclavio {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileSizeLimit;
 using testing::get_bytes;
 using testing::put_bytes;
-using testing::FileSizeLimit;
 using testing::TempFolder;
 
 const std::string kOld = "old contents\r\n";
@@ -56,7 +56,9 @@ TEST(WriteFaults, FailedWritesKeepTheOldFileAndSayTheyFailed) {
         {"folder is a regular file", [](const TempFolder& t) { return old_file(t.file("plain")) + "/target"; }},
         {"folder does not exist", [](const TempFolder& t) { return t.file("missing") + "/target"; }, false, true},
         {"target is a folder",
-         [](const TempFolder& t) { return fs::create_directory(t.file("target")), old_file(t.file("target/x")), t.file("target"); }},
+         [](const TempFolder& t) {
+             return fs::create_directory(t.file("target")), old_file(t.file("target/x")), t.file("target");
+         }},
         {"disk full while writing", [](const TempFolder& t) { return old_file(t.file("target")); }, true},
         {"folder in /proc", [](const TempFolder&) { return std::string("/proc/self/enclavio-target"); }},
     };
@@ -107,8 +109,9 @@ TEST(ReadFaults, HostileFilesLoadQuickly) {
     std::mt19937 random(2463534242u);
     std::string garbage(1 << 20, '\0');
     for (char& c : garbage) c = static_cast<char>(random());
-    std::string big = "400\r\n300\r\n700\r\n59.4\r\n30\r\n200\r\n2\r\n1\r\n823\r\n86\r\n2\r\n19\r\n2\r\n"
-                      "10 inch\r\ndouble\r\noneflange\r\n";
+    std::string big =
+        "400\r\n300\r\n700\r\n59.4\r\n30\r\n200\r\n2\r\n1\r\n823\r\n86\r\n2\r\n19\r\n2\r\n"
+        "10 inch\r\ndouble\r\noneflange\r\n";
     big.resize(50u << 20, 'n');  // 50 MB, most of it one endless notes line
     const struct {
         const char* name;

@@ -18,8 +18,13 @@ TEST(SplitLines, EndsAtCrCrLfOrLfAndStopsAtTheLinesNeeded) {
         std::string text;
         Lines lines;
     } cases[] = {
-        {"", {}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
-        {"a\n\rb", {"a", "", "b"}}, {"a\r\r\nb", {"a", "", "b"}}, {"  x \t\r\ny", {"  x \t", "y"}},
+        {"", {}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"  x \t\r\ny", {"  x \t", "y"}},
     };
     for (const auto& c : cases) EXPECT_EQ(split_lines(c.text), c.lines) << "text: " << c.text;
     EXPECT_EQ(split_lines("a\rb\r\nc\nd", 2), (Lines{"a", "b"}));
@@ -40,7 +45,7 @@ TEST(Encoding, RoundTrip) {
     } cases[] = {
         {"caf\xC3\xA9", "caf\xE9"},
         {"\xE2\x82\xAC \xE2\x80\x9Cq\xE2\x80\x9D \xC5\xB8", "\x80 \x93q\x94 \x9F"},  // euro, curly quotes, Ÿ
-        {"caf\xC3\xA9 \xE2\x88\x9A", "caf\xC3\xA9 \xE2\x88\x9A"},                   // √ is not in 1252
+        {"caf\xC3\xA9 \xE2\x88\x9A", "caf\xC3\xA9 \xE2\x88\x9A"},                    // √ is not in 1252
         {"\xC3\x83\xC2\xA9", "\xC3\x83\xC2\xA9"},  // "Ã©" would read back as "é" from 1252: kept as UTF-8
     };
     for (const auto& c : cases) {
@@ -53,10 +58,15 @@ TEST(Encoding, RoundTrip) {
     const struct {
         std::string bytes, held;
     } invalid[] = {
-        {"\x81\x8D", "\xC2\x81\xC2\x8D"},                  // undefined in 1252
-        {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                  // an overlong form
-        {"\xEF\xBB\xBF" "400\r\n", "400\r\n"},             // UTF-8 with a byte-order mark
-        {"\xEF\xBB\xBF" "caf\xE9", "\xC3\xAF\xC2\xBB\xC2\xBF" "caf\xC3\xA9"},  // a mark, but not UTF-8
+        {"\x81\x8D", "\xC2\x81\xC2\x8D"},  // undefined in 1252
+        {"\xC0\xAF", "\xC3\x80\xC2\xAF"},  // an overlong form
+        {"\xEF\xBB\xBF"
+         "400\r\n",
+         "400\r\n"},  // UTF-8 with a byte-order mark
+        {"\xEF\xBB\xBF"
+         "caf\xE9",
+         "\xC3\xAF\xC2\xBB\xC2\xBF"
+         "caf\xC3\xA9"},  // a mark, but not UTF-8
     };
     for (const auto& c : invalid) EXPECT_EQ(from_file_encoding(c.bytes), c.held);
 }

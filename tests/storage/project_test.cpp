@@ -32,8 +32,11 @@ TEST(ProjectPath, NameAndPath) {
 }
 
 TEST(GeneralNumberText, StoredForms) {
-    const std::pair<double, std::string> cases[] = {{0, "0"}, {15.75 * 25.4, "400.05"}, {0.001, "0.001"},
-                                                    {1e15, "1E+15"}, {999999999999999, "999999999999999"},
+    const std::pair<double, std::string> cases[] = {{0, "0"},
+                                                    {15.75 * 25.4, "400.05"},
+                                                    {0.001, "0.001"},
+                                                    {1e15, "1E+15"},
+                                                    {999999999999999, "999999999999999"},
                                                     {1.0 / 3, "0.333333333333333"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(general_number_text(value), text) << value;
 }
@@ -61,7 +64,9 @@ TEST(ProjectFile, RoundTripWithEveryFieldChanged) {
     EXPECT_EQ(read_project(path), every_field_changed());
     // A note outside Windows-1252 keeps the whole file in UTF-8.
     ProjectData p = every_field_changed();
-    p.notes[1] = "\xE2\x88\x9A" "2 ratio";
+    p.notes[1] =
+        "\xE2\x88\x9A"
+        "2 ratio";
     ASSERT_TRUE(write_project(path, p));
     EXPECT_NE(get_bytes(path).find("45\xC2\xB0 corner"), std::string::npos);
     EXPECT_EQ(read_project(path), p);
@@ -118,8 +123,8 @@ TEST(ProjectFile, LineValues) {
         double ProjectData::*member;
         double value;
     } numbers[] = {{1, "  12.5abc", &ProjectData::boxdepth, 12.5}, {2, "-18", &ProjectData::boxwidth, 18},
-                   {3, "abc", &ProjectData::boxheight, 0},           {4, "", &ProjectData::boxvol, 0},
-                   {9, "3,5", &ProjectData::portlength, 3},         {10, "1E400", &ProjectData::portdiameter, 0}};
+                   {3, "abc", &ProjectData::boxheight, 0},         {4, "", &ProjectData::boxvol, 0},
+                   {9, "3,5", &ProjectData::portlength, 3},        {10, "1E400", &ProjectData::portdiameter, 0}};
     for (const auto& c : numbers) EXPECT_EQ(with_line(c.line, c.text).*c.member, c.value) << c.text;
     EXPECT_EQ(with_line(8, " 3 ").drivers_text, " 3 ");
     EXPECT_TRUE(with_line(15, "double").doublefront);

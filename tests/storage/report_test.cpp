@@ -16,8 +16,7 @@ const std::string kTitle = "Enclavio report for project: box.ecv";
 const std::string kFinished =
     "Finished size  400 mm wide    600 mm high  450 mm deep - Panel thickness  18 mm - Single Front Panel";
 const std::string kFooter1 = "Report generated at:  14:05:09 on 03-07-2024 from Enclavio Version:3.3";
-const std::string kFooter2 =
-    "The latest version of Enclavio is available at https://enclavio.example.org/freesoft.htm";
+const std::string kFooter2 = "The latest version of Enclavio is available at https://enclavio.example.org/freesoft.htm";
 const std::string kComponents =
     "Component volumes: Ports = 3.1 litres    Bracing = .5 litres   Driver =  1.3 litres       Total =  4.9 litres";
 
@@ -27,11 +26,11 @@ ReportInput metric() {
     in.projectname = "box.ecv";
     in.notes = {"Car boot sub", "", "Port on the front", "", "", "", "", ""};
     in.cutting.finished_line = kFinished;
-    in.cutting.panel_lines = {"Top panel  400 mm wide    432 mm deep", "Front outer panel  400 mm wide    600 mm high",
-                              "Front inner panel  364 mm wide    564 mm high",
-                              "Left side panel  432 mm deep    582 mm high",
-                              "Right side panel  432 mm deep    582 mm high", "Rear panel  364 mm wide    564 mm high",
-                              "Bottom panel  364 mm wide    432 mm deep", "Shelf brace  374 mm wide    424 mm deep"};
+    in.cutting.panel_lines = {
+        "Top panel  400 mm wide    432 mm deep",         "Front outer panel  400 mm wide    600 mm high",
+        "Front inner panel  364 mm wide    564 mm high", "Left side panel  432 mm deep    582 mm high",
+        "Right side panel  432 mm deep    582 mm high",  "Rear panel  364 mm wide    564 mm high",
+        "Bottom panel  364 mm wide    432 mm deep",      "Shelf brace  374 mm wide    424 mm deep"};
     for (int i = 0; i < kPanelCount; ++i) in.hints[i] = "hint " + std::to_string(i + 1);
     in.cutting.allowance_text = "5";
     in.volume_text = " 71.2";
@@ -41,10 +40,14 @@ ReportInput metric() {
     in.label28 = "Driver =  1.3 litres       Total =  4.9 litres";
     in.label26 = "Working Vol  66.3 litres";
     in.label27 = "Tuning Frequency  32.5 Hz";
-    in.resonances = {"(1) Port Resonance  450 Hz", "(2) Driver to bottom wall resonance  572 Hz",
-                     "(3) Box top to bottom resonance  304 Hz", "(4) Driver to top wall resonance  572 Hz",
-                     "(5) Driver to rear wall resonance  481 Hz", "(6) Box front to back resonance  417 Hz",
-                     "(7) Driver to side wall-1 resonance  945 Hz", "(8) Box side to side resonance  471 Hz",
+    in.resonances = {"(1) Port Resonance  450 Hz",
+                     "(2) Driver to bottom wall resonance  572 Hz",
+                     "(3) Box top to bottom resonance  304 Hz",
+                     "(4) Driver to top wall resonance  572 Hz",
+                     "(5) Driver to rear wall resonance  481 Hz",
+                     "(6) Box front to back resonance  417 Hz",
+                     "(7) Driver to side wall-1 resonance  945 Hz",
+                     "(8) Box side to side resonance  471 Hz",
                      "Unable to calculate Driver to side wall-2 resonance"};
     in.ports_text = "1";
     in.driversize_text = " 8 inch";
@@ -66,19 +69,52 @@ Lines section(const Lines& lines, const std::string& heading, std::size_t count)
 
 TEST(Report, MetricEverythingIncluded) {
     const ReportInput in = metric();
-    Lines expected = {kTitle, kRule, "", "Car boot sub", "Port on the front", "", "", kFinished, "",
-                      "Internal Volume:  71.2 litres   Working Vol  66.3 litres   Tuning Frequency  32.5 Hz", "",
-                      kComponents, "", "", "Cutting List", kRule, "Panel dimensions show finished size", ""};
+    Lines expected = {kTitle,
+                      kRule,
+                      "",
+                      "Car boot sub",
+                      "Port on the front",
+                      "",
+                      "",
+                      kFinished,
+                      "",
+                      "Internal Volume:  71.2 litres   Working Vol  66.3 litres   Tuning Frequency  32.5 Hz",
+                      "",
+                      kComponents,
+                      "",
+                      "",
+                      "Cutting List",
+                      kRule,
+                      "Panel dimensions show finished size",
+                      ""};
     for (const auto& line : in.cutting.panel_lines) expected.insert(expected.end(), {line, ""});
-    expected.insert(expected.end(), {"Shelf brace includes 5mm all round for rebating into 4 adjacent panels", "",
-                                     "", "Resonances", kRule, ""});
+    expected.insert(expected.end(), {"Shelf brace includes 5mm all round for rebating into 4 adjacent panels", "", "",
+                                     "Resonances", kRule, ""});
     for (const auto& line : in.resonances) expected.insert(expected.end(), {line, ""});
-    expected.insert(expected.end(),
-                    {"", "Port details", kRule, "Number of ports: 1", "Internal Diameter:  102 mm", "Length:  381 mm",
-                     "Wall Thickness:  3 mm", "", "", "Driver details", kRule, "Driver size:  8 inch",
-                     "Number of Drivers: 2", "", "Location of acoustic centre", kShort,
-                     "Box front to mid-depth of cone:  95 mm", "Box top to driver centre:  300 mm",
-                     "Offset from vertical centreline:  0 mm", "", "", kRule, kFooter1, kFooter2});
+    expected.insert(expected.end(), {"",
+                                     "Port details",
+                                     kRule,
+                                     "Number of ports: 1",
+                                     "Internal Diameter:  102 mm",
+                                     "Length:  381 mm",
+                                     "Wall Thickness:  3 mm",
+                                     "",
+                                     "",
+                                     "Driver details",
+                                     kRule,
+                                     "Driver size:  8 inch",
+                                     "Number of Drivers: 2",
+                                     "",
+                                     "Location of acoustic centre",
+                                     kShort,
+                                     "Box front to mid-depth of cone:  95 mm",
+                                     "Box top to driver centre:  300 mm",
+                                     "Offset from vertical centreline:  0 mm",
+                                     "",
+                                     "",
+                                     kRule,
+                                     kFooter1,
+                                     kFooter2});
     EXPECT_EQ(report_lines(in), expected);
 }
 
@@ -89,19 +125,39 @@ TEST(Report, EdgeCasesPerMode) {
         std::array<const char*, 6> texts;  // diameter, length, wall, depth, down, sideways
         Lines ports, centre;
     } modes[] = {
-        {"metric", " mm", " litres", " 71.2", "5", {" 102", " 381", " 3", " 95", " 300", " 0"},
+        {"metric",
+         " mm",
+         " litres",
+         " 71.2",
+         "5",
+         {" 102", " 381", " 3", " 95", " 300", " 0"},
          {"Internal Diameter:  102 mm", "Length:  381 mm", "Wall Thickness:  3 mm"},
          {"Box front to mid-depth of cone:  95 mm", "Box top to driver centre:  300 mm",
           "Offset from vertical centreline:  0 mm"}},
-        {"cm", " cm", " litres", " 71.2", "0.5", {"10.2", "38.1", "0.3", "9.5", "30", "0"},
+        {"cm",
+         " cm",
+         " litres",
+         " 71.2",
+         "0.5",
+         {"10.2", "38.1", "0.3", "9.5", "30", "0"},
          {"Internal Diameter: 10.2 cm", "Length: 38.1 cm", "Wall Thickness: 0.3 cm"},
          {"Box front to mid-depth of cone: 9.5 cm", "Box top to driver centre: 30 cm",
           "Offset from vertical centreline: 0 cm"}},
-        {"inches", " inches", " cu.ft", " 2.51", "3/16", {"4", "1' 3", "1/8", "3 3/4", "11 13/16", "0"},
+        {"inches",
+         " inches",
+         " cu.ft",
+         " 2.51",
+         "3/16",
+         {"4", "1' 3", "1/8", "3 3/4", "11 13/16", "0"},
          {"Internal Diameter: 4 inches", "Length: 1' 3 inches", "Wall Thickness: 1/8 inches"},
          {"Box front to mid-depth of cone: 3 3/4 inches", "Box top to driver centre: 11 13/16 inches",
           "Offset from vertical centreline: 0 inches"}},
-        {"decimal inches", " inches", " cu.ft", " 2.51", "0.2", {" 4", " 15", " .13", " 3.74", " 11.81", " 0"},
+        {"decimal inches",
+         " inches",
+         " cu.ft",
+         " 2.51",
+         "0.2",
+         {" 4", " 15", " .13", " 3.74", " 11.81", " 0"},
          {"Internal Diameter:  4 inches", "Length:  15 inches", "Wall Thickness:  .13 inches"},
          {"Box front to mid-depth of cone:  3.74 inches", "Box top to driver centre:  11.81 inches",
           "Offset from vertical centreline:  0 inches"}},
@@ -115,8 +171,8 @@ TEST(Report, EdgeCasesPerMode) {
         in.cutting.allowance_text = m.allowance;
         in.show_exact = false;
         std::tie(in.diameter_text, in.length_text, in.wall_text, in.driverdepth_text, in.driverdown_text,
-                 in.driversideways_text) = std::tuple(m.texts[0], m.texts[1], m.texts[2], m.texts[3], m.texts[4],
-                                                      m.texts[5]);
+                 in.driversideways_text) =
+            std::tuple(m.texts[0], m.texts[1], m.texts[2], m.texts[3], m.texts[4], m.texts[5]);
         Lines lines = report_lines(in);
         EXPECT_EQ(section(lines, "Port details", 6),
                   (Lines{"Port details", kRule, "Number of ports: 1", m.ports[0], m.ports[1], m.ports[2]}));
@@ -144,11 +200,10 @@ TEST(Report, EdgeCasesPerMode) {
         in.projectname = "default";
         in.include_cutting = in.include_hints = false;
         in.include_resonances = in.include_ports = in.include_driver = false;
-        EXPECT_EQ(report_lines(in),
-                  (Lines{"Enclavio report for project: default", kRule, "", kFinished, "",
-                         "Internal Volume: " + std::string(m.volume) + m.volumesuffix +
-                             "   Working Vol  66.3 litres   Tuning Frequency  32.5 Hz",
-                         "", kComponents, "", "", kRule, kFooter1, kFooter2}));
+        EXPECT_EQ(report_lines(in), (Lines{"Enclavio report for project: default", kRule, "", kFinished, "",
+                                           "Internal Volume: " + std::string(m.volume) + m.volumesuffix +
+                                               "   Working Vol  66.3 litres   Tuning Frequency  32.5 Hz",
+                                           "", kComponents, "", "", kRule, kFooter1, kFooter2}));
     }
 }
 

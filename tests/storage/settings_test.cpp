@@ -25,11 +25,14 @@ TEST(SettingsFile, LoadGivesTheLinesPresent) {
         std::array<Opt, 6> lines;
     } cases[] = {
         {"missing file", std::nullopt, {}},
-        {"six lines", "/home/ann/boxes\r\ntwoflange\r\n2000\r\nshow\r\nnohighlight\r\ninches\r\n",
+        {"six lines",
+         "/home/ann/boxes\r\ntwoflange\r\n2000\r\nshow\r\nnohighlight\r\ninches\r\n",
          {"/home/ann/boxes", "twoflange", "2000", "show", "nohighlight", "inches"}},
-        {"capital Show kept as read", "/a\r\noneflange\r\n1000\r\nShow\r\nhighlight\r\nmetric\r\n",
+        {"capital Show kept as read",
+         "/a\r\noneflange\r\n1000\r\nShow\r\nhighlight\r\nmetric\r\n",
          {"/a", "oneflange", "1000", "Show", "highlight", "metric"}},
-        {"five lines", "/a\r\nnoflange\r\n1000\r\nnoshow\r\nhighlight\r\n",
+        {"five lines",
+         "/a\r\nnoflange\r\n1000\r\nnoshow\r\nhighlight\r\n",
          {"/a", "noflange", "1000", "noshow", "highlight", {}}},
         {"two lines, LF only", "/a\nnoflange\n", {"/a", "noflange"}},
         {"more than six", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n", {"1", "2", "3", "4", "5", "6"}},
@@ -53,8 +56,7 @@ TEST(SettingsFile, TextAndRoundTrip) {
     ASSERT_TRUE(save_settings(path, s));
     EXPECT_EQ(get_bytes(path), "/home/zo\xEB/boxes\r\ntwoflange\r\n2000\r\nshow\r\nnohighlight\r\ndecimalinches\r\n");
     const auto back = load_settings(path);
-    EXPECT_EQ((std::array<Opt, 6>{back.lastfolder, back.flange, back.range, back.shownums, back.highlight,
-                                  back.units}),
+    EXPECT_EQ((std::array<Opt, 6>{back.lastfolder, back.flange, back.range, back.shownums, back.highlight, back.units}),
               (std::array<Opt, 6>{s.lastfolder, "twoflange", "2000", "show", "nohighlight", "decimalinches"}));
 }
 

@@ -20,21 +20,43 @@ TEST(NumericValue, ReadsTheLongestNumericPrefix) {
         const char* text;
         double value;
     } cases[] = {
-        {" 400", 400}, {" 40.5cm", 40.5}, {"1 5.5", 15.5}, {"12'3", 12}, {"-2", -2}, {"+3", 3},
-        {"abc", 0}, {"", 0}, {"-.25", -0.25}, {"5.", 5}, {".", 0}, {"-", 0}, {"--5", 0},
-        {"1,5", 1},          // a comma ends the number
+        {" 400", 400},
+        {" 40.5cm", 40.5},
+        {"1 5.5", 15.5},
+        {"12'3", 12},
+        {"-2", -2},
+        {"+3", 3},
+        {"abc", 0},
+        {"", 0},
+        {"-.25", -0.25},
+        {"5.", 5},
+        {".", 0},
+        {"-", 0},
+        {"--5", 0},
+        {"1,5", 1},  // a comma ends the number
         {"1.2.3", 1.2},
-        {"\t1\n2 3", 123},   // blanks, tabs and line feeds anywhere are ignored
-        {"1\r2", 1},         // a carriage return is not
-        {"2.5E-2", 0.025}, {"1D3", 1000}, {"1 e 2", 100}, {"1E+", 1}, {"+.5e1x", 5},
+        {"\t1\n2 3", 123},  // blanks, tabs and line feeds anywhere are ignored
+        {"1\r2", 1},        // a carriage return is not
+        {"2.5E-2", 0.025},
+        {"1D3", 1000},
+        {"1 e 2", 100},
+        {"1E+", 1},
+        {"+.5e1x", 5},
         {"&hff", 255},
-        {"&HFFFF", -1},      // four hex digits are a 16-bit integer
+        {"&HFFFF", -1},  // four hex digits are a 16-bit integer
         {"&H10000", 65536},
         {"&HFFFFFFFF", -1},  // eight hex digits are a 32-bit integer
         {"&H100000000", 0},  // beyond 32 bits: 0
-        {"&H", 0}, {"&O17", 15}, {"&O8", 0}, {"&X1", 0},
+        {"&H", 0},
+        {"&O17", 15},
+        {"&O8", 0},
+        {"&X1", 0},
         // Out of the double range: 0, never infinity.
-        {"1E400", 0}, {"1D999", 0}, {"-1E400", 0}, {"1E-400", 0}, {"1e99999999999999999999", 0},
+        {"1E400", 0},
+        {"1D999", 0},
+        {"-1E400", 0},
+        {"1E-400", 0},
+        {"1e99999999999999999999", 0},
         {"1E308", 1e308},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(numeric_value(c.text), c.value) << "«" << c.text << "»";
@@ -106,13 +128,13 @@ TEST(IntegerDivide, RoundsOperandsHalfToEvenAndTruncates) {
         {2.5, 1, 2},
         {3.5, 1, 4},
         {2.5001, 1, 3},
-        {10, 2.5, 5},                        // divisor rounds to 2
-        {7, 0.5, std::nullopt},              // divisor rounds to 0
+        {10, 2.5, 5},            // divisor rounds to 2
+        {7, 0.5, std::nullopt},  // divisor rounds to 0
         {7, 0, std::nullopt},
         {2147483647.4, 1, 2147483647},
-        {2147483647.5, 1, std::nullopt},     // rounds to 2^31
-        {-2147483648.5, 1, -2147483648.0},   // tie to even stays in range
-        {-2147483648.0, -1, std::nullopt},   // quotient 2^31 leaves the range
+        {2147483647.5, 1, std::nullopt},    // rounds to 2^31
+        {-2147483648.5, 1, -2147483648.0},  // tie to even stays in range
+        {-2147483648.0, -1, std::nullopt},  // quotient 2^31 leaves the range
         {1, 2147483648.0, std::nullopt},
         {1e300, 7, std::nullopt},
         {kInf, 7, std::nullopt},

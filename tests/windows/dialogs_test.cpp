@@ -48,9 +48,12 @@ TEST_F(WindowTest, SaveAndOpenListTheFolderAndAClickedFileIsTaken) {
     auto open = make<Form5>();
     EXPECT_EQ(save->windowTitle(), "Save Project As ...");
     EXPECT_EQ(open->windowTitle(), "Open Project");
-    expect_texts(save.get(), {{"Command1", "&Save"}, {"Command3", "Create folder"}, {"Text1", "default"},
-                              {"Label2", "You don't need to specify a file extension - \".ecv\" is added "
-                                         "automatically if required"}});
+    expect_texts(save.get(), {{"Command1", "&Save"},
+                              {"Command3", "Create folder"},
+                              {"Text1", "default"},
+                              {"Label2",
+                               "You don't need to specify a file extension - \".ecv\" is added "
+                               "automatically if required"}});
     expect_texts(open.get(), {{"Command1", "&Open"}, {"Label2", "*.ecv"}, {"Text1", ""}});
     for (QWidget* w : {static_cast<QWidget*>(save.get()), static_cast<QWidget*>(open.get())}) {
         expect_texts(w, {{"Command2", "&Cancel"}, {"Label1", "File name:"}});
@@ -98,8 +101,9 @@ TEST_F(WindowTest, CuttingListShowsTheLinesAndTheAllowanceOption) {
         for (int i = 0; i < kPanelCount; ++i) {
             EXPECT_EQ(numbered<QLabel>(form.get(), "Label", i + 1)->text().toStdString(), c.list.panel_lines[i]);
         }
-        expect_texts(form.get(), {{"Label12", c.list.finished_line}, {"Label9", c.list.brace_note},
-                                  {"Option2", c.list.allowance_caption}});
+        expect_texts(
+            form.get(),
+            {{"Label12", c.list.finished_line}, {"Label9", c.list.brace_note}, {"Option2", c.list.allowance_caption}});
         EXPECT_TRUE(child<QRadioButton>(form.get(), "Option1")->isChecked());
         EXPECT_EQ(child(form.get(), "Label3")->isHidden(), !double_front);  // one front: no inner front line
     }
@@ -130,13 +134,17 @@ TEST_F(WindowTest, NotesLinesAreTypedAndCleared) {
 TEST_F(WindowTest, ReportChoicesReachTheModelAndTheReviewLinkOpensTheCuttingList) {
     auto form = make<FrmReport>();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Generate Report"));
-    expect_texts(form.get(), {{"Check6", "Include Notes"}, {"Check3", "Include Cutting List"},
-                              {"Check1", "Include trimming instructions"}, {"Check2", "Include Resonances"},
-                              {"Check4", "Include Port Details"}, {"Check5", "Include Driver Details"},
+    expect_texts(form.get(), {{"Check6", "Include Notes"},
+                              {"Check3", "Include Cutting List"},
+                              {"Check1", "Include trimming instructions"},
+                              {"Check2", "Include Resonances"},
+                              {"Check4", "Include Port Details"},
+                              {"Check5", "Include Driver Details"},
                               {"Label1", "Export selected Enclavio information to the following text file:"},
                               {"Label2", root.file("app") + "/report.txt"},
                               {"Label3", "Include dimensions, volumes and tuning frequency"},
-                              {"Label4", "Review Cutting List"}, {"Command3", "&Generate Report"},
+                              {"Label4", "Review Cutting List"},
+                              {"Command3", "&Generate Report"},
                               {"Command1", "&Done"}});
     main->s.report.check1_enabled = false;
     form->sync();
@@ -144,8 +152,8 @@ TEST_F(WindowTest, ReportChoicesReachTheModelAndTheReviewLinkOpensTheCuttingList
     numbered<QCheckBox>(form.get(), "Check", 2)->click();
     EXPECT_FALSE(main->s.report.check2);
     QLabel* review = child<QLabel>(form.get(), "Label4");
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), review->mapToGlobal(QPointF(2, 2)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), review->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(review, &release);
     EXPECT_EQ(opened, std::vector<Window>{Window::Form3});
 }
@@ -154,8 +162,13 @@ TEST_F(WindowTest, TuneSolvesAsTheUserTypesAndApplyTypesTheLength) {
     auto form = make<frmTune>();
     form->show();
     EXPECT_EQ(form->windowTitle(), "Port length for a tuning");
-    expect_texts(form.get(), {{"Label1", "Target tuning (hz)"}, {"Label2", "Port length"}, {"Command1", "&Apply"},
-                              {"Command2", "&Cancel"}, {"Text1", "29.4"}, {"Label3", "826 mm"}, {"Label4", ""}});
+    expect_texts(form.get(), {{"Label1", "Target tuning (hz)"},
+                              {"Label2", "Port length"},
+                              {"Command1", "&Apply"},
+                              {"Command2", "&Cancel"},
+                              {"Text1", "29.4"},
+                              {"Label3", "826 mm"},
+                              {"Label4", ""}});
     for (const char* typed : {"10", "31"}) {
         type_keys(child<QLineEdit>(form.get(), "Text1"), QString::fromLatin1(typed));
         const TuneState& st = form->model().state();
@@ -222,7 +235,7 @@ TEST_F(WindowTest, PortDetailsChoicesAndRadiusSurviveReopening) {
     type_keys(child<QLineEdit>(form.get(), "Text2"), QStringLiteral("35"));
     EXPECT_EQ(main->s.port_details.inside_radius, "35");
     EXPECT_EQ(main->s.main.results.label27.caption, tune);  // only kept: nothing is recalculated
-    form = make<Form8>();  // a new window on the same session
+    form = make<Form8>();                                   // a new window on the same session
     EXPECT_TRUE(numbered<QRadioButton>(form.get(), "Option", 2)->isChecked());
     EXPECT_TRUE(numbered<QRadioButton>(form.get(), "Option", 7)->isChecked());
     EXPECT_FALSE(numbered<QRadioButton>(form.get(), "Option", 5)->isChecked());
@@ -252,11 +265,11 @@ TEST_F(WindowTest, AboutShowsItsTextsAndLinksAndClosesOnEnterAndEscape) {
 // a large one, in metric and imperial units.
 TEST_F(WindowTest, NoWindowClipsAText) {
     const std::pair<Window, void (MainForm::*)()> windows[] = {
-        {Window::Form2, &MainForm::mnu_save_Click},         {Window::Form5, &MainForm::mnu_open_Click},
-        {Window::Form3, &MainForm::mnu_panels_Click},       {Window::frmComments, &MainForm::mnu_notes_Click},
-        {Window::frmReport, &MainForm::mnu_report_Click},   {Window::frmTune, &MainForm::mnu_tune_Click},
-        {Window::frmUnits, &MainForm::mnu_units_Click},     {Window::Form7, &MainForm::mnu_bracing_Click},
-        {Window::Form8, &MainForm::mnu_porting_Click},      {Window::frmAbout, &MainForm::mnu_about_Click},
+        {Window::Form2, &MainForm::mnu_save_Click},       {Window::Form5, &MainForm::mnu_open_Click},
+        {Window::Form3, &MainForm::mnu_panels_Click},     {Window::frmComments, &MainForm::mnu_notes_Click},
+        {Window::frmReport, &MainForm::mnu_report_Click}, {Window::frmTune, &MainForm::mnu_tune_Click},
+        {Window::frmUnits, &MainForm::mnu_units_Click},   {Window::Form7, &MainForm::mnu_bracing_Click},
+        {Window::Form8, &MainForm::mnu_porting_Click},    {Window::frmAbout, &MainForm::mnu_about_Click},
     };
     const QFont normal = QApplication::font();
     for (int point_size : {0, 15}) {

@@ -129,9 +129,7 @@ TEST_F(Form1Test, GraphMarksEachResonanceBelowOneKilohertz) {
         }
     }
     const double resonances[] = {208, 259, 356, 501, 512, 656, 950};
-    const auto near = [&](double hz, double x) {
-        return x >= graph->x_of(hz - 3) - 2 && x <= graph->x_of(hz + 3) + 2;
-    };
+    const auto near = [&](double hz, double x) { return x >= graph->x_of(hz - 3) - 2 && x <= graph->x_of(hz + 3) + 2; };
     for (double hz : resonances) {
         EXPECT_TRUE(std::any_of(green.begin(), green.end(), [&](double x) { return near(hz, x); })) << hz;
     }

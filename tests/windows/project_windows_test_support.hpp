@@ -107,7 +107,8 @@ protected:
     }
     template <class W>
     std::unique_ptr<W> make() {
-        return std::make_unique<W>(*main, [this](Window w) { opened.push_back(w); }, nullptr);
+        return std::make_unique<W>(
+            *main, [this](Window w) { opened.push_back(w); }, nullptr);
     }
 };
 
