@@ -357,6 +357,40 @@ TEST_F(CliTest, OutputFileIsWrittenAsTheReportWindowWritesIt) {
     }
 }
 
+// A save reaches the disk before it replaces the old file, and the rename
+// reaches it too: a power cut never leaves an empty file. Seen in the
+// program's system calls, where strace can show them.
+TEST_F(CliTest, OutputFileIsFlushedBeforeTheRenameAndTheFolderAfterIt) {
+    const std::string file = folder.file("flushed.txt"), log = folder.file("calls");
+    put_bytes(file, "old\r\n");
+    const std::string command = "strace -f -qq -e trace=openat,fsync,rename -o " + quoted(log) + " " +
+                                quoted(ENCLAVIO_CLI) + " report -o " + quoted(file) + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0 || get_bytes(log).empty())
+        GTEST_SKIP() << "strace is not available or may not trace here";
+    // The calls in order, with the descriptors they give and take.
+    std::string order;
+    std::string temp_fd, folder_fd;
+    const std::regex open_call(R"re(openat\(AT_FDCWD, "([^"]*)", ([^)]*)\)\s+=\s+(\d+))re");
+    const std::regex fsync_call(R"re(fsync\((\d+)\)\s+=\s+0)re");
+    const std::regex rename_call(R"re(rename\("([^"]*)", "([^"]*)"\)\s+=\s+0)re");
+    for (const std::string& line : split_lines(get_bytes(log))) {
+        std::smatch m;
+        if (std::regex_search(line, m, open_call)) {
+            if (fs::path(m[1].str()).filename().string().starts_with(kTemporaryPrefix)) temp_fd = m[3], order += "T";
+            else if (m[1].str() == folder.str() && m[2].str().find("O_DIRECTORY") != std::string::npos)
+                folder_fd = m[3], order += "D";
+        } else if (std::regex_search(line, m, fsync_call)) {
+            if (m[1] == temp_fd && order.find('R') == std::string::npos) order += "t";
+            else if (m[1] == folder_fd) order += "d";
+        } else if (std::regex_search(line, m, rename_call) && m[2].str() == file) {
+            order += "R";
+        }
+    }
+    // Temporary opened, flushed, renamed over the file; the folder opened and flushed.
+    EXPECT_EQ(order, "TtRDd");
+    EXPECT_NE(get_bytes(file), "old\r\n");
+}
+
 // A report file the user may not write to is refused with the reason, as a
 // user without root rights sees it (root may write to any file).
 TEST_F(CliTest, OutputFileTheUserMayNotWriteToIsNotReplaced) {
