@@ -54,17 +54,17 @@ inline bool make_char_device(const std::string& path, unsigned major, unsigned m
     return ::mknod(path.c_str(), S_IFCHR | 0666, makedev(major, minor)) == 0;
 }
 
-inline bool is_fifo(const std::string& path) {
+// The kind of entry at `path`, the link itself for a link: 'f' regular file,
+// 'l' link, 'd' folder, 'p' FIFO, 'c' character device, 's' socket, '-' none.
+inline char kind_of(const std::string& path) {
     struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode);
-}
-inline bool is_char_device(const std::string& path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 && S_ISCHR(st.st_mode);
-}
-inline bool is_socket(const std::string& path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode);
+    if (::lstat(path.c_str(), &st) != 0) return '-';
+    if (S_ISREG(st.st_mode)) return 'f';
+    if (S_ISLNK(st.st_mode)) return 'l';
+    if (S_ISDIR(st.st_mode)) return 'd';
+    if (S_ISFIFO(st.st_mode)) return 'p';
+    if (S_ISCHR(st.st_mode)) return 'c';
+    return S_ISSOCK(st.st_mode) ? 's' : '?';
 }
 inline mode_t mode_of(const std::string& path) {
     struct stat st {};
