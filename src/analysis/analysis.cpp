@@ -76,11 +76,8 @@ void res_wall2wall(BoxDesign& d, const AnalysisInputs& in, Graph& graph, Results
     const GraphOptions& opt = in.graph;
     graph.clear_and_draw_axis();
 
-    // Inner dimensions.
+    compute_inner_dimensions(d);
     const double t = d.boxthickness;
-    d.innerwidth = finite_or_zero(d.boxwidth - 2 * t);
-    d.innerheight = finite_or_zero(d.boxheight - 2 * t);
-    d.innerdepth = finite_or_zero(d.boxdepth - (d.doublefront + 2) * t);
 
     // Driver distances: front panel(s) to mid-cone, top panel to centre, side offset.
     const double gc = std::fabs(d.driverdepth - (d.doublefront + 1) * t);

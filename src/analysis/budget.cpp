@@ -6,6 +6,13 @@ namespace enclavio {
 
 int front_panels(const BoxDesign& d) { return d.doublefront == 1 ? 2 : 1; }
 
+void compute_inner_dimensions(BoxDesign& d) {
+    const double t = d.boxthickness;
+    d.innerwidth = finite_or_zero(d.boxwidth - 2 * t);
+    d.innerheight = finite_or_zero(d.boxheight - 2 * t);
+    d.innerdepth = finite_or_zero(d.boxdepth - (d.doublefront + 2) * t);
+}
+
 double port_inside_length(const BoxDesign& d, double portlength) {
     return portlength - front_panels(d) * d.boxthickness;
 }

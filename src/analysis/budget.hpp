@@ -13,6 +13,10 @@ inline constexpr double kSpeedOfSound = 344.0;      // metres per second
 inline constexpr double kPiValue = 3.14159265359;   // the 12-digit value the volumes use
 inline constexpr double kTuningConstant = 2356.25;  // mm and litres in, hertz out
 
+// The inside of the box: width and height less two panels, depth less the
+// back and the front panel or panels.
+void compute_inner_dimensions(BoxDesign& d);
+
 // Number of front panels a port passes through: 2 with a doubled front, else 1.
 int front_panels(const BoxDesign& d);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "analysis/budget.hpp"
@@ -9,6 +10,9 @@
 namespace enclavio {
 
 namespace {
+
+// The analysis tunes only a port longer than this (mm).
+constexpr double kShortestPort = 5;
 
 // The design as the analysis would leave it with a port `length` long.
 BoxDesign with_port_length(const BoxDesign& d, const AnalysisInputs& in, double length) {
@@ -69,15 +73,34 @@ PortSolveResult find_port_length(const BoxDesign& d, const AnalysisInputs& in, d
     const double e = effective_port_length(0, base.endcorrection, diameter);  // end correction, mm
     const double k = tuning_numerator(diameter, ports) / (target_hz * target_hz);
 
-    // (L + e) (b - a L) = k
-    for (double length : quadratic_roots(a, a * e - b, k - e * b)) {
-        if (!std::isfinite(length) || !(length > 5)) continue;
-        const BoxDesign t = with_port_length(base, in, length);
-        if (!(t.workingvolume > 0)) continue;
+    // (L + e) (b - a L) = k. The shorter root is the usual port, on the side
+    // where a longer port tunes lower. The longer root exists only because
+    // the ports then take so much of the box that a longer one tunes higher:
+    // it is an answer only while the ports still fit inside the box.
+    BoxDesign inside = base;
+    compute_inner_dimensions(inside);
+    const double longest_inside = std::max({inside.innerdepth, inside.innerwidth, inside.innerheight});
+    const std::vector<double> roots = quadratic_roots(a, a * e - b, k - e * b);
+    for (std::size_t i = 0; i < roots.size(); ++i) {
+        const double length = roots[i];
+        if (!std::isfinite(length) || !(length > kShortestPort)) continue;
+        const bool ports_fill_the_box = i > 0;
+        if (ports_fill_the_box && !(length <= longest_inside)) continue;
+        if (!(with_port_length(base, in, length).workingvolume > 0)) continue;
         PortSolveResult r;
         r.solved = true;
         r.length = length;
         return r;
+    }
+
+    // No length: the target is above what even the shortest port the analysis
+    // tunes gives, or below what any port the box can hold gives.
+    const BoxDesign shortest =
+        with_port_length(base, in, std::nextafter(kShortestPort, std::numeric_limits<double>::infinity()));
+    if (const double highest = tuning_unrounded(shortest); highest > 0 && target_hz > highest) {
+        return refuse("A tuning of " + plain_text(target_hz) +
+                      " hz is too high for this port: even the shortest port tunes the box to" +
+                      number_text(tuning_frequency(shortest)) + " hz. A larger port diameter or more ports will help.");
     }
     return refuse("The box is too small for this port at " + plain_text(target_hz) +
                   " hz: no port length gives that tuning. A smaller port diameter or fewer "

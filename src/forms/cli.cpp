@@ -1,6 +1,6 @@
 #include "forms/cli.hpp"
 
-#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -85,18 +85,35 @@ struct UsageError {
     std::string reason;
 };
 
-// A plain decimal number, blanks around it allowed.
+// A decimal number, blanks around it allowed, as the fields read it: a sign,
+// digits with or without a point, an exponent. Refused is whatever the fields
+// would read as another number than the one written: 0x10, 0x1p4, inf, nan,
+// 1,5 or &H10, and a number too large for a double (read as 0).
 std::optional<double> number_of(const std::string& text) {
-    const char* begin = text.c_str();
-    while (*begin == ' ') ++begin;
-    if (*begin == '\0') return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const double value = std::strtod(begin, &end);
-    if (end == begin || errno == ERANGE || !std::isfinite(value)) return std::nullopt;
-    while (*end == ' ') ++end;
-    if (*end != '\0') return std::nullopt;
-    return value;
+    std::string_view t = text;
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    const auto is_digit = [&](std::size_t i) { return i < t.size() && t[i] >= '0' && t[i] <= '9'; };
+    std::size_t i = 0, digits = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    for (; is_digit(i); ++i) ++digits;
+    if (i < t.size() && t[i] == '.') {
+        for (++i; is_digit(i); ++i) ++digits;
+    }
+    if (digits == 0) return std::nullopt;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        if (!is_digit(i)) return std::nullopt;
+        while (is_digit(i)) ++i;
+    }
+    if (i != t.size()) return std::nullopt;
+    const std::string_view unsigned_text = t.front() == '+' ? t.substr(1) : t;
+    double value = 0;
+    const auto [end, ec] = std::from_chars(unsigned_text.data(), unsigned_text.data() + unsigned_text.size(), value);
+    if (ec != std::errc() || end != unsigned_text.data() + unsigned_text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return numeric_value(t);
 }
 
 void set_option(DesignOptions& o, Opt id, const std::string& name, const std::string& value) {
@@ -297,9 +314,16 @@ int report_command(const DesignOptions& o, std::ostream& out, std::ostream& err,
         do_panels(s.design, s.mode, s.cutting.show_exact, s.cutting.list);
         const ReportInput in = report_input(s, std::time(nullptr));
         if (o.output) {
-            // Written as the report window writes report.txt: CR LF, atomically.
-            if (!write_report(*o.output, in)) {
-                err << kReportFailed << ": " << *o.output << '\n';
+            // The bytes the report window writes to report.txt: CR LF, the
+            // file encoding. "-" and /dev/stdout are the standard output,
+            // /dev/stderr the standard error, as they stand.
+            const std::string& file = *o.output;
+            if (file == "-" || file == "/dev/stdout") {
+                out << report_file_bytes(in);
+            } else if (file == "/dev/stderr") {
+                err << report_file_bytes(in);
+            } else if (const WriteResult written = write_report(file, in); !written) {
+                err << kReportFailed << ": " << file << ": " << written.reason << '\n';
                 status = kCliFailed;
             }
             return;
@@ -313,13 +337,18 @@ int report_command(const DesignOptions& o, std::ostream& out, std::ostream& err,
 
 int tune_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                  const std::string& appdata) {
-    if (args.size() < 2) return usage_error(err, "tune needs the tuning frequency in hz");
-    const std::string& hz_text = args[1];
-    if (hz_text == "--help" || hz_text == "-h") {
+    // "tune -- HZ ..." takes everything after "--" as HZ and PROJECT.
+    const bool options_ended = args.size() >= 2 && args[1] == "--";
+    const std::size_t hz_at = options_ended ? 2 : 1;
+    if (args.size() <= hz_at) return usage_error(err, "tune needs the tuning frequency in hz");
+    const std::string& hz_text = args[hz_at];
+    if (!options_ended && (hz_text == "--help" || hz_text == "-h")) {
         out << cli_help();
         return kCliOk;
     }
-    const DesignOptions o = parse_design_options(args, 2, false);
+    std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(hz_at) + 1, args.end());
+    if (options_ended) rest.insert(rest.begin(), "--");
+    const DesignOptions o = parse_design_options(rest, 0, false);
     if (o.help) {
         out << cli_help();
         return kCliOk;
@@ -420,6 +449,8 @@ std::string cli_help() {
            "                         enclavio-cli tune 28 --shelf-bracing 0.5\n"
            "  -o, --output FILE    (report) Write the report to FILE with CR LF line ends,\n"
            "                       as Enclavio writes report.txt, instead of printing it.\n"
+           "                       FILE \"-\" is the standard output. A file you may not\n"
+           "                       write to is not replaced.\n"
            "                         enclavio-cli report -o report.txt sub.ecv\n"
            "\n"
            "Sections of the report (all included by default; notes only when the project\n"
@@ -433,7 +464,8 @@ std::string cli_help() {
            "  --no-driver          Leave out the driver details.\n"
            "                         enclavio-cli report --no-driver\n"
            "\n"
-           "  --                   Ends the options, for a PROJECT whose name begins with \"-\".\n"
+           "  --                   Ends the options, for a PROJECT, HZ, TEXT or MM that\n"
+           "                       begins with \"-\".\n"
            "                         enclavio-cli report -- -old-sub.ecv\n"
            "  -h, --help           Show this help.\n"
            "  --version            Show the version.\n"
@@ -455,6 +487,9 @@ int run_cli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
             out << "enclavio-cli " << kVersion << '\n';
             return kCliOk;
         }
+        // "--" ends the options here too: "format -- -12" formats "-12".
+        if ((command == "parse" || command == "format") && args.size() >= 2 && args[1] == "--")
+            args.erase(args.begin() + 1);
         if (command == "parse") return parse_command(args, out, err);
         if (command == "format") return format_command(args, out, err);
         if (command == "tune") return tune_command(args, out, err, appdata);

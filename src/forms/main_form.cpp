@@ -95,7 +95,8 @@ void MainForm::startup() {
     // Settings: every line present is applied; a missing line keeps its default.
     s.lastfolder = home_folder_;
     std::string savedunits;
-    const LoadedSettings settings = preset_settings ? *preset_settings : load_settings(settings_path(s.appdata_folder));
+    const LoadedSettings settings =
+        preset_settings ? *preset_settings : load_settings(settings_path_to_read(s.appdata_folder));
     if (settings.lastfolder) s.lastfolder = *settings.lastfolder;
     if (settings.flange) {
         if (const auto f = flange_from_word(*settings.flange)) run_flange(*f);

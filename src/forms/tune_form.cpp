@@ -82,7 +82,7 @@ TuneAnswer tune_port(const Session& s, double target_hz) {
     // and the tuning label shows tenths cut off, not rounded. The nearest
     // length the field can show comes first; when it moves the shown tuning
     // off the target, the one on the other side of the exact length is taken
-    // if it keeps the target.
+    // if it keeps the target, or if the nearest is too short to tune at all.
     std::optional<Shown> shown = shown_length(s, in, length_text(s.mode, r.length));
     if (!shown) {
         // Only a length far beyond any box gets here.
@@ -93,7 +93,9 @@ TuneAnswer tune_port(const Session& s, double target_hz) {
     if (shown->tuning != wanted && shown->mm != r.length) {
         const int direction = shown->mm > r.length ? -1 : 1;
         if (const auto text = next_shown_text(s.mode, shown->mm, direction)) {
-            if (auto other = shown_length(s, in, *text); other && other->tuning == wanted) shown = std::move(other);
+            auto other = shown_length(s, in, *text);
+            if (other && (other->tuning == wanted || (shown->tuning == 0 && other->tuning > 0)))
+                shown = std::move(other);
         }
     }
     a.text = shown->text;

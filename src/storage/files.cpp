@@ -1,21 +1,24 @@
 // Whole-file reading and writing, line splitting, paths and the two text
-// encodings a file may carry (UTF-8 and Windows-1252).
+// encodings a file may carry (UTF-8 and Windows-1252). Saving and opening use
+// the POSIX calls the standard library has no words for: flushing a file to
+// the disk, its owner, opening without waiting on a FIFO.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
-#include <atomic>
+#include <cerrno>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <system_error>
+#include <utility>
 
 #include "storage/storage.hpp"
 
 namespace enclavio {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -28,22 +31,164 @@ std::string folder_of(const std::string& path) {
     return path.substr(0, slash);
 }
 
-std::string name_of(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+WriteResult written() { return {true, {}}; }
+WriteResult failed(std::string reason) { return {false, std::move(reason)}; }
+WriteResult failed_errno(int error) { return failed(std::generic_category().message(error)); }
+
+// A file descriptor closed when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+    // Closes now, so that an error of the close is seen; false on one.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+// Opens without waiting: a FIFO with no writer (or, for writing, no reader)
+// would otherwise block the open for as long as it has none. The flag is
+// cleared again, so reads and writes wait normally.
+Descriptor open_without_waiting(const std::string& path, int flags) {
+    Descriptor fd(::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd) {
+        const int now = ::fcntl(fd.get(), F_GETFL);
+        if (now != -1) ::fcntl(fd.get(), F_SETFL, now & ~O_NONBLOCK);
+    }
+    return fd;
 }
 
-// A name for the temporary file no other writer is using right now.
-std::string temporary_name(const std::string& target, unsigned attempt) {
-    static std::atomic<unsigned> counter{0};
-    static const unsigned seed = std::random_device{}();
-    std::ostringstream name;
-    name << "." << name_of(target) << "." << std::hex << seed << "-" << counter++ << "-" << attempt << ".tmp";
-    return join_path(folder_of(target), name.str());
+bool write_all(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
 }
 
-// Creates the file exclusively so that two writers never share a temporary.
-std::FILE* create_exclusive(const std::string& path) { return std::fopen(path.c_str(), "wbx"); }
+// A file name no other writer uses right now: the prefix and eight random hex
+// digits, short enough to fit beside a target name of any allowed length.
+std::string temporary_path(const std::string& folder) {
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(std::random_device{}()));
+    return join_path(folder, std::string(kTemporaryPrefix) + digits);
+}
+
+// The name a chain of symbolic links finally leads to; that name may not
+// exist yet (a link to a file still to be written). Empty with errno set when
+// the chain is too long or cannot be read.
+std::string follow_links(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0) return {};
+        if (static_cast<std::size_t>(n) == target.size()) {
+            errno = ENAMETOOLONG;
+            return {};
+        }
+        target.resize(static_cast<std::size_t>(n));
+        path = target.starts_with('/') ? target : join_path(folder_of(path), target);
+    }
+    errno = ELOOP;
+    return {};
+}
+
+// Flushes a folder's entries, so that a rename in it survives a power cut.
+// File systems that cannot do this say so, and nothing more can be done.
+void flush_folder(const std::string& folder) {
+    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd) ::fsync(fd.get());
+}
+
+// Writes into what is already at `path`: a character device or FIFO as it
+// stands, or a regular file truncated first. Opened without waiting, and the
+// type checked on the open file, so nothing swapped in meanwhile is hurt.
+WriteResult write_in_place(const std::string& path, std::string_view bytes) {
+    Descriptor fd = open_without_waiting(path, O_WRONLY);
+    if (!fd) {
+        if (errno == ENXIO) return failed("nothing is reading from it");  // a FIFO without a reader
+        return failed_errno(errno);
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) return failed_errno(errno);
+    const bool regular = S_ISREG(st.st_mode);
+    if (!regular && !S_ISCHR(st.st_mode) && !S_ISFIFO(st.st_mode)) return failed("not a regular file");
+    if (regular && ::ftruncate(fd.get(), 0) != 0) return failed_errno(errno);
+    if (!write_all(fd.get(), bytes)) return failed_errno(errno);
+    if (regular && ::fsync(fd.get()) != 0) return failed_errno(errno);
+    if (!fd.close()) return failed_errno(errno);
+    return written();
+}
+
+// Permission to change a folder's entries is missing (or, in a folder such as
+// /tmp, to replace another user's file): what the in-place write is for.
+bool folder_refused(int error) { return error == EACCES || error == EPERM; }
+
+// The atomic save of a regular file, or of a new one when `old` is empty.
+WriteResult replace_file(const std::string& target, std::string_view bytes, const struct stat* old) {
+    const std::string folder = folder_of(target);
+    // The final mode from the start: the temporary is never readable by more
+    // users than the file it replaces (the umask can only take bits away).
+    const mode_t mode = old != nullptr ? (old->st_mode & 07777) : 0666;
+    std::string temp;
+    int created = -1;
+    for (int attempt = 0; attempt < 100 && created < 0; ++attempt) {
+        temp = temporary_path(folder);
+        created = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+        if (created < 0 && errno != EEXIST) break;
+    }
+    Descriptor fd(created);
+    if (!fd) {
+        const int error = errno;
+        if (old != nullptr && folder_refused(error)) return write_in_place(target, bytes);
+        return failed_errno(error);
+    }
+    const auto discard = [&](int error) {
+        fd.close();
+        ::unlink(temp.c_str());
+        return failed_errno(error);
+    };
+    if (old != nullptr) {
+        // Owner and group as before where this user may set them (the owner
+        // only by root; a group the user belongs to), then the exact mode,
+        // which a change of owner may have cleared bits of.
+        if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0) (void)::fchown(fd.get(), -1, old->st_gid);
+        if (::fchmod(fd.get(), mode) != 0) return discard(errno);
+    }
+    if (!write_all(fd.get(), bytes)) return discard(errno);
+    // On the disk before the rename: a power cut leaves the old file or the
+    // new one, never an empty one.
+    if (::fsync(fd.get()) != 0) return discard(errno);
+    if (!fd.close()) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        return failed_errno(error);
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        if (old != nullptr && folder_refused(error)) return write_in_place(target, bytes);
+        return failed_errno(error);
+    }
+    flush_folder(folder);
+    return written();
+}
 
 // ---- Windows-1252 ------------------------------------------------------------
 // Code points of the bytes 0x80..0x9F. The five bytes 1252 leaves undefined
@@ -129,55 +274,47 @@ bool is_ascii(std::string_view bytes) {
 
 }  // namespace
 
-bool write_file_atomically(const std::string& path, std::string_view bytes) {
-    if (path.empty()) return false;
-    std::error_code ec;
-    // Write through a symbolic link to the file it names, not over the link.
-    std::string target = path;
-    if (fs::is_symlink(path, ec)) {
-        const fs::path resolved = fs::weakly_canonical(path, ec);
-        if (ec) return false;
-        target = resolved.generic_string();
+WriteResult write_file_atomically(const std::string& path, std::string_view bytes) {
+    if (path.empty()) return failed("no file name");
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno != ENOENT) return failed_errno(errno);
+        // Nothing there yet, or a link to a name not yet written: the new
+        // file goes where the links lead, the links stay links.
+        const std::string target = follow_links(path);
+        if (target.empty()) return failed_errno(errno);
+        return replace_file(target, bytes, nullptr);
     }
-
-    std::string temp;
-    std::FILE* out = nullptr;
-    for (unsigned attempt = 0; attempt < 16 && !out; ++attempt) {
-        temp = temporary_name(target, attempt);
-        out = create_exclusive(temp);
-        if (!out && !fs::exists(folder_of(target), ec)) return false;
-    }
-    if (!out) return false;
-
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    ok = (std::fflush(out) == 0) && ok;
-    ok = (std::fclose(out) == 0) && ok;
-    if (ok) {
-        // Keep the permissions of the file being replaced.
-        const auto old = fs::status(target, ec);
-        if (!ec && fs::is_regular_file(old)) fs::permissions(temp, old.permissions(), ec);
-        fs::rename(temp, target, ec);
-        ok = !ec;
-    }
-    if (!ok) fs::remove(temp, ec);
-    return ok;
+    if (S_ISDIR(st.st_mode)) return failed_errno(EISDIR);
+    if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) return write_in_place(path, bytes);
+    if (!S_ISREG(st.st_mode)) return failed("not a regular file");
+    const std::string target = follow_links(path);
+    if (target.empty()) return failed_errno(errno);
+    // A file the user may not write to is refused, as a save in place would be.
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return failed_errno(errno);
+    return replace_file(target, bytes, &st);
 }
 
 std::optional<std::string> read_whole_file(const std::string& path) { return read_file_start(path, std::string::npos); }
 
 std::optional<std::string> read_file_start(const std::string& path, std::size_t max_bytes) {
-    std::error_code ec;
-    if (path.empty() || fs::is_directory(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (path.empty()) return std::nullopt;
+    // Only a regular file is opened at all: opening some devices does
+    // something, and reading a FIFO waits for a writer.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    Descriptor fd = open_without_waiting(path, O_RDONLY);
+    if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
     std::string content;
     char buffer[65536];
-    while (content.size() < max_bytes && in) {
+    while (content.size() < max_bytes) {
         const std::size_t want = std::min(sizeof buffer, max_bytes - content.size());
-        in.read(buffer, static_cast<std::streamsize>(want));
-        content.append(buffer, static_cast<std::size_t>(in.gcount()));
+        const ssize_t n = ::read(fd.get(), buffer, want);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        content.append(buffer, static_cast<std::size_t>(n));
     }
-    if (in.bad()) return std::nullopt;
     return content;
 }
 

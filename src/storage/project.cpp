@@ -81,7 +81,7 @@ ProjectData parse_project_text(std::string_view bytes) {
     return p;
 }
 
-bool write_project(const std::string& path, const ProjectData& p) {
+WriteResult write_project(const std::string& path, const ProjectData& p) {
     return write_file_atomically(path, to_file_encoding(project_file_text(p)));
 }
 

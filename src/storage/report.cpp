@@ -106,8 +106,10 @@ std::string compose_report(const ReportInput& in, std::string_view line_end) {
     return out;
 }
 
-bool write_report(const std::string& path, const ReportInput& in) {
-    return write_file_atomically(path, to_file_encoding(compose_report(in, "\r\n")));
+std::string report_file_bytes(const ReportInput& in) { return to_file_encoding(compose_report(in, "\r\n")); }
+
+WriteResult write_report(const std::string& path, const ReportInput& in) {
+    return write_file_atomically(path, report_file_bytes(in));
 }
 
 ReportStamp report_stamp(std::time_t when) {

@@ -6,7 +6,19 @@
 
 namespace enclavio {
 
+namespace fs = std::filesystem;
+
 std::string settings_path(std::string_view folder) { return join_path(folder, "enclavio.ini"); }
+
+std::string settings_path_to_read(std::string_view folder) {
+    const std::string path = settings_path(folder);
+    std::error_code ec;
+    // Anything at the new place, even something unreadable, is the user's
+    // settings file from now on.
+    if (fs::exists(fs::symlink_status(path, ec)) || folder.empty()) return path;
+    const std::string earlier = settings_path(join_path(folder, "Enclavio"));
+    return fs::is_regular_file(earlier, ec) ? earlier : path;
+}
 
 LoadedSettings load_settings(const std::string& path) {
     LoadedSettings s;
@@ -33,12 +45,13 @@ std::string settings_file_text(const SettingsToSave& s) {
     return text;
 }
 
-bool save_settings(const std::string& path, const SettingsToSave& s) {
+WriteResult save_settings(const std::string& path, const SettingsToSave& s) {
+    std::error_code ec;
     const auto slash = path.find_last_of('/');
-    if (slash != std::string::npos && slash > 0) {
-        std::error_code ec;
-        std::filesystem::create_directories(path.substr(0, slash), ec);
-    }
+    if (slash != std::string::npos && slash > 0) fs::create_directories(path.substr(0, slash), ec);
+    // A FIFO or device at the settings path was never read; it is not written either.
+    if (const auto status = fs::status(path, ec); fs::exists(status) && !fs::is_regular_file(status))
+        return {false, "not a regular file"};
     return write_file_atomically(path, to_file_encoding(settings_file_text(s)));
 }
 

@@ -16,12 +16,34 @@
 namespace enclavio {
 
 // ---- Files -------------------------------------------------------------------
-// Writes the bytes to a temporary file beside `path` and renames it over `path`,
-// so a failure never leaves a half-written file. False on any failure.
-bool write_file_atomically(const std::string& path, std::string_view bytes);
+// The outcome of a write: whether it succeeded, and if not, why, in a few
+// words for a message ("Permission denied", "not a regular file").
+struct WriteResult {
+    bool ok = false;
+    std::string reason;
+    explicit operator bool() const { return ok; }
+};
+// Every temporary file a save makes starts with this, so one left behind by a
+// crash is easy to recognise (and safe to delete).
+inline constexpr std::string_view kTemporaryPrefix = ".enclavio-tmp-";
+// Saves the bytes at `path` without ever leaving it half written, and without
+// changing what the user could not change by hand:
+// - A regular file (or a symbolic link to one, or a link to a name that does
+//   not exist yet) is written as a temporary file in the same folder, with the
+//   replaced file's mode, owner and group, flushed to the disk, and renamed
+//   over the old name; the folder is flushed after the rename.
+// - A file the user may not write to is refused, as the user's own tools
+//   would refuse it. A writable file in a folder the user may not change is
+//   written in place (truncated, then written) instead.
+// - A character device or a FIFO is written into as it stands (a FIFO that no
+//   program reads fails at once rather than waiting); folders, block devices
+//   and sockets are refused. Nothing but a regular file is ever replaced.
+WriteResult write_file_atomically(const std::string& path, std::string_view bytes);
 // The whole file, or nothing when it cannot be opened or read.
 std::optional<std::string> read_whole_file(const std::string& path);
 // At most the first `max_bytes` of the file, or nothing when it cannot be read.
+// Only regular files are read: a folder, FIFO, device or socket gives nothing
+// at once, never a read that waits for a writer.
 // The project and settings readers look at no more than kMaxTextFileBytes:
 // their lines are short, and a large file opened by mistake must not fill memory.
 inline constexpr std::size_t kMaxTextFileBytes = 4u << 20;
@@ -69,15 +91,33 @@ std::string general_number_text(double value);
 
 std::string project_file_text(const ProjectData& p);     // 24 lines, CR LF
 ProjectData parse_project_text(std::string_view bytes);  // tolerant: missing lines are empty
-bool write_project(const std::string& path, const ProjectData& p);
+WriteResult write_project(const std::string& path, const ProjectData& p);
 std::optional<ProjectData> read_project(const std::string& path);  // empty if it cannot be opened
+
+// ---- The program's folder -----------------------------------------------------
+// Where both programs keep enclavio.ini and report.txt: $XDG_DATA_HOME/Enclavio
+// when XDG_DATA_HOME is an absolute path, else $HOME/.local/share/Enclavio;
+// empty when there is no home folder either. The bytes of both are kept as
+// they are, so a home folder whose name is not UTF-8 is the same folder here.
+std::string data_folder(std::string_view xdg_data_home, std::string_view home);
+// The home folder of this process: $HOME, else the user's entry in the
+// password database, else "/".
+std::string home_folder_from_environment();
+// data_folder of this process's environment.
+std::string data_folder_from_environment();
 
 // ---- Settings file (enclavio.ini, 6 lines) -----------------------------------
 std::string settings_path(std::string_view folder);
+// Earlier builds of the desktop program kept enclavio.ini one folder deeper,
+// in folder + "/Enclavio". The settings file start-up reads: the one in
+// `folder`, or the earlier one when only that exists. The settings are always
+// saved in `folder`, so the earlier file is read once and left where it is.
+std::string settings_path_to_read(std::string_view folder);
 // The lines as read; a line the file does not have is empty (nullopt).
 struct LoadedSettings {
     std::optional<std::string> lastfolder, flange, range, shownums, highlight, units;
 };
+// A path that is not a regular file (a FIFO, a folder) is read as no file.
 LoadedSettings load_settings(const std::string& path);
 
 struct SettingsToSave {
@@ -89,7 +129,9 @@ struct SettingsToSave {
     UnitMode mode = UnitMode::Metric;
 };
 std::string settings_file_text(const SettingsToSave& s);
-bool save_settings(const std::string& path, const SettingsToSave& s);
+// Makes the folder when needed and writes the file; a settings path that
+// exists but is not a regular file is left alone (and reported as a failure).
+WriteResult save_settings(const std::string& path, const SettingsToSave& s);
 
 // ---- Report (report.txt) -----------------------------------------------------
 inline constexpr std::string_view kSiteUrl = "https://enclavio.example.org/";
@@ -123,9 +165,11 @@ struct ReportInput {
 };
 // The report's lines joined by `line_end` (each line, the last included, ends with it).
 std::string compose_report(const ReportInput& in, std::string_view line_end = "\r\n");
-// Writes the report with CR LF line ends, atomically. False on any failure; an
-// earlier report at `path` is then left as it was.
-bool write_report(const std::string& path, const ReportInput& in);
+// The report as a file holds it: CR LF line ends, in the file encoding.
+std::string report_file_bytes(const ReportInput& in);
+// Writes report_file_bytes with write_file_atomically. On failure an earlier
+// report at `path` is left as it was.
+WriteResult write_report(const std::string& path, const ReportInput& in);
 // Local time of `when` as the report's footer shows it: "hh:mm:ss" (24-hour)
 // and "mm-dd-yyyy".
 struct ReportStamp {

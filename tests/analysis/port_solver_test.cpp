@@ -37,6 +37,14 @@ TEST(PortSolver, RoundTripsThroughTheAnalysis) {
         {"short port", [](AnalysisRun&) {}, 60, 115.00734},
         {"1.5 ports", [](AnalysisRun& r) { r.in.ports_text = "1.5"; }, 25, 0},
         {"one port reaches 20 Hz", [](AnalysisRun& r) { r.in.ports_text = "1"; }, 20, 0},
+        // Above what the shortest port gives, six wide ports reach the target
+        // only by filling the box; still shorter than its 662 mm height.
+        {"six wide ports filling the box",
+         [](AnalysisRun& r) {
+             r.in.ports_text = "6";
+             r.d.portdiameter = 150;
+         },
+         250, 452.58087},
         {"single front, manual bracing, two drivers",
          [](AnalysisRun& r) {
              r.d.doublefront = 0;
@@ -74,6 +82,10 @@ TEST(PortSolver, Refusals) {
          "A smaller port diameter or fewer ports will help."},
         {"two ports cannot reach 20 Hz", "2", 86, 59.491292, 20, too_small},
         {"no ports", "0", 86, 59.491292, 29.4, "There are no ports to tune. Set the number of ports first."},
+        // The only lengths left (4328 mm at 100 hz) are far longer than the box.
+        {"above what the shortest port gives", "2", 86, 59.491292, 100,
+         "A tuning of 100 hz is too high for this port: even the shortest port tunes the box to 95.8 hz. "
+         "A larger port diameter or more ports will help."},
         {"zero target", "2", 86, 59.491292, 0, "The tuning frequency must be above 0 hz."},
         {"no diameter", "2", 0, 59.491292, 29.4,
          "The port diameter must be above 0 before a port length can be found."},

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../forms/project_windows_support.hpp"
+#include "../storage/special_files.hpp"
 #include "forms/bracing_form.hpp"
 #include "forms/cli.hpp"
 #include "forms/cutting_form.hpp"
@@ -22,6 +23,13 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using testing::give_to_unprivileged;
+using testing::kCannotDropRoot;
+using testing::kind_of;
+using testing::make_char_device;
+using testing::make_fifo;
+using testing::make_socket;
+using testing::run_unprivileged;
 
 struct Outcome {
     int status = -1;
@@ -38,8 +46,9 @@ std::string quoted(const std::string& s) {
 Outcome run_cli_process(const std::vector<std::string>& args, const std::string& cwd = ".",
                         const std::string& env = {}) {
     static TempFolder streams;
+    // Stopped after a minute, so a regression that waits for ever fails instead.
     std::string command =
-        "cd " + quoted(cwd) + " && env " + (env.empty() ? "" : quoted(env)) + " " + quoted(ENCLAVIO_CLI);
+        "cd " + quoted(cwd) + " && timeout 60 env " + (env.empty() ? "" : quoted(env)) + " " + quoted(ENCLAVIO_CLI);
     for (const auto& a : args) command += " " + quoted(a);
     command += " >" + quoted(streams.file("out")) + " 2>" + quoted(streams.file("err")) + " </dev/null";
     const int status = std::system(command.c_str());
@@ -137,6 +146,12 @@ protected:
 TEST_F(CliTest, CommandsAndTheirExitStatus) {
     ASSERT_TRUE(write_project(folder.file("none.ecv"), sample("0")));
     const std::string missing = folder.file("missing.ecv"), unwritable = folder.file("no/such/report.txt");
+    const std::string fifo = folder.file("pipe.ecv"), socket = folder.file("sock.txt");
+    ASSERT_TRUE(make_fifo(fifo));
+    ASSERT_TRUE(make_socket(socket));
+    const std::string too_high =
+        " hz is too high for this port: even the shortest port tunes the box to 95.8 hz. A larger port diameter or "
+        "more ports will help.\n";
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -151,6 +166,10 @@ TEST_F(CliTest, CommandsAndTheirExitStatus) {
         {{"parse", "3 1/3"}, 1, "", "Allowable fractions are 1/2 1/4 1/8 1/16\n"},
         {{"format", "400"}, 0, "1' 3 3/4\n 15.75\n", ""},
         {{"format", "-12"}, 1, "ERR\nERR\n", "Invalid character\n"},
+        {{"format", "--", "400"}, 0, "1' 3 3/4\n 15.75\n", ""},
+        {{"format", "--", "-12"}, 1, "ERR\nERR\n", "Invalid character\n"},
+        {{"parse", "--", "1' 3 15/16"}, 0, "404.8125\n", ""},
+        {{"tune", "--", "29.4384"}, 0, " 823\n", ""},
         {{"tune", "29.4384"}, 0, " 823\n", ""},
         {{"tune", "29.4", "--units", "inches"}, 0, "2' 8 1/2\n", ""},
         {{"tune", "29.4", "--flange", "noflange"}, 0, " 839\n", ""},  // 839.6: 840 would show 29.3
@@ -161,12 +180,28 @@ TEST_F(CliTest, CommandsAndTheirExitStatus) {
          "The box is too small for this port at 10 hz: no port length gives that tuning. "
          "A smaller port diameter or fewer ports will help.\n"},
         {{"tune", "-30"}, 1, "", "The tuning frequency must be above 0 hz.\n"},
+        // Above what the shortest port gives, the only lengths left make the
+        // ports fill a box many times this size.
+        {{"tune", "100"}, 1, "", "A tuning of 100" + too_high},
+        {{"tune", "5000"}, 1, "", "A tuning of 5000" + too_high},
+        {{"tune", "95"}, 0, " 6\n", "Rounded to a whole millimetre, this length tunes the box to 95.1 hz.\n"},
+        // 5.x mm rounds to 5, which tunes nothing: the next length up is shown.
+        {{"tune", "95.8"}, 0, " 6\n", "Rounded to a whole millimetre, this length tunes the box to 95.1 hz.\n"},
+        {{"tune", "29.4384", "--shelf-braces", " +1. ", "--edge-bracing", "-0e0"}, 0, " 777\n", ""},
         {{"tune", "30", folder.file("none.ecv")},
          1,
          "",
          "There are no ports to tune. Set the number of ports first.\n"},
         {{"report", "--units", "inches", missing}, 1, "", "Unable to open " + missing + "\n"},
-        {{"report", "-o", unwritable}, 1, "", "There was a problem creating the report: " + unwritable + "\n"},
+        {{"report", "--units", "inches", fifo}, 1, "", "Unable to open " + fifo + "\n"},
+        {{"report", "-o", unwritable},
+         1,
+         "",
+         "There was a problem creating the report: " + unwritable + ": No such file or directory\n"},
+        {{"report", "-o", socket},
+         1,
+         "",
+         "There was a problem creating the report: " + socket + ": not a regular file\n"},
         {{}, 2, "", "no command given"},
         {{"frobnicate"}, 2, "", "unknown command: frobnicate"},
         {{"report", "--bogus"}, 2, "", "unknown option: --bogus"},
@@ -178,6 +213,14 @@ TEST_F(CliTest, CommandsAndTheirExitStatus) {
          "",
          "bad value for --units: \"Metric\" (metric, metric-cm, inches or decimalinches)"},
         {{"report", "--shelf-bracing", "1,5"}, 2, "", "bad value for --shelf-bracing: \"1,5\" (litres)"},
+        // The field rules read these as 0 (or another number than written): refused.
+        {{"report", "--edge-bracing", "0x10"}, 2, "", "bad value for --edge-bracing: \"0x10\" (litres)"},
+        {{"report", "--edge-bracing", "0x1p4"}, 2, "", "bad value for --edge-bracing: \"0x1p4\" (litres)"},
+        {{"report", "--shelf-braces", "0x2"}, 2, "", "bad value for --shelf-braces: \"0x2\" (a number)"},
+        {{"report", "--shelf-bracing=inf"}, 2, "", "bad value for --shelf-bracing: \"inf\" (litres)"},
+        {{"report", "--shelf-bracing", "nan"}, 2, "", "bad value for --shelf-bracing: \"nan\" (litres)"},
+        {{"report", "--shelf-bracing", "1e999"}, 2, "", "bad value for --shelf-bracing: \"1e999\" (litres)"},
+        {{"tune", "0x1E"}, 2, "", "bad tuning frequency: \"0x1E\" (hz, for example 32.5)"},
         {{"report", "a.ecv", "b.ecv"}, 2, "", "more than one project given: \"b.ecv\""},
         {{"tune", "fast"}, 2, "", "bad tuning frequency: \"fast\" (hz, for example 32.5)"},
         {{"parse", "1", "2"}, 2, "", "parse takes one text (quote it)"},
@@ -287,6 +330,82 @@ TEST_F(CliTest, OutputFileIsWrittenAsTheReportWindowWritesIt) {
 
     EXPECT_EQ(run_cli_process({"report", "--output=" + file, "--no-driver", project}).status, 0);
     EXPECT_EQ(get_bytes(file).find("Driver details"), std::string::npos);
+
+    // "-" and /dev/stdout: the same bytes on the standard output (and /dev/stderr on the standard error).
+    for (const std::string& stdout_name : {"-", "/dev/stdout"}) {
+        const Outcome to_stdout = run_cli_process({"report", "--units", "inches", "-o", stdout_name, project});
+        EXPECT_EQ(to_stdout.status, 0) << stdout_name;
+        EXPECT_EQ(to_stdout.err, "") << stdout_name;
+        EXPECT_EQ(lines_of(to_stdout.out), lines_of(written)) << stdout_name;
+        EXPECT_EQ(std::count(to_stdout.out.begin(), to_stdout.out.end(), '\r'),
+                  std::count(written.begin(), written.end(), '\r'))
+            << stdout_name;
+    }
+    const Outcome to_stderr = run_cli_process({"report", "--units", "inches", "-o", "/dev/stderr", project});
+    EXPECT_EQ(to_stderr.status, 0);
+    EXPECT_EQ(to_stderr.out, "");
+    EXPECT_EQ(lines_of(to_stderr.err), lines_of(written));
+    // A device is written into, never replaced by a file (a null device of
+    // the test's own, so that a fault cannot hurt the system's).
+    if (make_char_device(folder.file("null"), 1, 3)) {
+        EXPECT_EQ(run_cli_process({"report", "-o", folder.file("null"), project}).status, 0);
+        EXPECT_EQ(kind_of(folder.file("null")), 'c');
+    }
+}
+
+// A save reaches the disk before it replaces the old file, and the rename
+// reaches it too: a power cut never leaves an empty file. Seen in the
+// program's system calls, where strace can show them.
+TEST_F(CliTest, OutputFileIsFlushedBeforeTheRenameAndTheFolderAfterIt) {
+    const std::string file = folder.file("flushed.txt"), log = folder.file("calls");
+    put_bytes(file, "old\r\n");
+    const std::string command = "strace -f -qq -e trace=openat,fsync,rename -o " + quoted(log) + " " +
+                                quoted(ENCLAVIO_CLI) + " report -o " + quoted(file) + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0 || get_bytes(log).empty())
+        GTEST_SKIP() << "strace is not available or may not trace here";
+    // The calls in order, with the descriptors they give and take.
+    std::string order;
+    std::string temp_fd, folder_fd;
+    const std::regex open_call(R"re(openat\(AT_FDCWD, "([^"]*)", ([^)]*)\)\s+=\s+(\d+))re");
+    const std::regex fsync_call(R"re(fsync\((\d+)\)\s+=\s+0)re");
+    const std::regex rename_call(R"re(rename\("([^"]*)", "([^"]*)"\)\s+=\s+0)re");
+    for (const std::string& line : split_lines(get_bytes(log))) {
+        std::smatch m;
+        if (std::regex_search(line, m, open_call)) {
+            if (fs::path(m[1].str()).filename().string().starts_with(kTemporaryPrefix)) temp_fd = m[3], order += "T";
+            else if (m[1].str() == folder.str() && m[2].str().find("O_DIRECTORY") != std::string::npos)
+                folder_fd = m[3], order += "D";
+        } else if (std::regex_search(line, m, fsync_call)) {
+            if (m[1] == temp_fd && order.find('R') == std::string::npos) order += "t";
+            else if (m[1] == folder_fd) order += "d";
+        } else if (std::regex_search(line, m, rename_call) && m[2].str() == file) {
+            order += "R";
+        }
+    }
+    // Temporary opened, flushed, renamed over the file; the folder opened and flushed.
+    EXPECT_EQ(order, "TtRDd");
+    EXPECT_NE(get_bytes(file), "old\r\n");
+}
+
+// A report file the user may not write to is refused with the reason, as a
+// user without root rights sees it (root may write to any file).
+TEST_F(CliTest, OutputFileTheUserMayNotWriteToIsNotReplaced) {
+    const std::string own = folder.file("own"), file = folder.file("own/report.txt"), sub = project;
+    fs::create_directory(own);
+    give_to_unprivileged(own);
+    put_bytes(file, "old report\r\n");
+    give_to_unprivileged(file);
+    fs::permissions(file, fs::perms(0444));
+    const std::string command = "timeout 60 " + quoted(ENCLAVIO_CLI) + " report -o " + quoted(file) + " " +
+                                quoted(sub) + " >/dev/null 2>" + quoted(own + "/err");
+    const int status = run_unprivileged([&] {
+        const int s = std::system(command.c_str());
+        return WIFEXITED(s) ? WEXITSTATUS(s) : 99;
+    });
+    if (status == kCannotDropRoot) GTEST_SKIP() << "cannot run a child process without root rights";
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(get_bytes(file), "old report\r\n");
+    EXPECT_EQ(get_bytes(own + "/err"), "There was a problem creating the report: " + file + ": Permission denied\n");
 }
 
 }  // namespace

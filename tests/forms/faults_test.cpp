@@ -10,6 +10,7 @@
 #include <string>
 
 #include "../storage/file_size_limit.hpp"
+#include "../storage/special_files.hpp"
 #include "forms/files_form.hpp"
 #include "forms/report_form.hpp"
 #include "project_windows_support.hpp"
@@ -23,7 +24,7 @@ using project_testing::put_bytes;
 using project_testing::RecordingView;
 using project_testing::StartedMain;
 using project_testing::TempFolder;
-using testing::FileSizeLimit;
+using namespace testing;
 
 const std::string kOld = "old contents\r\n";
 
@@ -47,7 +48,39 @@ TEST(FormFaults, FailedSaveKeepsTheOldProjectAndSaysSo) {
     EXPECT_EQ(m.form.s.projectname, "default");
     EXPECT_EQ(get_bytes(root.file("box.ecv")), kOld);
     for (const auto& e : fs::directory_iterator(root.str()))
-        EXPECT_NE(e.path().extension(), ".tmp") << "temporary left behind";
+        EXPECT_FALSE(e.path().filename().string().starts_with(kTemporaryPrefix)) << "temporary left behind";
+}
+
+// What is not a regular file is neither opened nor replaced: a FIFO named like
+// a project reads as "Unable to open " at once (it used to wait for a writer
+// for ever), and a socket named like one is not saved over.
+TEST(FormFaults, SpecialFilesAreNeitherOpenedNorReplaced) {
+    const HangGuard guard(30);
+    TempFolder root;
+    ASSERT_TRUE(make_fifo(root.file("pipe.ecv")));
+    ASSERT_TRUE(make_socket(root.file("sock.ecv")));
+    fs::create_directory(root.file("folder.ecv"));
+    const struct {
+        FileForm::Kind kind;
+        const char* name;
+        std::string message;
+    } cases[] = {
+        {FileForm::Kind::Open, "pipe", "Unable to open " + root.file("pipe.ecv")},
+        {FileForm::Kind::Open, "sock", "Unable to open " + root.file("sock.ecv")},
+        {FileForm::Kind::Open, "folder", "Unable to open " + root.file("folder.ecv")},
+        {FileForm::Kind::Save, "sock", "Unable to save " + root.file("sock.ecv")},
+        {FileForm::Kind::Save, "folder", "Unable to save " + root.file("folder.ecv")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        StartedMain m(root);
+        EXPECT_FALSE(project_testing::through_menu(m, c.kind, root.str(), c.name));
+        EXPECT_EQ(m.view.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(m.form.s.projectname, "default");
+    }
+    EXPECT_EQ(
+        std::string({kind_of(root.file("pipe.ecv")), kind_of(root.file("sock.ecv")), kind_of(root.file("folder.ecv"))}),
+        "psd");
 }
 
 // A program folder that cannot be written: the report says so, shut-down is silent.

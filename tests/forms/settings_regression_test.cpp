@@ -12,6 +12,7 @@
 namespace enclavio {
 namespace {
 
+using project_testing::get_bytes;
 using project_testing::put_bytes;
 using project_testing::RecordingView;
 using project_testing::TempFolder;
@@ -38,6 +39,29 @@ TEST(SettingsRegression, FolderStartingWithAByteOrderMarkSurvivesRestarts) {
             form.shutdown();
         }
     }
+}
+
+// Earlier builds kept enclavio.ini one folder deeper. While the program's
+// folder has none, start-up reads that one; shut-down writes the program's
+// folder, leaves the earlier file as it was, and the next start-up reads the new.
+TEST(SettingsRegression, EarlierNestedSettingsAreReadOnceAndLeftInPlace) {
+    TempFolder root;
+    const std::string app = root.file("app"), earlier = root.file("app/Enclavio");
+    std::filesystem::create_directories(earlier);
+    const std::string earlier_file = "/boxes\r\ntwoflange\r\n2000\r\nshow\r\nnohighlight\r\ninches\r\n";
+    put_bytes(settings_path(earlier), earlier_file);
+    for (int run = 1; run <= 2; ++run) {
+        RecordingView view;
+        MainForm form(view, app, root.str());
+        form.startup();
+        EXPECT_EQ(form.s.lastfolder, run == 1 ? "/boxes" : "/moved") << "start-up " << run;
+        EXPECT_EQ(form.s.mode, UnitMode::Inches) << "start-up " << run;
+        EXPECT_EQ(form.s.main.flange, Flange::Two) << "start-up " << run;
+        form.s.lastfolder = "/moved";
+        form.shutdown();
+    }
+    EXPECT_EQ(get_bytes(settings_path(app)), "/moved\r\ntwoflange\r\n2000\r\nshow\r\nnohighlight\r\ninches\r\n");
+    EXPECT_EQ(get_bytes(settings_path(earlier)), earlier_file);
 }
 
 }  // namespace

@@ -73,13 +73,17 @@ TEST(TuneForm, ApplyRoundTripShowsTheTarget) {
     }
 }
 
-// Too low a tuning and no ports are refused: Apply stays off, Cancel changes nothing.
+// Too low or too high a tuning and no ports are refused: Apply stays off,
+// Cancel changes nothing.
 TEST(TuneForm, RefusalsAndCancelLeaveThePortAlone) {
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"2", "10",
          "The box is too small for this port at 10 hz: no port length gives that tuning. "
          "A smaller port diameter or fewer ports will help."},
         {"0", "29.4", "There are no ports to tune. Set the number of ports first."},
+        {"2", "100",
+         "A tuning of 100 hz is too high for this port: even the shortest port tunes the box to 95.8 hz. "
+         "A larger port diameter or more ports will help."},
     };
     for (const auto& [ports, target, message] : cases) {
         SCOPED_TRACE(message);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "storage/storage.hpp"
 #include "temp_folder.hpp"
 
@@ -15,6 +17,47 @@ TEST(SettingsPath, InProgramFolder) {
     EXPECT_EQ(settings_path("/opt/enclavio"), "/opt/enclavio/enclavio.ini");
     EXPECT_EQ(settings_path("/"), "/enclavio.ini");
     EXPECT_EQ(report_path("/opt/enclavio"), "/opt/enclavio/report.txt");
+}
+
+// Both programs' folder, from the environment's bytes as they are.
+TEST(DataFolder, FromTheEnvironment) {
+    const struct {
+        std::string xdg_data_home, home, folder;
+    } cases[] = {
+        {"", "/home/ann", "/home/ann/.local/share/Enclavio"},
+        {"/data/ann", "/home/ann", "/data/ann/Enclavio"},
+        {"/data/ann/", "/home/ann", "/data/ann/Enclavio"},
+        {"relative/data", "/home/ann", "/home/ann/.local/share/Enclavio"},  // a relative XDG_DATA_HOME is ignored
+        {"", "/", "/.local/share/Enclavio"},
+        {"", "/home/zo\xEB", "/home/zo\xEB/.local/share/Enclavio"},  // not UTF-8: the same bytes
+        {"/data/\xFF\xFE", "", "/data/\xFF\xFE/Enclavio"},
+        {"", "", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(data_folder(c.xdg_data_home, c.home), c.folder) << c.xdg_data_home << " | " << c.home;
+}
+
+// Earlier builds kept enclavio.ini in folder/Enclavio: read from there only
+// while the folder itself has none.
+TEST(SettingsPath, EarlierNestedFolderIsReadWhileTheFolderHasNone) {
+    const struct {
+        const char* name;
+        bool in_folder, in_earlier;
+        bool reads_earlier;
+    } cases[] = {
+        {"neither", false, false, false},
+        {"only the folder", true, false, false},
+        {"only the earlier folder", false, true, true},
+        {"both", true, true, false},
+    };
+    for (const auto& c : cases) {
+        TempFolder dir;
+        std::filesystem::create_directories(dir.file("Enclavio"));
+        if (c.in_folder) put_bytes(settings_path(dir.str()), "/a\r\n");
+        if (c.in_earlier) put_bytes(settings_path(dir.file("Enclavio")), "/b\r\n");
+        EXPECT_EQ(settings_path_to_read(dir.str()), settings_path(c.reads_earlier ? dir.file("Enclavio") : dir.str()))
+            << c.name;
+    }
 }
 
 // Each line present is given as read; missing lines stay empty.

@@ -169,7 +169,7 @@ TEST_F(WindowTest, TuneSolvesAsTheUserTypesAndApplyTypesTheLength) {
                               {"Text1", "29.4"},
                               {"Label3", "826 mm"},
                               {"Label4", ""}});
-    for (const char* typed : {"10", "31"}) {
+    for (const char* typed : {"10", "100", "31"}) {
         type_keys(child<QLineEdit>(form.get(), "Text1"), QString::fromLatin1(typed));
         const TuneState& st = form->model().state();
         EXPECT_EQ(child(form.get(), "Command1")->isEnabled(), st.apply_enabled) << typed;
