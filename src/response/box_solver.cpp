@@ -73,7 +73,7 @@ BoxSolution solve_box(const BoxDesign& d, const AnalysisInputs& in, double worki
     depth += (working_volume - unheld_working_volume(t)) / slope;  // what rounding left over
     t = analysed_box(d, in, length, depth);
     if (!(depth >= 1) || !(t.innerdepth > 0)) {
-        return refuse("No depth gives this working volume: the ports, bracing and drivers alone take up more room.");
+        return refuse("No depth gives this working volume: the depth would leave no room inside the box.");
     }
     const double longest = std::max({t.innerdepth, t.innerwidth, t.innerheight});
     if (port_inside_length(t, length) > longest) {

@@ -49,16 +49,15 @@ double power(std::complex<double> z) { return z.real() * z.real() + z.imag() * z
 // The drivers' own resonance, the unit the polynomials are solved in.
 double driver_w0(const ResponseModel& m) { return 1 / std::sqrt(m.circuit.mas * m.circuit.cas); }
 
-// The highest value of |T|^2 at its turning points in (0, v_end), and at
-// v_end itself when `with_end`.
-std::optional<Highest> highest_below(const PowerRatio& r, double v_end, bool with_end) {
+// The highest value of |T|^2 over (0, v_end]: at a turning point or at v_end.
+std::optional<Highest> highest_below(const PowerRatio& r, double v_end) {
     std::optional<Highest> best;
     auto consider = [&](double v) {
         const double value = r.value(v);
         if (std::isfinite(value) && (!best || value > best->value)) best = Highest{value, r.hz_of(v)};
     };
     for (double v : sign_changes(r.turns(), 0, v_end)) consider(v);
-    if (with_end) consider(v_end);
+    consider(v_end);
     return best;
 }
 
@@ -140,8 +139,9 @@ double relative_level_db(const ResponseModel& m, double hz) {
     return 20 * std::log10(std::abs(m.pressure.at(hz)) / m.high_frequency_pressure);
 }
 
-std::optional<double> level_frequency(const ResponseModel& m, double db) {
-    const PowerRatio r(m.pressure, driver_w0(m));
+namespace {
+
+std::optional<double> level_frequency(const PowerRatio& r, const ResponseModel& m, double db) {
     const double g = m.high_frequency_pressure;
     const Polynomial q = r.above(g * g * std::pow(10, db / 10));
     // Far above resonance the level is above `db`; the highest crossing is the answer.
@@ -150,17 +150,48 @@ std::optional<double> level_frequency(const ResponseModel& m, double db) {
     return r.hz_of(*v);
 }
 
-std::optional<Highest> response_peak(const ResponseModel& m) {
-    const PowerRatio r(m.pressure, driver_w0(m));
+LevelTurns level_turns(const PowerRatio& r, const ResponseModel& m) {
     const Polynomial turns = r.turns();
-    const auto top = highest_below(r, root_bound(turns), false);
-    const double g = m.high_frequency_pressure;
+    const double g2 = m.high_frequency_pressure * m.high_frequency_pressure;
+    LevelTurns out;
+    for (double v : sign_changes(turns, 0, root_bound(turns))) {
+        const double value = r.value(v);
+        if (std::isfinite(value) && value > 0) out.turn[out.count++] = {10 * std::log10(value / g2), r.hz_of(v)};
+    }
+    return out;
+}
+
+}  // namespace
+
+std::optional<double> level_frequency(const ResponseModel& m, double db) {
+    return level_frequency(PowerRatio(m.pressure, driver_w0(m)), m, db);
+}
+
+LevelTurns level_turns(const ResponseModel& m) { return level_turns(PowerRatio(m.pressure, driver_w0(m)), m); }
+
+LevelShape level_shape(const ResponseModel& m, double no_f3_above_db) {
+    const PowerRatio r(m.pressure, driver_w0(m));
+    LevelShape shape{level_turns(r, m), std::nullopt};
+    for (const Highest& t : shape.turns) {
+        if (t.value > no_f3_above_db) return shape;
+    }
+    shape.f3 = level_frequency(r, m, -3);
+    return shape;
+}
+
+std::optional<Highest> response_peak(const LevelTurns& turns) {
+    std::optional<Highest> top;
+    for (const Highest& t : turns) {
+        if (!top || t.value > top->value) top = t;
+    }
     // A maximally flat response touches its high-frequency level from below;
     // rounding must not make that a peak.
-    constexpr double kFlat = 1e-9;
-    if (!top || !(top->value > g * g * (1 + kFlat))) return std::nullopt;
-    return Highest{10 * std::log10(top->value / (g * g)), top->hz};
+    constexpr double kFlat = 1e-8;  // dB
+    if (!top || !(top->value > kFlat)) return std::nullopt;
+    return top;
 }
+
+std::optional<Highest> response_peak(const ResponseModel& m) { return response_peak(level_turns(m)); }
 
 double highest_level_db(const ResponseModel& m) {
     const auto peak = response_peak(m);
@@ -192,7 +223,7 @@ ResponseFigures response_figures(const ResponseModel& m) {
     }
     if (m.port_area > 0) {
         const PowerRatio u(m.port_flow, w0);
-        if (auto top = highest_below(u, u.v_of(kPortSpeedSpan), true)) {
+        if (auto top = highest_below(u, u.v_of(kPortSpeedSpan))) {
             f.port_velocity = Highest{kSqrt2 * std::sqrt(top->value) / m.port_area, top->hz};
         }
     }

@@ -2,6 +2,8 @@
 // figures read from them, the figures solved on the model's exact functions.
 #pragma once
 
+#include <array>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -44,19 +46,39 @@ double relative_level_db(const ResponseModel& m, double hz);
 // resonance, never falls below `db` (a negative number): F3 for -3, F10 for -10.
 std::optional<double> level_frequency(const ResponseModel& m, double db);
 
-// The highest level relative to the level far above resonance, dB: 0 when
-// the level never rises above it. Continuous as the box changes.
-double highest_level_db(const ResponseModel& m);
-
 // A highest value and where it is.
 struct Highest {
     double value = 0;
     double hz = 0;
 };
 
+// The level's turning points, its maxima and minima, relative to the level
+// far above resonance (dB), in frequency order.
+struct LevelTurns {
+    std::array<Highest, Polynomial::kMaxDegree> turn{};  // value in dB
+    int count = 0;
+    const Highest* begin() const { return turn.data(); }
+    const Highest* end() const { return turn.data() + count; }
+};
+LevelTurns level_turns(const ResponseModel& m);
+
+// The turning points and F3 together, for less than the two apart; F3 is
+// left out (none) when the level rises more than `no_f3_above_db` above its
+// level far above resonance.
+struct LevelShape {
+    LevelTurns turns;
+    std::optional<double> f3;
+};
+LevelShape level_shape(const ResponseModel& m, double no_f3_above_db = HUGE_VAL);
+
 // The highest level above the level far above resonance (dB) and where; none
 // when the level never rises above it.
 std::optional<Highest> response_peak(const ResponseModel& m);
+std::optional<Highest> response_peak(const LevelTurns& turns);
+
+// The highest level relative to the level far above resonance, dB: 0 when
+// the level never rises above it. Continuous as the box changes.
+double highest_level_db(const ResponseModel& m);
 
 // The frequencies between which the peak excursion passes Xmax; `from` is 0
 // when it does from the lowest frequencies on.

@@ -1,6 +1,6 @@
 #include "response/fit.hpp"
 
-#include <array>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -14,11 +14,14 @@ namespace enclavio {
 
 namespace {
 
-constexpr int kTuningSteps = 32;          // the first look over the tunings, about 19% apart
-constexpr int kGoldenSteps = 24;          // golden-section steps to the lowest F3 within a step
-constexpr int kVolumeSteps = 34;          // the first look over the volumes, about 30% apart
-constexpr double kEdgeTolerance = 1e-10;  // of the log of a tuning or volume
-constexpr double kVolumeTolerance = 1e-7;
+constexpr int kTuningSteps = 32;              // the first look over the tunings, about 19% apart
+constexpr int kFinerSteps = 8;                // where the look changes between two tunings, about 2.2% apart
+constexpr double kEdgeTolerance = 1e-10;      // of the log of a tuning at an edge
+constexpr int kMinimiserSteps = 40;           // at most, to the lowest F3 between two tunings
+constexpr double kMinimiserTolerance = 1e-8;  // of the log of a tuning
+constexpr int kGoldenSteps = 12;              // golden-section steps to the lowest F3 between two volumes
+constexpr int kVolumeSteps = 34;              // the first look over the volumes, about 30% apart
+constexpr double kVolumeTolerance = 1e-7;     // of the log of a volume
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // Narrows a bracket [out, in] of x, f(out) > 0 >= f(in), to `tolerance` by
@@ -56,98 +59,163 @@ double edge_of(F f, double out, double f_out, double in, double f_in, double tol
     return in;
 }
 
-// One box: tuned to `fb`, or rejected for rising too far.
+// What one tuning gives: accepted with its F3, or rejected for its peak or
+// for a sag too near -3 dB.
+enum class Verdict { Accepted, Peaks, Sags };
+
 struct Trial {
     double fb = 0;
-    bool ok = false;
-    double f3 = kInfinity;  // hz; infinity when rejected
+    Verdict verdict = Verdict::Peaks;
+    double f3 = kInfinity;   // hz; infinity when rejected
+    double peak = 0;         // dB above the level far above resonance; 0 without a peak
+    double sag = kInfinity;  // dB: the lowest turn of the level above F3; infinity without one
+    bool ok() const { return verdict == Verdict::Accepted; }
+    // How far past the ripple, or past the sag margin: above 0 when rejected
+    // for that cause. Continuous in the tuning, for finding the edges.
+    double peak_excess() const { return peak - kFitRippleDb; }
+    double sag_excess() const { return -3 + kFitSagMarginDb - sag; }
 };
 
-ResponseModel tuned_model(const DriverParameters& p, double volume, double fb) {
+Trial try_tuning(const DriverParameters& p, double volume, double fb) {
     // The pressure depends on neither the number of ports nor their diameter.
     BoxAcoustics box;
     box.working_volume = volume;
     box.tuning = fb;
     box.port_count = 1;
     box.port_diameter = 1;
-    return unchecked_response_model(p, box);
-}
-
-Trial try_tuning(const DriverParameters& p, double volume, double fb) {
-    const ResponseModel m = tuned_model(p, volume, fb);
+    const LevelShape shape = level_shape(unchecked_response_model(p, box, ModelParts::PressureOnly), kFitRippleDb);
     Trial t;
     t.fb = fb;
-    if (highest_level_db(m) > kFitRippleDb) return t;
-    if (const auto f3 = level_frequency(m, -3)) {
-        t.ok = true;
-        t.f3 = *f3;
+    if (const auto peak = response_peak(shape.turns)) t.peak = peak->value;
+    if (shape.f3) {
+        for (const Highest& turn : shape.turns) {
+            if (turn.hz > *shape.f3) t.sag = std::min(t.sag, turn.value);
+        }
     }
+    if (t.peak_excess() > 0 || !shape.f3) return t;
+    t.verdict = Verdict::Sags;
+    if (t.sag_excess() > 0) return t;
+    t.verdict = Verdict::Accepted;
+    t.f3 = *shape.f3;
     return t;
 }
 
-// The accepted tuning at the edge between `ok` and `rejected_fb`, where the
-// response rises just 0.5 dB.
-Trial edge(const DriverParameters& p, double volume, const Trial& ok, double rejected_fb) {
-    const auto excess = [&](double x) { return highest_level_db(tuned_model(p, volume, std::exp(x))) - kFitRippleDb; };
-    const double out = std::log(rejected_fb), in = std::log(ok.fb);
-    const Trial t = try_tuning(p, volume, std::exp(edge_of(excess, out, excess(out), in, excess(in), kEdgeTolerance)));
-    return t.ok ? t : ok;
+// Between two tunings of the first look, something may happen that the look
+// does not see: a change of verdict, or an F3 that jumps (a sag crossing
+// -3 dB). Accepted tunings may lie between two rejected for different causes.
+bool worth_a_closer_look(const Trial& a, const Trial& b) {
+    if (a.verdict != b.verdict) return true;
+    constexpr double kJump = 1.15;
+    return a.ok() && std::max(a.f3, b.f3) > kJump * std::min(a.f3, b.f3);
 }
 
-// The lowest F3 between two tunings, by golden section on a log scale.
+// The accepted tuning at the edge between `ok` and `rejected`, found on the
+// measure that rejects it, which changes smoothly with the tuning (or by
+// halving where a tuning is rejected for the other cause).
+Trial edge(const DriverParameters& p, double volume, const Trial& ok, const Trial& rejected) {
+    const Verdict cause = rejected.verdict;
+    const auto excess = [&](const Trial& t) {
+        if (t.ok()) return std::min(cause == Verdict::Peaks ? t.peak_excess() : t.sag_excess(), 0.0);
+        if (t.verdict != cause) return kInfinity;
+        return cause == Verdict::Peaks ? t.peak_excess() : t.sag_excess();
+    };
+    Trial last = ok;
+    const auto measure = [&](double x) {
+        const Trial t = try_tuning(p, volume, std::exp(x));
+        if (t.ok()) last = t;
+        return excess(t);
+    };
+    const double x =
+        edge_of(measure, std::log(rejected.fb), excess(rejected), std::log(ok.fb), excess(ok), kEdgeTolerance);
+    const Trial t = try_tuning(p, volume, std::exp(x));
+    return t.ok() ? t : last;
+}
+
+// The lowest F3 between two tunings, by Brent's method on a log scale:
+// parabolic steps where F3 is smooth, golden-section steps where not.
 Trial lowest_between(const DriverParameters& p, double volume, double lo, double hi) {
-    const double r = (std::sqrt(5.0) - 1) / 2;
+    const double golden = (3 - std::sqrt(5.0)) / 2;
     double a = std::log(lo), b = std::log(hi);
-    double c = b - r * (b - a), d = a + r * (b - a);
-    Trial tc = try_tuning(p, volume, std::exp(c)), td = try_tuning(p, volume, std::exp(d));
-    for (int i = 0; i < kGoldenSteps; ++i) {
-        if (tc.f3 <= td.f3) {
-            b = d;
-            d = c;
-            td = tc;
-            c = b - r * (b - a);
-            tc = try_tuning(p, volume, std::exp(c));
+    double x = a + golden * (b - a), w = x, v = x;
+    Trial best = try_tuning(p, volume, std::exp(x));
+    double fw = best.f3, fv = best.f3;
+    double step = 0, last_step = 0;
+    for (int i = 0; i < kMinimiserSteps; ++i) {
+        const double middle = (a + b) / 2;
+        const double tolerance = kMinimiserTolerance;
+        if (std::fabs(x - middle) <= 2 * tolerance - (b - a) / 2) break;
+        bool parabolic = false;
+        if (std::fabs(last_step) > tolerance && std::isfinite(best.f3) && std::isfinite(fw) && std::isfinite(fv)) {
+            double r = (x - w) * (best.f3 - fv), q = (x - v) * (best.f3 - fw);
+            double pp = (x - v) * q - (x - w) * r;
+            q = 2 * (q - r);
+            if (q > 0) pp = -pp;
+            q = std::fabs(q);
+            if (std::fabs(pp) < std::fabs(0.5 * q * last_step) && pp > q * (a - x) && pp < q * (b - x)) {
+                last_step = step;
+                step = pp / q;
+                parabolic = true;
+            }
+        }
+        if (!parabolic) {
+            last_step = x >= middle ? a - x : b - x;
+            step = golden * last_step;
+        }
+        const double u = std::fabs(step) >= tolerance ? x + step : x + std::copysign(tolerance, step);
+        const Trial tu = try_tuning(p, volume, std::exp(u));
+        if (tu.f3 <= best.f3) {
+            (u >= x ? a : b) = x;
+            v = w, fv = fw;
+            w = x, fw = best.f3;
+            x = u, best = tu;
         } else {
-            a = c;
-            c = d;
-            tc = td;
-            d = a + r * (b - a);
-            td = try_tuning(p, volume, std::exp(d));
+            (u < x ? a : b) = u;
+            if (tu.f3 <= fw || w == x) {
+                v = w, fv = fw;
+                w = u, fw = tu.f3;
+            } else if (tu.f3 <= fv || v == x || v == w) {
+                v = u, fv = tu.f3;
+            }
         }
     }
-    return tc.f3 <= td.f3 ? tc : td;
+    return best;
 }
 
-// The tuning with the lowest F3 that stays within the ripple, if any: a look
-// over the whole range, then within the steps either side of the best, up to
-// the edge where the response starts to rise too far.
+// The tuning with the lowest F3 that is accepted, if any: a look over the
+// whole range, a closer look where it changes, then within the steps either
+// side of the best, up to the edges where tunings are rejected.
 std::optional<Trial> best_tuning(const DriverParameters& p, double volume) {
-    std::array<Trial, kTuningSteps> look;
     const double ratio = std::pow(kHighestTuningRatio / kLowestTuningRatio, 1.0 / (kTuningSteps - 1));
-    int best = -1;
+    std::vector<Trial> look;
+    look.reserve(kTuningSteps * 2);
     for (int k = 0; k < kTuningSteps; ++k) {
-        look[k] = try_tuning(p, volume, p.fs * kLowestTuningRatio * std::pow(ratio, k));
-        if (look[k].ok && (best < 0 || look[k].f3 < look[best].f3)) best = k;
+        look.push_back(try_tuning(p, volume, p.fs * kLowestTuningRatio * std::pow(ratio, k)));
+    }
+    for (int k = 0; k + 1 < kTuningSteps; ++k) {
+        if (!worth_a_closer_look(look[k], look[k + 1])) continue;
+        for (int j = 1; j < kFinerSteps; ++j) {
+            look.push_back(try_tuning(p, volume, look[k].fb * std::pow(ratio, static_cast<double>(j) / kFinerSteps)));
+        }
+    }
+    std::sort(look.begin(), look.end(), [](const Trial& a, const Trial& b) { return a.fb < b.fb; });
+    int best = -1;
+    for (int k = 0; k < static_cast<int>(look.size()); ++k) {
+        if (look[k].ok() && (best < 0 || look[k].f3 < look[best].f3)) best = k;
     }
     if (best < 0) return std::nullopt;
 
     Trial answer = look[best];
-    double lo = look[best].fb, hi = look[best].fb;
-    if (best > 0) {
-        const Trial& below = look[best - 1];
-        const Trial low = below.ok ? below : edge(p, volume, look[best], below.fb);
-        lo = low.fb;
-        if (low.f3 < answer.f3) answer = low;
-    }
-    if (best + 1 < kTuningSteps) {
-        const Trial& above = look[best + 1];
-        const Trial high = above.ok ? above : edge(p, volume, look[best], above.fb);
-        hi = high.fb;
-        if (high.f3 < answer.f3) answer = high;
+    double lo = answer.fb, hi = answer.fb;
+    for (int side : {-1, 1}) {
+        const int k = best + side;
+        if (k < 0 || k >= static_cast<int>(look.size())) continue;
+        const Trial end = look[k].ok() ? look[k] : edge(p, volume, look[best], look[k]);
+        (side < 0 ? lo : hi) = end.fb;
+        if (end.f3 < answer.f3) answer = end;
     }
     if (lo < hi) {
         const Trial inside = lowest_between(p, volume, lo, hi);
-        if (inside.ok && inside.f3 < answer.f3) answer = inside;
+        if (inside.ok() && inside.f3 < answer.f3) answer = inside;
     }
     return answer;
 }
@@ -242,7 +310,7 @@ Fit fit_volume(const DriverParameters& p, double target_f3) {
     const double r = (std::sqrt(5.0) - 1) / 2;
     double c = b - r * (b - a), d = a + r * (b - a);
     VolumeTrial tc = try_volume(p, std::exp(c)), td = try_volume(p, std::exp(d));
-    for (int i = 0; i < kGoldenSteps / 2 && a < b; ++i) {
+    for (int i = 0; i < kGoldenSteps && a < b; ++i) {
         for (const VolumeTrial* t : {&tc, &td}) {
             if (t->f3() < best.f3()) best = *t;
         }
@@ -264,9 +332,10 @@ Fit fit_volume(const DriverParameters& p, double target_f3) {
             td = try_volume(p, std::exp(d));
         }
     }
+    // Rounded up to a tenth, so that the figure given can be reached.
     return refuse("No working volume gives an F3 of " + plain_text(target_f3) +
                   " hz or lower with this driver; the lowest it reaches is " +
-                  plain_text(std::floor(best.f3() * 10) / 10) + " hz.");
+                  plain_text(std::ceil(best.f3() * 10) / 10) + " hz.");
 }
 
 }  // namespace enclavio

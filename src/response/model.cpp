@@ -59,7 +59,7 @@ std::optional<ResponseModel> response_model(const DriverParameters& p, const Box
     return unchecked_response_model(p, box);
 }
 
-ResponseModel unchecked_response_model(const DriverParameters& p, const BoxAcoustics& box) {
+ResponseModel unchecked_response_model(const DriverParameters& p, const BoxAcoustics& box, ModelParts parts) {
     ResponseModel m;
     m.driver = driver_elements(p);
     m.power = p.power;
@@ -80,11 +80,14 @@ ResponseModel unchecked_response_model(const DriverParameters& p, const BoxAcous
     const double motor = m.driver.bl * m.driver.bl / (sd * sd);  // (Bl / Sd)^2
     const Polynomial mechanical{1 / c.cas, c.ras, c.mas};        // the series branch without the motor
     const double re = m.driver.re;
+    // Far above resonance the mass alone limits the cone: p = k pg / Mas.
+    m.high_frequency_pressure = k * c.pg / c.mas;
     if (m.vented) {
         const Polynomial b{1 / c.map, 1 / c.ral, c.cab};
         const Polynomial s2{0, 0, 1};
         const Polynomial d = s2 + a * b;
         m.pressure = {k * c.cab * c.pg * Polynomial{0, 0, 0, 0, 1}, d};
+        if (parts == ModelParts::PressureOnly) return m;
         m.excursion = {(c.pg / sd) * b, d};                    // U / (s Sd)
         m.port_flow = {(c.pg / c.map) * Polynomial{0, 1}, d};  // pb / (s Map)
         // Z = Re + (Bl/Sd)^2 / (Z_mechanical + Z_box), Z_box = s / B.
@@ -95,13 +98,12 @@ ResponseModel unchecked_response_model(const DriverParameters& p, const BoxAcous
         // B = s^2 Cab: the factor s^2 cancels throughout.
         const Polynomial d = Polynomial{1} + c.cab * a;
         m.pressure = {k * c.cab * c.pg * Polynomial{0, 0, 1}, d};
+        if (parts == ModelParts::PressureOnly) return m;
         m.excursion = {Polynomial{c.pg * c.cab / sd}, d};
         m.port_flow = {Polynomial{}, d};
         const Polynomial z = Polynomial{1} + c.cab * mechanical;
         m.impedance = {re * z + motor * c.cab * Polynomial{0, 1}, z};
     }
-    // Far above resonance the mass alone limits the cone: p = k pg / Mas.
-    m.high_frequency_pressure = k * c.pg / c.mas;
     return m;
 }
 

@@ -67,9 +67,12 @@ struct ResponseModel {
 std::string why_no_response(const DriverParameters& p, const BoxAcoustics& box);
 
 // The model, or nothing when why_no_response says why.
-// unchecked_response_model assumes why_no_response is empty.
-ResponseModel unchecked_response_model(const DriverParameters& p, const BoxAcoustics& box);
 std::optional<ResponseModel> response_model(const DriverParameters& p, const BoxAcoustics& box);
 std::optional<ResponseModel> response_model(const DriverParameters& p, const BoxDesign& analysed);
 
+// The same when why_no_response is known to be empty; the fits, which try
+// many boxes, need the pressure alone.
+enum class ModelParts { All, PressureOnly };
+ResponseModel unchecked_response_model(const DriverParameters& p, const BoxAcoustics& box,
+                                       ModelParts parts = ModelParts::All);
 }  // namespace enclavio

@@ -12,13 +12,12 @@ namespace enclavio {
 Polynomial::Polynomial(std::initializer_list<double> coefficients) {
     if (coefficients.size() > c_.size()) throw std::length_error("polynomial degree above 8");
     std::copy(coefficients.begin(), coefficients.end(), c_.begin());
+    find_degree();
 }
 
-int Polynomial::degree() const {
-    for (int k = kMaxDegree; k > 0; --k) {
-        if (c_[k] != 0) return k;
-    }
-    return 0;
+void Polynomial::find_degree() {
+    degree_ = kMaxDegree;
+    while (degree_ > 0 && c_[degree_] == 0) --degree_;
 }
 
 double Polynomial::operator()(double x) const {
@@ -44,7 +43,8 @@ std::complex<double> Polynomial::at_imaginary(double w) const {
 
 Polynomial Polynomial::derivative() const {
     Polynomial d;
-    for (int k = 1; k <= kMaxDegree; ++k) d.c_[k - 1] = k * c_[k];
+    for (int k = 1; k <= degree_; ++k) d.c_[k - 1] = k * c_[k];
+    d.find_degree();
     return d;
 }
 
@@ -53,6 +53,7 @@ Polynomial Polynomial::without_zero_roots() const {
     while (k < kMaxDegree && c_[k] == 0) ++k;
     Polynomial q;
     for (int i = k; i <= kMaxDegree; ++i) q.c_[i - k] = c_[i];
+    q.find_degree();
     return q;
 }
 
@@ -63,6 +64,7 @@ Polynomial Polynomial::scaled(double scale) const {
         p.c_[k] = c_[k] * factor;
         factor *= scale;
     }
+    p.find_degree();
     return p;
 }
 
@@ -74,12 +76,15 @@ Polynomial Polynomial::power_on_imaginary_axis() const {
         if (k % 2 == 0) real.c_[k / 2] = sign * c_[k];
         else imaginary.c_[k / 2] = sign * c_[k];
     }
+    real.find_degree();
+    imaginary.find_degree();
     return real * real + Polynomial{0, 1} * (imaginary * imaginary);
 }
 
 Polynomial operator+(const Polynomial& a, const Polynomial& b) {
     Polynomial p;
     for (int k = 0; k <= Polynomial::kMaxDegree; ++k) p.c_[k] = a.c_[k] + b.c_[k];
+    p.find_degree();
     return p;
 }
 
@@ -92,12 +97,14 @@ Polynomial operator*(const Polynomial& a, const Polynomial& b) {
     for (int i = 0; i <= da; ++i) {
         for (int k = 0; k <= db; ++k) p.c_[i + k] += a.c_[i] * b.c_[k];
     }
+    p.find_degree();
     return p;
 }
 
 Polynomial operator*(double k, const Polynomial& p) {
     Polynomial q;
-    for (int i = 0; i <= Polynomial::kMaxDegree; ++i) q.c_[i] = k * p.c_[i];
+    for (int i = 0; i <= p.degree_; ++i) q.c_[i] = k * p.c_[i];
+    q.find_degree();
     return q;
 }
 

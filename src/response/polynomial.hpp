@@ -19,7 +19,7 @@ public:
     Polynomial(std::initializer_list<double> coefficients);
 
     // The highest power with a coefficient other than 0; 0 for a constant.
-    int degree() const;
+    int degree() const { return degree_; }
     double coefficient(int power) const { return c_[power]; }
 
     double operator()(double x) const;
@@ -42,7 +42,10 @@ public:
     friend Polynomial operator*(double k, const Polynomial& p);
 
 private:
+    void find_degree();
+
     std::array<double, kMaxDegree + 1> c_{};
+    int degree_ = 0;
 };
 
 // Real roots of a polynomial, ascending; at most its degree.
