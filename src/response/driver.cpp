@@ -1,42 +1,105 @@
 #include "response/driver.hpp"
 
+#include <charconv>
 #include <cmath>
 #include <numbers>
+#include <system_error>
 
 namespace enclavio {
 
 namespace {
 
-constexpr std::string_view kParameterNames[] = {"Fs", "Qes",  "Qms",   "Vas", "Re",
-                                                "Sd", "Xmax", "Power", "QL",  "Drivers"};
-
 bool above_zero(double v) { return v > 0 && std::isfinite(v); }
+bool acceptable(const DriverParameterInfo& info, double v) {
+    return info.may_be_zero ? v >= 0 && std::isfinite(v) : above_zero(v);
+}
+
+constexpr double kCm2PerSquareInch = kMmPerInch * kMmPerInch / 100;
+
+// How many stored units one shown unit is, in the inch modes.
+double imperial_factor(DriverParameter p) {
+    switch (p) {
+        case DriverParameter::Vas: return 1 / kCuFtPerLitre;
+        case DriverParameter::Sd: return kCm2PerSquareInch;
+        case DriverParameter::Xmax: return kMmPerInch;
+        default: return 1;
+    }
+}
 
 }  // namespace
 
-std::string_view driver_parameter_name(DriverParameter p) { return kParameterNames[static_cast<int>(p)]; }
+const std::array<DriverParameterInfo, kDriverParameterCount>& driver_parameters() {
+    static const std::array<DriverParameterInfo, kDriverParameterCount> table{{
+        {DriverParameter::Fs, "Fs", "fs", &DriverParameters::fs, false},
+        {DriverParameter::Qes, "Qes", "qes", &DriverParameters::qes, false},
+        {DriverParameter::Qms, "Qms", "qms", &DriverParameters::qms, false},
+        {DriverParameter::Vas, "Vas", "vas", &DriverParameters::vas, false},
+        {DriverParameter::Re, "Re", "re", &DriverParameters::re, false},
+        {DriverParameter::Sd, "Sd", "sd", &DriverParameters::sd, false},
+        {DriverParameter::Xmax, "Xmax", "xmax", &DriverParameters::xmax, true},
+        {DriverParameter::Power, "Power", "power", &DriverParameters::power, false},
+        {DriverParameter::QL, "QL", "ql", &DriverParameters::ql, false},
+        {DriverParameter::Count, "Number of drivers", "", &DriverParameters::count, false},
+    }};
+    return table;
+}
+
+const DriverParameterInfo& driver_parameter(DriverParameter p) {
+    return driver_parameters()[static_cast<std::size_t>(p)];
+}
+
+std::string_view driver_parameter_name(DriverParameter p) { return driver_parameter(p).name; }
+
+std::string_view wiring_word(Wiring w) { return w == Wiring::Series ? "series" : "parallel"; }
+
+std::optional<Wiring> wiring_from_word(std::string_view word) {
+    if (word == "parallel") return Wiring::Parallel;
+    if (word == "series") return Wiring::Series;
+    return std::nullopt;
+}
 
 std::vector<DriverParameter> missing_parameters(const DriverParameters& p) {
-    const struct {
-        DriverParameter parameter;
-        bool present;
-    } checks[] = {
-        {DriverParameter::Fs, above_zero(p.fs)},
-        {DriverParameter::Qes, above_zero(p.qes)},
-        {DriverParameter::Qms, above_zero(p.qms)},
-        {DriverParameter::Vas, above_zero(p.vas)},
-        {DriverParameter::Re, above_zero(p.re)},
-        {DriverParameter::Sd, above_zero(p.sd)},
-        {DriverParameter::Xmax, p.xmax >= 0 && std::isfinite(p.xmax)},
-        {DriverParameter::Power, above_zero(p.power)},
-        {DriverParameter::QL, above_zero(p.ql)},
-        {DriverParameter::Count, above_zero(p.count)},
-    };
     std::vector<DriverParameter> missing;
-    for (const auto& c : checks) {
-        if (!c.present) missing.push_back(c.parameter);
+    for (const DriverParameterInfo& info : driver_parameters()) {
+        if (!acceptable(info, p.*info.member)) missing.push_back(info.parameter);
     }
     return missing;
+}
+
+std::string_view parameter_unit(DriverParameter p, UnitMode mode) {
+    const bool inches = is_imperial(mode);
+    switch (p) {
+        case DriverParameter::Fs: return "hz";
+        case DriverParameter::Vas: return inches ? "cu.ft" : "litres";
+        case DriverParameter::Re: return "ohm";
+        case DriverParameter::Sd: return inches ? "sq.in" : "cm2";
+        case DriverParameter::Xmax: return inches ? "inches" : "mm";
+        case DriverParameter::Power: return "W";
+        default: return "";
+    }
+}
+
+double shown_value(DriverParameter p, UnitMode mode, double stored) {
+    return is_imperial(mode) ? stored / imperial_factor(p) : stored;
+}
+
+double stored_value(DriverParameter p, UnitMode mode, double shown) {
+    return is_imperial(mode) ? shown * imperial_factor(p) : shown;
+}
+
+ParameterEntry read_parameter(DriverParameter p, UnitMode mode, std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    const DriverParameterInfo& info = driver_parameter(p);
+    const std::string error =
+        std::string(info.name) + (info.may_be_zero ? " must be a number, 0 or above." : " must be a number above 0.");
+    double shown = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), shown);
+    if (ec != std::errc() || end != text.data() + text.size()) return {0, error};
+    const double stored = stored_value(p, mode, shown);
+    if (!acceptable(info, stored)) return {0, error};
+    return {stored, ""};
 }
 
 std::string missing_text(const std::vector<DriverParameter>& missing) {

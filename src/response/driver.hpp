@@ -3,9 +3,13 @@
 // acting together.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "units/units.hpp"
 
 namespace enclavio {
 
@@ -37,17 +41,48 @@ struct DriverParameters {
 
 // The parameters by name, in the order the data sheet and the window list them.
 enum class DriverParameter { Fs, Qes, Qms, Vas, Re, Sd, Xmax, Power, QL, Count };
+inline constexpr int kDriverParameterCount = 10;
+
+// How each parameter is named, stored and typed.
+struct DriverParameterInfo {
+    DriverParameter parameter;
+    std::string_view name;             // "Fs", as messages name it
+    std::string_view key;              // "fs": the command-line option and the project's key; empty for Count
+    double DriverParameters::*member;  // &DriverParameters::fs
+    bool may_be_zero;                  // Xmax alone: 0 when not given
+};
+const std::array<DriverParameterInfo, kDriverParameterCount>& driver_parameters();
+const DriverParameterInfo& driver_parameter(DriverParameter p);
 std::string_view driver_parameter_name(DriverParameter p);  // "Fs", "Qes", ...
 
-// The parameters that stop a prediction: Fs, Qes, Qms, Vas, Re and Sd when
-// they are not above 0 (0 is what an empty entry holds), and the input power,
-// QL and the driver count when they are not above 0; Xmax when below 0. Not a
-// number counts as missing. In the order of DriverParameter.
+// "parallel" or "series", and back (exactly).
+std::string_view wiring_word(Wiring w);
+std::optional<Wiring> wiring_from_word(std::string_view word);
+
+// The parameters that stop a prediction: each when it is not above 0 (0 is
+// what an empty entry holds), Xmax only when below 0. Not a number counts as
+// missing. In the order of DriverParameter.
 std::vector<DriverParameter> missing_parameters(const DriverParameters& p);
 
 // One line naming them: "Fs is missing.", "Fs, Vas and Sd are missing."; empty
 // when none.
 std::string missing_text(const std::vector<DriverParameter>& missing);
+
+// The unit a parameter is typed and shown in: in the inch modes Vas in cubic
+// feet, Sd in square inches and Xmax in inches; the rest as stored (hz,
+// litres, ohm, cm^2, mm, W). Empty for the Qs and the count.
+std::string_view parameter_unit(DriverParameter p, UnitMode mode);  // "hz", "litres", "cu.ft", "cm2", "sq.in", ...
+double shown_value(DriverParameter p, UnitMode mode, double stored);
+double stored_value(DriverParameter p, UnitMode mode, double shown);
+
+// A parameter as typed into its field, read in the mode's unit: an empty text
+// is 0 (not given); otherwise the whole text, blanks aside, must be a number,
+// above 0 (Xmax: 0 or above). On a bad text `error` says why and `value` is 0.
+struct ParameterEntry {
+    double value = 0;   // stored unit
+    std::string error;  // "Fs must be a number above 0."
+};
+ParameterEntry read_parameter(DriverParameter p, UnitMode mode, std::string_view text);
 
 // Total Q of the driver: Qes Qms / (Qes + Qms).
 double total_q(const DriverParameters& p);

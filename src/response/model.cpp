@@ -33,8 +33,6 @@ std::string why_no_response(const DriverParameters& p, const BoxAcoustics& box) 
 
 namespace {
 
-bool is_vented(const BoxAcoustics& box) { return box.vented() && box.port_diameter > 0; }
-
 Circuit circuit_of(const DriverElements& d, const DriverParameters& p, const BoxAcoustics& box) {
     Circuit c;
     const double sd2 = d.sd * d.sd;
@@ -44,7 +42,7 @@ Circuit circuit_of(const DriverElements& d, const DriverParameters& p, const Box
     c.mas = d.mms / sd2;
     c.cas = d.cms * sd2;
     c.cab = box.working_volume * 1e-3 / (kAirDensity * kAirSoundSpeed * kAirSoundSpeed);
-    if (is_vented(box)) {
+    if (box.vented()) {
         const double wb = 2 * std::numbers::pi * box.tuning;
         c.map = 1 / (wb * wb * c.cab);
         c.ral = p.ql / (wb * c.cab);
@@ -65,7 +63,7 @@ ResponseModel unchecked_response_model(const DriverParameters& p, const BoxAcous
     m.power = p.power;
     m.xmax = p.xmax * 1e-3;
     m.circuit = circuit_of(m.driver, p, box);
-    m.vented = is_vented(box);
+    m.vented = box.vented();
     const Circuit& c = m.circuit;
 
     // The cone's volume velocity U flows through the driver's series branch

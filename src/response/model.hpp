@@ -19,8 +19,8 @@ struct BoxAcoustics {
     double tuning = 0;          // hz, before it is truncated for display; 0 when there is none
     double port_count = 0;      // may be fractional, as the analysis counts them
     double port_diameter = 0;   // mm, internal
-    // Ported and tuned; otherwise the box is sealed.
-    bool vented() const { return port_count > 0 && tuning > 0; }
+    // Ported, with a diameter, and tuned; otherwise the box is sealed.
+    bool vented() const { return port_count > 0 && port_diameter > 0 && tuning > 0; }
 };
 
 // Reads the working volume, the unrounded tuning and the ports of a design

@@ -7,6 +7,7 @@
 
 #include "drivers.hpp"
 #include "response/curves.hpp"
+#include "response/fit.hpp"
 
 namespace enclavio {
 namespace {
@@ -237,33 +238,32 @@ TEST(Curves, GroupDelayAndImpedance) {
     EXPECT_NEAR(response_at(*m, p.fs * std::sqrt(1 + alpha)).impedance_ohm, p.re * (1 + p.qms / p.qes), 1e-9);
 }
 
-TEST(Model, MissingParameters) {
-    const auto with = [](void (*edit)(DriverParameters&)) {
-        DriverParameters p = ten_inch();
-        edit(p);
-        return p;
-    };
-    const struct {
-        DriverParameters p;
-        const char* text;
-    } cases[] = {
-        {ten_inch(), ""},
-        {DriverParameters{}, "Fs, Qes, Qms, Vas, Re and Sd are missing."},
-        {with([](DriverParameters& p) { p.vas = 0; }), "Vas is missing."},
-        {with([](DriverParameters& p) { p.fs = -28; }), "Fs is missing."},
-        {with([](DriverParameters& p) { p.sd = std::nan(""); }), "Sd is missing."},
-        {with([](DriverParameters& p) { p.qes = HUGE_VAL; }), "Qes is missing."},
-        {with([](DriverParameters& p) { p.xmax = 0; }), ""},
-        {with([](DriverParameters& p) { p.xmax = -1; }), "Xmax is missing."},
-        {with([](DriverParameters& p) { p.power = 0, p.ql = 0, p.count = 0; }), "Power, QL and Drivers are missing."},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(missing_text(missing_parameters(c.p)), c.text);
-        EXPECT_EQ(why_no_response(c.p, vented(45, 30)), c.text);
-        EXPECT_EQ(response_model(c.p, vented(45, 30)).has_value(), std::string(c.text).empty());
-    }
-    for (double volume : {0.0, -3.0, std::nan("")}) {
-        EXPECT_EQ(why_no_response(ten_inch(), vented(volume, 30)), "The box has no working volume.");
+// Sizes far from any real driver or box give finite figures or none, and
+// the fits come back with an answer or a reason.
+TEST(Figures, FarFetchedInputs) {
+    for (double scale : {1e-9, 1.0, 1e9}) {
+        for (double volume : {1e-9, 50.0, 1e9}) {
+            for (double sd : {1e-6, 1e6}) {
+                DriverParameters p = ten_inch();
+                p.fs *= scale;
+                p.vas *= scale;
+                p.sd = sd;
+                for (const BoxAcoustics& box : {vented(volume, p.fs), sealed(volume)}) {
+                    SCOPED_TRACE(std::to_string(scale) + " " + std::to_string(volume) + " " + std::to_string(sd));
+                    const auto m = response_model(p, box);
+                    ASSERT_TRUE(m);
+                    const ResponseFigures f = response_figures(*m);
+                    EXPECT_TRUE(std::isfinite(f.sensitivity_db));
+                    for (const auto& hz : {f.f3, f.f10}) EXPECT_TRUE(!hz || std::isfinite(*hz));
+                    EXPECT_TRUE(!f.peak || std::isfinite(f.peak->value));
+                    for (const ResponsePoint& r : response_curves(*m, {10, 500, 20})) {
+                        EXPECT_FALSE(std::isnan(r.spl_db) || std::isnan(r.excursion_mm) || std::isnan(r.impedance_ohm));
+                    }
+                    const Fit fit = fit_tuning(p, volume);
+                    EXPECT_TRUE(fit.found ? std::isfinite(fit.f3) : !fit.reason.empty());
+                }
+            }
+        }
     }
 }
 
