@@ -50,11 +50,11 @@ double power(std::complex<double> z) { return z.real() * z.real() + z.imag() * z
 double driver_w0(const ResponseModel& m) { return 1 / std::sqrt(m.circuit.mas * m.circuit.cas); }
 
 // The highest value of |T|^2 over (0, v_end]: at a turning point or at v_end.
-std::optional<Highest> highest_below(const PowerRatio& r, double v_end) {
-    std::optional<Highest> best;
+std::optional<AtFrequency> highest_below(const PowerRatio& r, double v_end) {
+    std::optional<AtFrequency> best;
     auto consider = [&](double v) {
         const double value = r.value(v);
-        if (std::isfinite(value) && (!best || value > best->value)) best = Highest{value, r.hz_of(v)};
+        if (std::isfinite(value) && (!best || value > best->value)) best = AtFrequency{value, r.hz_of(v)};
     };
     for (double v : sign_changes(r.turns(), 0, v_end)) consider(v);
     consider(v_end);
@@ -65,7 +65,8 @@ std::optional<Highest> highest_below(const PowerRatio& r, double v_end) {
 
 std::vector<double> log_spaced(const FrequencySpan& span) {
     std::vector<double> hz;
-    if (span.points < 1 || !(span.from > 0) || !(span.to > 0)) return hz;
+    const auto usable_end = [](double f) { return f > 0 && std::isfinite(f); };
+    if (span.points < 1 || span.points > kMaxSpanPoints || !usable_end(span.from) || !usable_end(span.to)) return hz;
     hz.reserve(static_cast<std::size_t>(span.points));
     hz.push_back(span.from);
     if (span.points == 1) return hz;
@@ -172,16 +173,16 @@ LevelTurns level_turns(const ResponseModel& m) { return level_turns(PowerRatio(m
 LevelShape level_shape(const ResponseModel& m, double no_f3_above_db) {
     const PowerRatio r(m.pressure, driver_w0(m));
     LevelShape shape{level_turns(r, m), std::nullopt};
-    for (const Highest& t : shape.turns) {
+    for (const AtFrequency& t : shape.turns) {
         if (t.value > no_f3_above_db) return shape;
     }
     shape.f3 = level_frequency(r, m, -3);
     return shape;
 }
 
-std::optional<Highest> response_peak(const LevelTurns& turns) {
-    std::optional<Highest> top;
-    for (const Highest& t : turns) {
+std::optional<AtFrequency> response_peak(const LevelTurns& turns) {
+    std::optional<AtFrequency> top;
+    for (const AtFrequency& t : turns) {
         if (!top || t.value > top->value) top = t;
     }
     // A maximally flat response touches its high-frequency level from below;
@@ -191,7 +192,7 @@ std::optional<Highest> response_peak(const LevelTurns& turns) {
     return top;
 }
 
-std::optional<Highest> response_peak(const ResponseModel& m) { return response_peak(level_turns(m)); }
+std::optional<AtFrequency> response_peak(const ResponseModel& m) { return response_peak(level_turns(m)); }
 
 double highest_level_db(const ResponseModel& m) {
     const auto peak = response_peak(m);
@@ -224,7 +225,7 @@ ResponseFigures response_figures(const ResponseModel& m) {
     if (m.port_area > 0) {
         const PowerRatio u(m.port_flow, w0);
         if (auto top = highest_below(u, u.v_of(kPortSpeedSpan))) {
-            f.port_velocity = Highest{kSqrt2 * std::sqrt(top->value) / m.port_area, top->hz};
+            f.port_velocity = AtFrequency{kSqrt2 * std::sqrt(top->value) / m.port_area, top->hz};
         }
     }
     return f;

@@ -18,7 +18,9 @@ struct FrequencySpan {
     double to = 500;   // hz
     int points = 200;
 };
-// Empty when points < 1 or the ends are not above 0; just `from` for 1 point.
+// Empty when points is not 1 to kMaxSpanPoints or an end is not a number
+// above 0; just `from` for 1 point.
+inline constexpr int kMaxSpanPoints = 100000;
 std::vector<double> log_spaced(const FrequencySpan& span);
 
 enum class Quantity { Spl, GroupDelay, Excursion, PortVelocity, Impedance };
@@ -46,8 +48,8 @@ double relative_level_db(const ResponseModel& m, double hz);
 // resonance, never falls below `db` (a negative number): F3 for -3, F10 for -10.
 std::optional<double> level_frequency(const ResponseModel& m, double db);
 
-// A highest value and where it is.
-struct Highest {
+// A value and the frequency it is found at.
+struct AtFrequency {
     double value = 0;
     double hz = 0;
 };
@@ -55,16 +57,16 @@ struct Highest {
 // The level's turning points, its maxima and minima, relative to the level
 // far above resonance (dB), in frequency order.
 struct LevelTurns {
-    std::array<Highest, Polynomial::kMaxDegree> turn{};  // value in dB
+    std::array<AtFrequency, Polynomial::kMaxDegree> turn{};  // value in dB
     int count = 0;
-    const Highest* begin() const { return turn.data(); }
-    const Highest* end() const { return turn.data() + count; }
+    const AtFrequency* begin() const { return turn.data(); }
+    const AtFrequency* end() const { return turn.data() + count; }
 };
 LevelTurns level_turns(const ResponseModel& m);
 
-// The turning points and F3 together, for less than the two apart; F3 is
-// left out (none) when the level rises more than `no_f3_above_db` above its
-// level far above resonance.
+// The turning points and F3, worked out together at less cost than apart;
+// F3 is left out (none) when the level rises more than `no_f3_above_db`
+// above its level far above resonance.
 struct LevelShape {
     LevelTurns turns;
     std::optional<double> f3;
@@ -73,8 +75,8 @@ LevelShape level_shape(const ResponseModel& m, double no_f3_above_db = HUGE_VAL)
 
 // The highest level above the level far above resonance (dB) and where; none
 // when the level never rises above it.
-std::optional<Highest> response_peak(const ResponseModel& m);
-std::optional<Highest> response_peak(const LevelTurns& turns);
+std::optional<AtFrequency> response_peak(const ResponseModel& m);
+std::optional<AtFrequency> response_peak(const LevelTurns& turns);
 
 // The highest level relative to the level far above resonance, dB: 0 when
 // the level never rises above it. Continuous as the box changes.
@@ -93,9 +95,9 @@ inline constexpr double kPowerCheckFrequency = 20;  // hz
 struct ResponseFigures {
     double sensitivity_db = 0;                // SPL far above resonance for the input power
     std::optional<double> f3, f10;            // hz
-    std::optional<Highest> peak;              // dB above the level far above resonance
+    std::optional<AtFrequency> peak;              // dB above the level far above resonance
     std::vector<FrequencyRange> over_xmax;    // empty without Xmax or when never passed
-    std::optional<Highest> port_velocity;     // peak m/s below 100 hz; none when sealed
+    std::optional<AtFrequency> port_velocity;     // peak m/s below 100 hz; none when sealed
     std::optional<double> max_power_at_20hz;  // W without passing Xmax; none without Xmax
 };
 ResponseFigures response_figures(const ResponseModel& m);

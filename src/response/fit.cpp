@@ -88,7 +88,7 @@ Trial try_tuning(const DriverParameters& p, double volume, double fb) {
     t.fb = fb;
     if (const auto peak = response_peak(shape.turns)) t.peak = peak->value;
     if (shape.f3) {
-        for (const Highest& turn : shape.turns) {
+        for (const AtFrequency& turn : shape.turns) {
             if (turn.hz > *shape.f3) t.sag = std::min(t.sag, turn.value);
         }
     }

@@ -75,4 +75,5 @@ std::optional<ResponseModel> response_model(const DriverParameters& p, const Box
 enum class ModelParts { All, PressureOnly };
 ResponseModel unchecked_response_model(const DriverParameters& p, const BoxAcoustics& box,
                                        ModelParts parts = ModelParts::All);
+
 }  // namespace enclavio

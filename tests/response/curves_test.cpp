@@ -41,6 +41,8 @@ TEST(Curves, LogSpacedFrequencies) {
         {{10, 500, 0}, {}},
         {{0, 500, 10}, {}},
         {{10, -5, 10}, {}},
+        {{10, HUGE_VAL, 10}, {}},
+        {{10, 500, kMaxSpanPoints + 1}, {}},
     };
     for (const auto& c : cases) {
         const std::vector<double> hz = log_spaced(c.span);

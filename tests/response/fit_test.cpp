@@ -34,7 +34,7 @@ TEST(Fit, FlatFourthOrderAlignment) {
 bool acceptable(const ResponseModel& m) {
     const LevelTurns turns = level_turns(m);
     const double f3 = *level_frequency(m, -3);
-    for (const Highest& t : turns) {
+    for (const AtFrequency& t : turns) {
         if (t.value > kFitRippleDb || (t.hz > f3 && t.value < -3 + kFitSagMarginDb)) return false;
     }
     return true;
