@@ -93,12 +93,12 @@ inline constexpr double kPortNoiseSpeed = 17;       // m/s: where port noise usu
 inline constexpr double kPowerCheckFrequency = 20;  // hz
 
 struct ResponseFigures {
-    double sensitivity_db = 0;                // SPL far above resonance for the input power
-    std::optional<double> f3, f10;            // hz
-    std::optional<AtFrequency> peak;              // dB above the level far above resonance
-    std::vector<FrequencyRange> over_xmax;    // empty without Xmax or when never passed
-    std::optional<AtFrequency> port_velocity;     // peak m/s below 100 hz; none when sealed
-    std::optional<double> max_power_at_20hz;  // W without passing Xmax; none without Xmax
+    double sensitivity_db = 0;                 // SPL far above resonance for the input power
+    std::optional<double> f3, f10;             // hz
+    std::optional<AtFrequency> peak;           // dB above the level far above resonance
+    std::vector<FrequencyRange> over_xmax;     // empty without Xmax or when never passed
+    std::optional<AtFrequency> port_velocity;  // peak m/s below 100 hz; none when sealed
+    std::optional<double> max_power_at_20hz;   // W without passing Xmax; none without Xmax
 };
 ResponseFigures response_figures(const ResponseModel& m);
 
