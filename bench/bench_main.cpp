@@ -94,6 +94,9 @@ constexpr Step kSteps[] = {
     {"BM_compose_report", "compose_report (every section)", "us", 0},
     {"BM_write_project", "write_project", "us", 0},
     {"BM_read_project", "read_project", "us", 0},
+    {"BM_response_curves", "response curves (400 points), figures", "us", 100},
+    {"BM_fit_tune", "Tune this box, with its port length", "ms", 5},
+    {"BM_fit_box", "Box for F3 25 hz, depth and port length", "ms", 5},
 };
 
 std::string load_average() {

@@ -1,6 +1,7 @@
 // The steps of the core, without any window: the analysis with its graph
-// model, the cutting list in each unit mode, the report text, and a project
-// file written and read back.
+// model, the cutting list in each unit mode, the report text, a project file
+// written and read back, and the driver's response in the box with the two
+// designs for the driver.
 #include <benchmark/benchmark.h>
 
 #include <ctime>
@@ -9,6 +10,8 @@
 #include "fixture.hpp"
 #include "forms/project_io.hpp"
 #include "forms/report_form.hpp"
+#include "response/curves.hpp"
+#include "response/design_fit.hpp"
 #include "storage/storage.hpp"
 
 namespace enclavio::bench {
@@ -118,6 +121,60 @@ void BM_read_project(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_read_project);
+
+// A 10 inch subwoofer driver with ordinary data-sheet figures.
+DriverParameters ten_inch_driver() {
+    DriverParameters p;
+    p.fs = 28;
+    p.qes = 0.42;
+    p.qms = 6;
+    p.vas = 60;
+    p.re = 3.6;
+    p.sd = 340;
+    p.xmax = 11;
+    return p;
+}
+
+// What the response window redraws on each change: the model of the drivers
+// in the analysed box, every curve at 400 points, and the figures.
+void BM_response_curves(benchmark::State& state) {
+    const Session& s = started_model().s;
+    const DriverParameters p = ten_inch_driver();
+    for (auto _ : state) {
+        const std::optional<ResponseModel> m = response_model(p, s.design);
+        std::vector<ResponsePoint> curves = response_curves(*m, {10, 500, 400});
+        ResponseFigures figures = response_figures(*m);
+        benchmark::DoNotOptimize(curves.data());
+        benchmark::DoNotOptimize(figures.f3);
+    }
+}
+BENCHMARK(BM_response_curves);
+
+// "Tune this box": the tuning for the start-up box and its port length.
+void BM_fit_tune(benchmark::State& state) {
+    const Session& s = started_model().s;
+    const AnalysisInputs in = inputs_of(s);
+    const DriverParameters p = ten_inch_driver();
+    for (auto _ : state) {
+        DesignFit f = tune_this_box(p, s.design, in);
+        if (!f.can_apply()) state.SkipWithError("tune_this_box found nothing");
+        benchmark::DoNotOptimize(f.box.port_length);
+    }
+}
+BENCHMARK(BM_fit_tune)->Unit(benchmark::kMillisecond);
+
+// "Box for a target F3" of 25 hz: the working volume, tuning, depth and port length.
+void BM_fit_box(benchmark::State& state) {
+    const Session& s = started_model().s;
+    const AnalysisInputs in = inputs_of(s);
+    const DriverParameters p = ten_inch_driver();
+    for (auto _ : state) {
+        DesignFit f = box_for_target(p, s.design, in, 25);
+        if (!f.can_apply()) state.SkipWithError("box_for_target found nothing");
+        benchmark::DoNotOptimize(f.box.depth);
+    }
+}
+BENCHMARK(BM_fit_box)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace enclavio::bench
