@@ -127,6 +127,14 @@ std::string upper_case(std::string_view text) {
     return out;
 }
 
+// True when the settings file reads `folder` back exactly as it was written.
+bool settings_can_hold(std::string_view folder) {
+    SettingsToSave probe;
+    probe.lastfolder = std::string(folder);
+    const auto lines = split_lines(from_file_encoding(to_file_encoding(settings_file_text(probe))), 1);
+    return !lines.empty() && lines.front() == folder;
+}
+
 }  // namespace
 
 // ---- Lists --------------------------------------------------------------------------
@@ -214,6 +222,16 @@ std::vector<std::string> project_files(std::string_view folder) {
     }
     std::sort(names.begin(), names.end(), list_order);
     return names;
+}
+
+std::string folder_for_settings(std::string_view folder) {
+    std::string path(folder);
+    while (!settings_can_hold(path)) {
+        const auto slash = path.find_last_of('/');
+        if (slash == std::string::npos || path == "/") return std::string();
+        path.erase(slash == 0 ? 1 : slash);  // "/a" goes up to "/"
+    }
+    return path;
 }
 
 std::string create_folder_prompt(std::string_view folder) {

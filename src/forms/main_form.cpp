@@ -123,7 +123,7 @@ void MainForm::startup() {
 
 void MainForm::shutdown() {
     SettingsToSave out;
-    out.lastfolder = s.lastfolder;
+    out.lastfolder = folder_for_settings(s.lastfolder);
     out.flange = s.main.flange;
     out.range = s.main.graph.range;
     out.shownums = s.main.graph.shownums;
