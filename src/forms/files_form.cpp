@@ -287,10 +287,9 @@ void FileForm::Dir1_Change(const std::string& folder) {
     if (go_to(state(), folder)) view_.refresh();
 }
 
-void FileForm::File1_Click(const std::string& name) {
-    state().name = name;
-    view_.refresh();
-}
+// Only the name field changes; the lists stay as they are, so a double click
+// that follows lands on the item the first click chose.
+void FileForm::File1_Click(const std::string& name) { state().name = name; }
 
 bool FileForm::File1_DblClick(const std::string& name) {
     File1_Click(name);
