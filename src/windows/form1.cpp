@@ -391,6 +391,11 @@ void Form1::startup() {
     place_window(this, 0.3, 0.5);
 }
 
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (press_focused_button(this, event)) return;
+    QMainWindow::keyPressEvent(event);
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
     if (!shut_down_) {
         shut_down_ = true;

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +15,7 @@
 
 #include "forms/cutting_form.hpp"
 #include "forms/files_form.hpp"
+#include "forms/project_io.hpp"
 #include "project_windows_test_support.hpp"
 #include "windows/form2.hpp"
 #include "windows/form3.hpp"
@@ -258,6 +260,71 @@ TEST_F(WindowTest, AboutShowsItsTextsAndLinksAndClosesOnEnterAndEscape) {
         ASSERT_TRUE(form->isVisible());
         press_key(form.get(), key);
         EXPECT_FALSE(form->isVisible()) << key;
+    }
+}
+
+// Enter and Space press the focused button of every window: Enter on a focused
+// Cancel or Print no longer presses the window's default button instead.
+TEST_F(WindowTest, EnterAndSpacePressTheFocusedButtonInEveryWindow) {
+    main->s.files.new_folder_prompt = create_folder_prompt(root.str());
+    prepare_cutting_list(main->s);
+    for (Window w : {Window::Form2, Window::Form3, Window::Form5, Window::Form6, Window::Form7, Window::Form8,
+                     Window::frmUnits, Window::frmReport, Window::frmComments, Window::frmAbout, Window::frmTune}) {
+        std::unique_ptr<ModelDialog> dialog = make_dialog(w, *main, nullptr, nullptr);
+        ASSERT_NE(dialog, nullptr);
+        dialog->sync();
+        expect_keys_press_the_focused_button(dialog.get());
+    }
+}
+
+// Names the user chose (folders, files, the project, notes) are shown as plain
+// text: markup in a name is shown as typed, never as a link or in bold.
+TEST_F(WindowTest, NamesAreShownAsPlainTextInEveryWindowAndMessage) {
+    const std::string marked = "<b>bold <a href=x>link";
+    std::filesystem::create_directories(root.file(marked));
+    NullView quiet;
+    MainForm session(quiet, root.file(marked + " app"), root.file(marked));
+    session.startup();
+    session.s.projectname = marked + ".ecv";
+    session.s.main.caption = main_caption(session.s.projectname);
+    session.s.notes.lines.fill(marked);
+    session.check_notes();
+    session.s.files.new_folder_prompt = create_folder_prompt(root.file(marked));
+    session.s.report.reportpath = root.file(marked + " app") + "/report.txt";
+    session.s.files.save.name = marked;
+    prepare_cutting_list(session.s);
+    for (Window w : {Window::Form2, Window::Form3, Window::Form5, Window::Form6, Window::Form7, Window::Form8,
+                     Window::frmUnits, Window::frmReport, Window::frmComments, Window::frmAbout, Window::frmTune}) {
+        std::unique_ptr<ModelDialog> dialog = make_dialog(w, session, nullptr, nullptr);
+        ASSERT_NE(dialog, nullptr);
+        dialog->sync();
+        dialog->show();
+        for (QLabel* label : dialog->findChildren<QLabel*>()) {
+            if (!Qt::mightBeRichText(label->text())) continue;
+            EXPECT_EQ(label->textFormat(), Qt::PlainText)
+                << dialog->objectName().toStdString() << "." << label->objectName().toStdString();
+        }
+        dialog->hide();
+    }
+    // The message boxes: a failed save and a question.
+    QtFormView view(nullptr, nullptr, nullptr);
+    std::vector<std::pair<Qt::TextFormat, QString>> shown;
+    const auto read_box = [&] {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            shown.emplace_back(box->textFormat(), box->text());
+            box->done(QMessageBox::No);
+        });
+    };
+    read_box();
+    view.show_message("Unable to save " + root.file(marked) + "/box.ecv");
+    read_box();
+    view.ask_yes_no("Would you like me to ...", marked);
+    ASSERT_EQ(shown.size(), 2u);
+    for (const auto& [format, text] : shown) {
+        EXPECT_EQ(format, Qt::PlainText) << text.toStdString();
+        EXPECT_TRUE(text.contains(qs(marked)));
     }
 }
 
