@@ -2,6 +2,7 @@
 // date from the model after every event.
 #pragma once
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <array>
@@ -14,7 +15,6 @@
 
 class QAction;
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -42,6 +42,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A drop-down list that the mouse wheel turns only while it has the focus: a
+// wheel turned to scroll past it must not change the choice.
+class FocusWheelComboBox : public QComboBox {
+public:
+    explicit FocusWheelComboBox(QWidget* parent = nullptr);
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
 };
 
 class Form1 : public QMainWindow {
