@@ -225,6 +225,45 @@ TEST_F(WindowTest, BracingManualEdgeVolumeIsTypedAndKept) {
     EXPECT_EQ(child<BracingPicture>(form.get(), "Picture1")->kind(), BracingPicture::Kind::DoubleFront);
 }
 
+// The double front's inner layer is drawn as the cutting list cuts it: W - 2T
+// by H - 2T, set in between the sides, top and bottom, so hidden (dashed)
+// behind the outer layer; the top shows the outer layer's edge only.
+TEST_F(WindowTest, BracingDoubleFrontShowsTheInnerLayerAsItIsCut) {
+    for (bool double_front : {true, false}) {
+        SCOPED_TRACE(double_front);
+        const FrontSketch sketch = front_sketch(double_front);
+        if (double_front) {
+            const double t = sketch.thickness;
+            EXPECT_EQ(sketch.inner.size(), sketch.face.size() - QSizeF(2 * t, 2 * t));
+            EXPECT_EQ(sketch.inner.center(), sketch.face.center());
+        } else {
+            EXPECT_TRUE(sketch.inner.isEmpty());
+        }
+        BracingPicture picture(double_front ? BracingPicture::Kind::DoubleFront : BracingPicture::Kind::SingleFront,
+                               nullptr);
+        picture.resize(picture.sizeHint());
+        const QImage image = picture.grab().toImage();
+        const auto near = [](QColor a, QColor b) {
+            return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 40;
+        };
+        // The dashed outline one panel thickness in from the front's top edge.
+        const QRectF inner = sketch.face.adjusted(7, 7, -7, -7);  // as a double front's would be
+        int dashes = 0;
+        for (int x = static_cast<int>(inner.left()) + 2; x < static_cast<int>(inner.right()) - 2; ++x) {
+            dashes += near(image.pixelColor(x, static_cast<int>(inner.top())), hidden_line_colour());
+        }
+        if (double_front) {
+            EXPECT_GT(dashes, 20);
+        } else {
+            EXPECT_EQ(dashes, 0);
+        }
+        // Just behind the outer layer at the top's outer corner: the top panel, not a second layer.
+        const QPointF behind = sketch.face.topLeft() + sketch.back * 0.09 * 1.5 + QPointF(3, 0);
+        EXPECT_TRUE(near(image.pixelColor(behind.toPoint()), QColor(240, 214, 170)))
+            << image.pixelColor(behind.toPoint()).name().toStdString();
+    }
+}
+
 TEST_F(WindowTest, PortDetailsChoicesAndRadiusSurviveReopening) {
     const std::string tune = main->s.main.results.label27.caption;
     auto form = make<Form8>();
