@@ -162,33 +162,6 @@ TEST_F(FilesTest, FailedCreateFolderChangesNothing) {
     EXPECT_EQ(project_path("/", "box")->path, "/box.ecv");
 }
 
-// Names that are not UTF-8, or that hold a line break, are listed with their
-// own bytes, and those bytes reach the folder and the file.
-TEST_F(FilesTest, AnyNameTheFileSystemHoldsCanBeEnteredSavedAndOpened) {
-    for (const std::string& name : {std::string("caf\xE9"), std::string("two\nlines"), std::string("\xFF\xFE")}) {
-        SCOPED_TRACE(name);
-        const std::string folder = root.file(name);
-        fs::create_directory(folder);
-        put_bytes(join_path(folder, name + ".ecv"), "");
-        const auto entries = folder_list(root.str());
-        EXPECT_NE(std::find_if(entries.begin(), entries.end(),
-                               [&](const FolderEntry& e) { return e.name == name && e.path == folder; }),
-                  entries.end());
-        save.Dir1_Change(folder);
-        ASSERT_EQ(s.files.save.folder, folder);
-        EXPECT_EQ(save.files(), std::vector<std::string>{name + ".ecv"});
-        save.File1_Click(name + ".ecv");
-        ASSERT_TRUE(save.Command1_Click());
-        EXPECT_EQ(split_lines(get_bytes(join_path(folder, name + ".ecv"))).size(), 24u);
-        EXPECT_EQ(s.lastfolder, folder);
-        open.File1_Click(name + ".ecv");
-        EXPECT_TRUE(open.Command1_Click());
-        EXPECT_EQ(s.projectpath, join_path(folder, name + ".ecv"));
-        EXPECT_TRUE(m.view.messages.empty());
-        save.Dir1_Change(root.str());
-    }
-}
-
 // The settings file holds one line per value in its own encoding: a last
 // folder it cannot give back unchanged is written as the nearest folder above it.
 TEST(FolderForSettings, TheNearestFolderTheSettingsFileGivesBack) {
