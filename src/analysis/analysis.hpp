@@ -69,6 +69,10 @@ struct GraphItem {
     Colour colour;
     int pen = 1;       // pen width in pixels (a Dot's diameter)
     std::string text;  // Text only; (x1, y1) is its top-left corner
+    // Text only: a text that starts inside the strip but would run past its
+    // right edge is set flush against that edge instead (the axis labels, so
+    // that the range's last label reads whole).
+    bool keep_inside = false;
 };
 
 // The strip graph: 0..range wide, 0..100 high. Its table of drawn frequencies

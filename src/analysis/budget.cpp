@@ -95,11 +95,11 @@ std::optional<std::int16_t> narrow(double f) {
 }  // namespace
 
 std::optional<std::int16_t> half_wave_frequency(double path) {
-    return narrow(std::floor(500 * (kSpeedOfSound / path)));
+    return narrow(truncate_to(500 * (kSpeedOfSound / path), 0));
 }
 
 std::optional<std::int16_t> driver_frequency(double path) {
-    return narrow(2 * std::floor(250 * (kSpeedOfSound / path)));
+    return narrow(2 * truncate_to(250 * (kSpeedOfSound / path), 0));
 }
 
 }  // namespace enclavio

@@ -50,6 +50,7 @@ const std::vector<GraphItem>& axis_items() {
         for (int x = 100; x <= 1900; x += 100) {
             items.push_back(line(x, 70, x, 60, colours::olive, pen));
             items.push_back(text(x - 20, 70, colours::olive, pen, number_text(x)));
+            items.back().keep_inside = true;
         }
         return items;
     }();

@@ -127,6 +127,14 @@ std::string upper_case(std::string_view text) {
     return out;
 }
 
+// True when the settings file reads `folder` back exactly as it was written.
+bool settings_can_hold(std::string_view folder) {
+    SettingsToSave probe;
+    probe.lastfolder = std::string(folder);
+    const auto lines = split_lines(from_file_encoding(to_file_encoding(settings_file_text(probe))), 1);
+    return !lines.empty() && lines.front() == folder;
+}
+
 }  // namespace
 
 // ---- Lists --------------------------------------------------------------------------
@@ -216,6 +224,16 @@ std::vector<std::string> project_files(std::string_view folder) {
     return names;
 }
 
+std::string folder_for_settings(std::string_view folder) {
+    std::string path(folder);
+    while (!settings_can_hold(path)) {
+        const auto slash = path.find_last_of('/');
+        if (slash == std::string::npos || path == "/") return std::string();
+        path.erase(slash == 0 ? 1 : slash);  // "/a" goes up to "/"
+    }
+    return path;
+}
+
 std::string create_folder_prompt(std::string_view folder) {
     return "Create new folder below " + upper_case(folder) + " ?";
 }
@@ -269,10 +287,9 @@ void FileForm::Dir1_Change(const std::string& folder) {
     if (go_to(state(), folder)) view_.refresh();
 }
 
-void FileForm::File1_Click(const std::string& name) {
-    state().name = name;
-    view_.refresh();
-}
+// Only the name field changes; the lists stay as they are, so a double click
+// that follows lands on the item the first click chose.
+void FileForm::File1_Click(const std::string& name) { state().name = name; }
 
 bool FileForm::File1_DblClick(const std::string& name) {
     File1_Click(name);

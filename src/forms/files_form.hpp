@@ -50,6 +50,12 @@ std::vector<FolderEntry> folder_list(std::string_view folder);
 // The project files ("*.ecv") of a folder, sorted; empty when it cannot be read.
 std::vector<std::string> project_files(std::string_view folder);
 
+// The folder to write as the settings file's lastfolder: `folder` itself when
+// that file gives it back unchanged, else the nearest folder above it that it
+// does (a name holding a line break, or bytes that are not UTF-8, would come
+// back as a folder that does not exist).
+std::string folder_for_settings(std::string_view folder);
+
 // "Create new folder below " + the folder in capitals + " ?"
 std::string create_folder_prompt(std::string_view folder);
 // A new folder's name is refused when empty or holding one of these.

@@ -124,7 +124,7 @@ void MainForm::startup() {
 
 void MainForm::shutdown() {
     SettingsToSave out;
-    out.lastfolder = s.lastfolder;
+    out.lastfolder = folder_for_settings(s.lastfolder);
     out.flange = s.main.flange;
     out.range = s.main.graph.range;
     out.shownums = s.main.graph.shownums;
@@ -171,8 +171,19 @@ void MainForm::populateboxvol() {
 }
 
 void MainForm::validateall() {
-    for (const auto& info : length_fields()) validate(info.field);
-    validateboxvol();
+    // A field still showing exactly what populate wrote for its stored value
+    // keeps that value: reading the rounded text back would move it (823 mm
+    // shown as 2' 8 3/8 would become 822.325 mm, and the tuning with it).
+    for (const auto& info : length_fields()) {
+        TextField& field = s.main.text[control_of(info.field)];
+        if (field.text == length_text(s.mode, s.design.*info.member)) {
+            field.pending = false;
+            field.fore = colours::black;
+            continue;
+        }
+        validate(info.field);
+    }
+    if (s.main.text[kVolumeControl].text != volume_text(s.mode, s.design.boxvol)) validateboxvol();
 }
 
 void MainForm::populateall() {

@@ -40,6 +40,11 @@ UnitRuleColours unit_rule_colours(UnitMode mode) {
     return {colours::grey, colours::grey};
 }
 
-void UnitsForm::Option_Click(UnitMode mode) { main_.set_unit_mode(mode); }
+// The main window's frame captions follow the mode at once, while this window
+// is still open.
+void UnitsForm::Option_Click(UnitMode mode) {
+    main_.set_unit_mode(mode);
+    main_.view().refresh();
+}
 
 }  // namespace enclavio

@@ -13,6 +13,8 @@ namespace {
 
 constexpr double kInt32Min = -2147483648.0;
 constexpr double kInt32Max = 2147483647.0;
+// Significant digits a truncated display trusts; the rest is binary noise.
+constexpr int kShownDigits = 12;
 
 // Remove leading and trailing blanks (spaces only, like VB's Trim).
 std::string trim_blanks(std::string_view s) {
@@ -93,6 +95,17 @@ std::string trimmed_number_text(double value) { return trim_blanks(number_text(v
 
 // A canonical number text: the plain trimmed number_text of its value is itself.
 bool is_canonical(std::string_view t) { return trimmed_number_text(numeric_value(t)) == t; }
+
+// The value rounded to `digits` significant decimal digits, exactly as its
+// decimal text would read back.
+double round_significant(double value, int digits) {
+    if (!std::isfinite(value) || value == 0.0) return value;
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    double rounded = value;
+    std::from_chars(buf, res.ptr, rounded);
+    return rounded;
+}
 
 // Round to the nearest integer, ties to even (independent of the FP rounding mode).
 double round_half_even(double x) {
@@ -245,7 +258,11 @@ std::string plain_text(double value) {
 
 double truncate_to(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
-    return std::floor(value * scale) / scale;
+    // A value that is a whole number of steps in decimal often arrives a few
+    // binary digits below it (1.5 cu.ft comes back from litres as 149.99999999999997
+    // hundredths); rounding to 12 significant digits first keeps the floor from
+    // cutting a whole step off it.
+    return std::floor(round_significant(value * scale, kShownDigits)) / scale;
 }
 
 std::optional<double> integer_divide(double dividend, double divisor) {
@@ -446,8 +463,8 @@ double volume_from_text(UnitMode mode, std::string_view text) {
 }
 
 std::string volume_text(UnitMode mode, double litres) {
-    if (is_imperial(mode)) return number_text(std::floor(100 * (kCuFtPerLitre * litres)) / 100);
-    return number_text(std::floor(litres * 10) / 10);
+    if (is_imperial(mode)) return number_text(truncate_to(kCuFtPerLitre * litres, 2));
+    return number_text(truncate_to(litres, 1));
 }
 
 }  // namespace enclavio

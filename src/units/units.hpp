@@ -57,7 +57,9 @@ std::string number_text(double value);
 // point below 1 ("0.5", "400.05").
 std::string plain_text(double value);
 
-// floor(x * 10^n) / 10^n
+// floor(x * 10^n) / 10^n, with x * 10^n first rounded to 12 significant
+// digits so that binary noise never cuts a whole step off a shown value.
+// Every truncated display (volumes, tuning, resonances, bracing) uses it.
 double truncate_to(double value, int decimals);
 
 // Integer division "\": both operands rounded to the nearest integer (ties to

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 #include <vector>
 
@@ -52,6 +53,21 @@ void FieldEdit::focusOutEvent(QFocusEvent* event) {
 void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     QLineEdit::mouseDoubleClickEvent(event);
     emit doubleClicked();
+}
+
+// ---- FocusWheelComboBox ---------------------------------------------------------
+
+FocusWheelComboBox::FocusWheelComboBox(QWidget* parent) : QComboBox(parent) {
+    // Clicks and Tab give the focus; the wheel alone does not.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void FocusWheelComboBox::wheelEvent(QWheelEvent* event) {
+    if (hasFocus()) {
+        QComboBox::wheelEvent(event);
+        return;
+    }
+    event->ignore();  // left to the window around it
 }
 
 // ---- Helpers ------------------------------------------------------------------------
@@ -195,8 +211,15 @@ void Form1::build_fields() {
     label11->setToolTip(
         QStringLiteral("Specifying size allows an estimate of volume occupied by driver based on common examples"));
     size_row->addWidget(label11);
-    combo1_ = new QComboBox(frame2_);
+    combo1_ = new FocusWheelComboBox(frame2_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
+    {
+        QPalette pal = combo1_->palette();
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            pal.setColor(group, QPalette::PlaceholderText, pal.color(group, QPalette::ButtonText));
+        }
+        combo1_->setPalette(pal);
+    }
     size_row->addWidget(combo1_);
     size_row->addSpacing(12);
     size_row->addWidget(make_label("Label25", "No.", frame2_));
@@ -391,6 +414,11 @@ void Form1::startup() {
     place_window(this, 0.3, 0.5);
 }
 
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (press_focused_button(this, event)) return;
+    QMainWindow::keyPressEvent(event);
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
     if (!shut_down_) {
         shut_down_ = true;
@@ -435,6 +463,10 @@ void Form1::sync() {
             for (const auto& item : m.combo_items) combo1_->addItem(qs(item));
         }
         if (combo1_->currentIndex() != m.combo_index) combo1_->setCurrentIndex(m.combo_index);
+        // A size that is none of the list's (a project's own text) is shown as
+        // the box's text, in the colour of a chosen size.
+        const QString other = m.combo_index < 0 ? qs(m.combo_text) : QString();
+        if (combo1_->placeholderText() != other) combo1_->setPlaceholderText(other);
     }
 
     const Results& r = m.results;

@@ -2,6 +2,7 @@
 // date from the model after every event.
 #pragma once
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <array>
@@ -14,7 +15,6 @@
 
 class QAction;
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -44,6 +44,16 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
+// A drop-down list that the mouse wheel turns only while it has the focus: a
+// wheel turned to scroll past it must not change the choice.
+class FocusWheelComboBox : public QComboBox {
+public:
+    explicit FocusWheelComboBox(QWidget* parent = nullptr);
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+};
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -60,6 +70,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build_fields();

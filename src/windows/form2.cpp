@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,12 +15,48 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <functional>
+#include <utility>
 
 namespace enclavio {
 
 namespace {
 
+// Each list entry keeps the bytes of its path or name as the file system gave
+// them: a name that is not valid UTF-8 is shown with replacement characters,
+// but the bytes are what a click, a double click or Enter hands on.
 constexpr int kPathRole = Qt::UserRole;
+
+QByteArray raw(const std::string& bytes) { return {bytes.data(), static_cast<qsizetype>(bytes.size())}; }
+std::string raw_of(const QVariant& data) { return data.toByteArray().toStdString(); }
+
+// A file or folder name as a list shows it: line breaks and other control
+// characters, which a name may hold, become replacement characters.
+QString shown_name(std::string_view name) {
+    QString text = qs(name);
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QChar(QChar::ReplacementCharacter);
+    }
+    return text;
+}
+
+// The file list: Enter on a chosen file does what a double click does.
+class FileList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    std::function<void(QListWidgetItem*)> on_enter;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        const QList<QListWidgetItem*> chosen = selectedItems();
+        if (enter && !chosen.isEmpty() && on_enter) {
+            on_enter(chosen.front());
+            return;
+        }
+        QListWidget::keyPressEvent(event);
+    }
+};
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
@@ -44,8 +81,11 @@ ProjectFileWindow::ProjectFileWindow(MainForm& main, ModalOpener opener, QWidget
     text1_->setObjectName(QStringLiteral("Text1"));
     label1_->setBuddy(text1_);
 
-    file1_ = new QListWidget(this);
+    auto* file_list = new FileList(this);
+    file_list->on_enter = [this](QListWidgetItem* item) { run(model_.File1_DblClick(raw_of(item->data(kPathRole)))); };
+    file1_ = file_list;
     file1_->setObjectName(QStringLiteral("File1"));
+    file1_->setSelectionMode(QAbstractItemView::SingleSelection);
     file1_->setMinimumSize(px(3000), px(3000));
 
     drive1_ = new QComboBox(this);
@@ -95,21 +135,27 @@ ProjectFileWindow::ProjectFileWindow(MainForm& main, ModalOpener opener, QWidget
 
     // The lists are rebuilt once the event that changed them is over.
     connect(drive1_, &QComboBox::activated, this, [this](int index) {
-        model_.Drive1_Change(drive1_->itemData(index).toString().toStdString());
+        model_.Drive1_Change(raw_of(drive1_->itemData(index)));
         QMetaObject::invokeMethod(
             this, [this] { sync(); }, Qt::QueuedConnection);
     });
     connect(dir1_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        model_.Dir1_Change(item->data(0, kPathRole).toString().toStdString());
+        model_.Dir1_Change(raw_of(item->data(0, kPathRole)));
         QMetaObject::invokeMethod(
             this, [this] { sync(); }, Qt::QueuedConnection);
     });
-    connect(file1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        model_.File1_Click(item->text().toStdString());
+    // A click, and a move of the choice by the keyboard, copy the name.
+    const auto take_name = [this](QListWidgetItem* item) {
+        model_.File1_Click(raw_of(item->data(kPathRole)));
         sync_name();
+    };
+    connect(file1_, &QListWidget::itemClicked, this, take_name);
+    connect(file1_, &QListWidget::itemSelectionChanged, this, [this, take_name] {
+        const QList<QListWidgetItem*> chosen = file1_->selectedItems();
+        if (!chosen.isEmpty()) take_name(chosen.front());
     });
     connect(file1_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { run(model_.File1_DblClick(item->text().toStdString())); });
+            [this](QListWidgetItem* item) { run(model_.File1_DblClick(raw_of(item->data(kPathRole)))); });
     connect(text1_, &QLineEdit::textEdited, this, [this](const QString& t) { model_.Text1_Change(t.toStdString()); });
     connect(text1_, &QLineEdit::returnPressed, this, [this] { run(model_.Text1_KeyPress(13)); });
     connect(command1_, &QPushButton::clicked, this, [this] { run(model_.Command1_Click()); });
@@ -156,24 +202,32 @@ void ProjectFileWindow::sync() {
     fill_files();
 }
 
+// Each list is rebuilt only when what it shows has changed: a list rebuilt
+// under the mouse would lose the item a double click is landing on.
 void ProjectFileWindow::fill_drives() {
+    std::vector<std::string> drives = model_.drives();
+    const std::string current = model_.drive();
+    if (drives == shown_drives_ && current == shown_drive_) return;
     const QSignalBlocker block(drive1_);
     drive1_->clear();
-    const std::string current = model_.drive();
-    for (const auto& d : model_.drives()) {
-        drive1_->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), qs(d), qs(d));
+    for (const auto& d : drives) {
+        drive1_->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), shown_name(d), raw(d));
         if (d == current) drive1_->setCurrentIndex(drive1_->count() - 1);
     }
+    shown_drives_ = std::move(drives);
+    shown_drive_ = current;
 }
 
 void ProjectFileWindow::fill_folders() {
+    std::vector<FolderEntry> folders = model_.folders();
+    if (folders == shown_folders_) return;
     const QSignalBlocker block(dir1_);
     dir1_->clear();
     const QIcon open_icon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed_icon = style()->standardIcon(QStyle::SP_DirClosedIcon);
     QTreeWidgetItem* parent = nullptr;
     QTreeWidgetItem* current = nullptr;
-    for (const FolderEntry& e : model_.folders()) {
+    for (const FolderEntry& e : folders) {
         QTreeWidgetItem* item = nullptr;
         if (e.open) {
             item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(dir1_);
@@ -181,8 +235,8 @@ void ProjectFileWindow::fill_folders() {
         } else {
             item = new QTreeWidgetItem(current ? current : parent);
         }
-        item->setText(0, qs(e.name));
-        item->setData(0, kPathRole, qs(e.path));
+        item->setText(0, shown_name(e.name));
+        item->setData(0, kPathRole, raw(e.path));
         item->setIcon(0, e.open ? open_icon : closed_icon);
         if (e.current) current = item;
     }
@@ -191,12 +245,19 @@ void ProjectFileWindow::fill_folders() {
         dir1_->setCurrentItem(current);
         dir1_->scrollToItem(current, QAbstractItemView::PositionAtTop);
     }
+    shown_folders_ = std::move(folders);
 }
 
 void ProjectFileWindow::fill_files() {
+    std::vector<std::string> files = model_.files();
+    if (files == shown_files_) return;
     const QSignalBlocker block(file1_);
     file1_->clear();
-    for (const auto& f : model_.files()) file1_->addItem(qs(f));
+    for (const auto& f : files) {
+        auto* item = new QListWidgetItem(shown_name(f), file1_);
+        item->setData(kPathRole, raw(f));
+    }
+    shown_files_ = std::move(files);
 }
 
 Form2::Form2(MainForm& main, ModalOpener opener, QWidget* parent)

@@ -3,6 +3,9 @@
 // file-name field, bound to FileForm.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "forms/files_form.hpp"
 #include "windows/qt_view.hpp"
 
@@ -46,6 +49,11 @@ private:
     void fill_folders();
     void fill_files();
     bool placed_ = false;
+    // What the lists show now, as the model gave it.
+    std::vector<std::string> shown_drives_;
+    std::string shown_drive_;
+    std::vector<FolderEntry> shown_folders_;
+    std::vector<std::string> shown_files_;
 };
 
 class Form2 : public ProjectFileWindow {

@@ -26,18 +26,46 @@ constexpr double kPictureWidth = 270, kPictureHeight = 205;
 
 QColor front_colour() { return {190, 128, 62}; }
 
+}  // namespace
+
+QColor hidden_line_colour() { return front_colour().darker(150); }
+
+FrontSketch front_sketch(bool double_front) {
+    FrontSketch s;
+    s.face = QRectF(56, 66, 100, 110);
+    s.back = QPointF(62, -40);  // the depth, receding up and to the right
+    const QPointF a = s.face.topLeft(), b = s.face.topRight(), c = s.face.bottomRight();
+    const QPointF layer = s.back * 0.09;  // one panel thickness of depth
+    s.top_edge = QPolygonF{a, b, b + layer, a + layer};
+    s.side_edge = QPolygonF{b, b + layer, c + layer, c};
+    if (double_front) {
+        // The inner layer sits in between the sides, top and bottom, behind the
+        // outer one: one panel thickness in from each edge, W - 2T by H - 2T.
+        const double t = s.thickness;
+        s.inner = s.face.adjusted(t, t, -t, -t);
+        const QPointF in = layer * 2;  // its back face, one layer further in
+        s.inner_back = {QLineF(a + QPointF(t, 0) + in, b - QPointF(t, 0) + in),
+                        QLineF(b + QPointF(0, t) + in, c - QPointF(0, t) + in)};
+    }
+    return s;
+}
+
+namespace {
+
 void label_text(QPainter& p, QPointF centre, const QString& text, const QColor& colour, bool bold = false) {
     drawing::centred_text(p, centre, text, 11, colour, bold);
 }
 
-// The box in oblique view with its external sizes; the front panel drawn as
-// one or two layers.
+// The box in oblique view with its external sizes, its front drawn as
+// front_sketch lays it out.
 void draw_box_sizes(QPainter& p, bool double_front) {
     using namespace drawing;
     const QColor edge = wood_edge(), dim = dimension_colour();
-    const double x0 = 56, y0 = 66, w = 100, h = 110;
-    const QPointF back(62, -40);  // the depth, receding up and to the right
-    const QPointF a(x0, y0), b(x0 + w, y0), c(x0 + w, y0 + h), d(x0, y0 + h);
+    const FrontSketch sketch = front_sketch(double_front);
+    const QRectF& face = sketch.face;
+    const double x0 = face.left(), y0 = face.top(), w = face.width(), h = face.height();
+    const QPointF back = sketch.back;
+    const QPointF a = face.topLeft(), b = face.topRight(), c = face.bottomRight(), d = face.bottomLeft();
 
     p.setPen(QPen(edge, 1.0));
     p.setBrush(QColor(240, 214, 170));
@@ -47,14 +75,20 @@ void draw_box_sizes(QPainter& p, bool double_front) {
     p.setBrush(wood());
     p.drawPolygon(QPolygonF{a, b, c, d});  // front
 
-    // The front panel's layers, seen on the top and side edges.
-    const int layers = double_front ? 2 : 1;
-    const double layer = 0.09;
-    for (int i = 0; i < layers; ++i) {
-        const QPointF near = back * (layer * i), far = back * (layer * (i + 1));
-        p.setBrush(i == 0 ? front_colour() : front_colour().lighter(118));
-        p.drawPolygon(QPolygonF{a + near, b + near, b + far, a + far});
-        p.drawPolygon(QPolygonF{b + near, b + far, c + far, c + near});
+    // The (outer) front panel's edge on the top and the side.
+    p.setBrush(front_colour());
+    p.drawPolygon(sketch.top_edge);
+    p.drawPolygon(sketch.side_edge);
+
+    if (double_front) {
+        QPen hidden(hidden_line_colour(), 1.0, Qt::CustomDashLine);
+        hidden.setDashPattern({4, 3});
+        p.setPen(hidden);
+        p.setBrush(Qt::NoBrush);
+        // Stroked half a pixel inside its edges, the dashes fall on whole pixels.
+        p.drawRect(sketch.inner.adjusted(0.5, 0.5, -0.5, -0.5));
+        for (const QLineF& line : sketch.inner_back) p.drawLine(line);
+        p.setPen(QPen(edge, 1.0));
     }
 
     // Driver and two ports on the front.

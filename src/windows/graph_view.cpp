@@ -1,6 +1,7 @@
 #include "windows/graph_view.hpp"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 
@@ -10,7 +11,9 @@ namespace enclavio {
 
 namespace {
 constexpr double kUserHeight = 100;
-}
+// Room left between a label set flush right and the strip's edge, in pixels.
+constexpr double kEdgeMargin = 2;
+}  // namespace
 
 GraphView::GraphView(const MainState& state, QWidget* parent) : QWidget(parent), state_(state) {
     setObjectName(QStringLiteral("Picture1"));
@@ -41,6 +44,7 @@ void GraphView::paintEvent(QPaintEvent*) {
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(9);
     p.setFont(font);
+    const QFontMetricsF metrics(font, this);
 
     for (const GraphItem& item : state_.graph_model.items()) {
         const QColor colour = qc(item.colour);
@@ -64,9 +68,14 @@ void GraphView::paintEvent(QPaintEvent*) {
             }
             case GraphItem::Kind::Text: {
                 p.setPen(colour);
-                const QPointF top_left = at(item.x1, item.y1);
-                p.drawText(QRectF(top_left, QSizeF(200, 50)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                           qs(item.text));
+                const QString text = qs(item.text);
+                QPointF top_left = at(item.x1, item.y1);
+                if (item.keep_inside && top_left.x() < width()) {
+                    const double right = width() - kEdgeMargin;
+                    const double advance = metrics.horizontalAdvance(text);
+                    if (top_left.x() + advance > right) top_left.setX(right - advance);
+                }
+                p.drawText(QRectF(top_left, QSizeF(200, 50)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
                 break;
             }
         }

@@ -2,12 +2,14 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QScreen>
 #include <QUrl>
 #include <QWidget>
@@ -43,14 +45,31 @@ void place_window(QWidget* window, double top_fraction, double left_fraction) {
 QtFormView::QtFormView(QWidget* owner, ModalOpener opener, std::function<void()> on_refresh)
     : owner_(owner), opener_(std::move(opener)), on_refresh_(std::move(on_refresh)) {}
 
+bool press_focused_button(QWidget* window, QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods != Qt::NoModifier) return false;
+    auto* button = qobject_cast<QPushButton*>(window->focusWidget());
+    if (button == nullptr || !button->isVisible() || !button->isEnabled()) return false;
+    button->click();
+    event->accept();
+    return true;
+}
+
+QMessageBox::StandardButton run_message_box(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                            const QString& text, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 void QtFormView::show_message(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Enclavio"), qs(text), QMessageBox::Ok, owner_);
-    box.exec();
+    run_message_box(owner_, QMessageBox::NoIcon, QStringLiteral("Enclavio"), qs(text), QMessageBox::Ok);
 }
 
 bool QtFormView::ask_yes_no(std::string_view title, std::string_view text) {
-    QMessageBox box(QMessageBox::Question, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No, owner_);
-    return box.exec() == QMessageBox::Yes;
+    return run_message_box(owner_, QMessageBox::Question, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void QtFormView::show_modal(Window w) {
@@ -76,24 +95,28 @@ void print_widget(QWidget* widget) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
     }
+    const auto failure = [widget](const QString& text) {
+        run_message_box(widget, QMessageBox::Warning, QStringLiteral("Enclavio"), text, QMessageBox::Ok);
+    };
     QPainter painter;
     if (!painter.begin(&printer)) {
-        QMessageBox::warning(widget, QStringLiteral("Enclavio"),
-                             QStringLiteral("Unable to print: the printer could not be started"));
+        failure(QStringLiteral("Unable to print: the printer could not be started"));
         return;
     }
     const QRect page = painter.viewport();
     QSize size = image.size();
     size.scale(page.size(), Qt::KeepAspectRatio);
     painter.drawPixmap(QRect(page.topLeft(), size), image);
-    if (!painter.end()) {
-        QMessageBox::warning(widget, QStringLiteral("Enclavio"),
-                             QStringLiteral("Unable to print: the page could not be finished"));
-    }
+    if (!painter.end()) failure(QStringLiteral("Unable to print: the page could not be finished"));
 }
 
 ModelDialog::ModelDialog(MainForm& main, ModalOpener opener, QWidget* parent)
     : QDialog(parent), main_(main), view_(this, std::move(opener), [this] { sync(); }) {}
+
+void ModelDialog::keyPressEvent(QKeyEvent* event) {
+    if (press_focused_button(this, event)) return;
+    QDialog::keyPressEvent(event);
+}
 
 void ModelDialog::show_modal() {
     sync();

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QString>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "forms/main_form.hpp"
 #include "forms/view.hpp"
 
+class QKeyEvent;
 class QWidget;
 
 namespace enclavio {
@@ -30,6 +32,18 @@ void set_back_colour(QWidget* widget, Colour c);
 // Moves a window to top = (screen height - window height) * top_fraction and
 // left = (screen width - window width) * left_fraction.
 void place_window(QWidget* window, double top_fraction, double left_fraction);
+
+// Enter (or the keypad's Enter) on a focused push button presses it, as Space
+// does. Called by each window for the key events its controls leave unhandled,
+// so a focused button never hands Enter on to the window's default button.
+// True when a button was pressed.
+bool press_focused_button(QWidget* window, QKeyEvent* event);
+
+// Runs a modal message box and returns the button pressed. Its text is plain
+// text: a path or a name holding markup such as <b> or <a href=...> is shown
+// as typed, never in bold or as a link.
+QMessageBox::StandardButton run_message_box(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                            const QString& text, QMessageBox::StandardButtons buttons);
 
 // A label that runs `on_click` when it is clicked (links, flip arrows).
 class ClickLabel : public QLabel {
@@ -79,6 +93,8 @@ public:
     void show_modal();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
     MainForm& main_;
     QtFormView view_;
 };

@@ -98,6 +98,32 @@ TEST_F(MainFormTest, ShutdownWritesTheSixSettingsLines) {
               root.str() + "\r\ntwoflange\r\n2000\r\nshow\r\nhighlight\r\ndecimalinches\r\n");
 }
 
+// Opening Save As runs validateall; a field still showing what populate wrote
+// keeps its stored value, so a cancelled Save As changes nothing, in any mode
+// (823 mm shown as 2' 8 3/8 used to become 822.325 mm, 400.6 mm shown as 401
+// became 401).
+TEST_F(MainFormTest, CancelledSaveAsKeepsTheStoredDesign) {
+    for (UnitMode mode : {UnitMode::Metric, UnitMode::MetricCm, UnitMode::Inches, UnitMode::DecimalInches}) {
+        SCOPED_TRACE(std::string(unit_mode_literal(mode)));
+        RecordingView v;
+        MainForm f(v, root.file("app"), root.str());
+        f.startup();
+        f.change(6, "400.6");
+        f.change(13, "2.3");
+        f.Text9_DblClick();
+        f.set_unit_mode(mode);
+        f.populateall();
+        const ProjectData before = project_from_session(f.s);
+        const Results results = f.s.main.results;
+        v.on_modal[Window::Form2] = [&] { FileForm(f, v, FileForm::Kind::Save).Command2_Click(); };
+        f.mnu_save_Click();
+        EXPECT_EQ(project_from_session(f.s), before);
+        EXPECT_EQ(f.s.main.results.label27.caption, results.label27.caption);
+        for (int n = 1; n <= 9; ++n) EXPECT_EQ(f.s.main.results.resonance[n].caption, results.resonance[n].caption);
+        EXPECT_TRUE(v.messages.empty());
+    }
+}
+
 // ---- Typing and Enter in each unit mode ------------------------------------------------
 
 double stored_value(const MainForm& f, int control) {

@@ -63,9 +63,10 @@ TEST(ProjectFile, StartUpDesignIsTwentyFourCrLfLines) {
     TempFolder root;
     StartedMain m(root);
     ASSERT_TRUE(through_menu(m, FileForm::Kind::Save, root.str(), "start"));
-    // The volume as its field shows it: Save As reads every field first.
+    // Save As reads only fields the user changed: the volume field still shows
+    // what was worked out, so the worked-out volume is saved, not its shown 59.4.
     EXPECT_EQ(get_bytes(root.file("start.ecv")),
-              "400\r\n300\r\n700\r\n59.4\r\n30\r\n200\r\n2\r\n1\r\n823\r\n86\r\n2\r\n19\r\n2\r\n"
+              "400\r\n300\r\n700\r\n59.491292\r\n30\r\n200\r\n2\r\n1\r\n823\r\n86\r\n2\r\n19\r\n2\r\n"
               "10 inch\r\ndouble\r\noneflange\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
 }
 

@@ -108,5 +108,27 @@ TEST(Volume, EntryAndDisplay) {
     EXPECT_EQ(volume_text(I, volume_from_text(I, "1")), " 1");
 }
 
+// A volume typed and confirmed shows what was typed: every hundredth of a cubic
+// foot from 0.01 to 10.00 (107 of them used to come back 0.01 less) and every
+// tenth of a litre from 0.1 to 1000.0.
+TEST(Volume, TypedVolumeShowsAsTyped) {
+    const struct {
+        UnitMode mode;
+        int steps;
+        double step;
+    } ranges[] = {{I, 1000, 0.01}, {DI, 1000, 0.01}, {M, 10000, 0.1}, {C, 10000, 0.1}};
+    for (const auto& r : ranges) {
+        int wrong = 0;
+        for (int k = 1; k <= r.steps; ++k) {
+            const std::string typed = plain_text(k * r.step);
+            const std::string shown = volume_text(r.mode, volume_from_text(r.mode, typed));
+            if (shown != " " + (typed.starts_with("0.") ? typed.substr(1) : typed)) {
+                ADD_FAILURE() << unit_mode_literal(r.mode) << " " << typed << " shows" << shown;
+                if (++wrong == 5) break;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace enclavio

@@ -112,9 +112,22 @@ TEST(NumberText, OrdinaryValuesNeverUseAnExponentAndReadBack) {
 }
 
 TEST(TruncateTo, FloorsAtTheGivenDecimals) {
-    EXPECT_DOUBLE_EQ(truncate_to(59.491292, 1), 59.4);
-    EXPECT_DOUBLE_EQ(truncate_to(2.1009, 2), 2.1);
-    EXPECT_DOUBLE_EQ(truncate_to(-0.01, 1), -0.1);
+    const struct {
+        double value;
+        int decimals;
+        double shown;
+    } cases[] = {
+        {59.491292, 1, 59.4},
+        {2.1009, 2, 2.1},
+        {-0.01, 1, -0.1},
+        {0.29, 2, 0.29},               // 0.29 x 100 is 28.999999999999996
+        {1.4999999999999998, 2, 1.5},  // binary noise below a whole step
+        {1.4999999999, 2, 1.49},       // a real shortfall is still cut
+        {250.00000000000003, 0, 250},  // noise above a step stays on it
+        {249.99999999999997, 0, 250},  // and below it too
+        {1e300, 1, 1e300},             // no overflow, no NaN
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(truncate_to(c.value, c.decimals), c.shown) << c.value;
 }
 
 TEST(IntegerDivide, RoundsOperandsHalfToEvenAndTruncates) {

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +15,7 @@
 
 #include "forms/cutting_form.hpp"
 #include "forms/files_form.hpp"
+#include "forms/project_io.hpp"
 #include "project_windows_test_support.hpp"
 #include "windows/form2.hpp"
 #include "windows/form3.hpp"
@@ -223,6 +225,45 @@ TEST_F(WindowTest, BracingManualEdgeVolumeIsTypedAndKept) {
     EXPECT_EQ(child<BracingPicture>(form.get(), "Picture1")->kind(), BracingPicture::Kind::DoubleFront);
 }
 
+// The double front's inner layer is drawn as the cutting list cuts it: W - 2T
+// by H - 2T, set in between the sides, top and bottom, so hidden (dashed)
+// behind the outer layer; the top shows the outer layer's edge only.
+TEST_F(WindowTest, BracingDoubleFrontShowsTheInnerLayerAsItIsCut) {
+    for (bool double_front : {true, false}) {
+        SCOPED_TRACE(double_front);
+        const FrontSketch sketch = front_sketch(double_front);
+        if (double_front) {
+            const double t = sketch.thickness;
+            EXPECT_EQ(sketch.inner.size(), sketch.face.size() - QSizeF(2 * t, 2 * t));
+            EXPECT_EQ(sketch.inner.center(), sketch.face.center());
+        } else {
+            EXPECT_TRUE(sketch.inner.isEmpty());
+        }
+        BracingPicture picture(double_front ? BracingPicture::Kind::DoubleFront : BracingPicture::Kind::SingleFront,
+                               nullptr);
+        picture.resize(picture.sizeHint());
+        const QImage image = picture.grab().toImage();
+        const auto near = [](QColor a, QColor b) {
+            return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 40;
+        };
+        // The dashed outline one panel thickness in from the front's top edge.
+        const QRectF inner = sketch.face.adjusted(7, 7, -7, -7);  // as a double front's would be
+        int dashes = 0;
+        for (int x = static_cast<int>(inner.left()) + 2; x < static_cast<int>(inner.right()) - 2; ++x) {
+            dashes += near(image.pixelColor(x, static_cast<int>(inner.top())), hidden_line_colour());
+        }
+        if (double_front) {
+            EXPECT_GT(dashes, 20);
+        } else {
+            EXPECT_EQ(dashes, 0);
+        }
+        // Just behind the outer layer at the top's outer corner: the top panel, not a second layer.
+        const QPointF behind = sketch.face.topLeft() + sketch.back * 0.09 * 1.5 + QPointF(3, 0);
+        EXPECT_TRUE(near(image.pixelColor(behind.toPoint()), QColor(240, 214, 170)))
+            << image.pixelColor(behind.toPoint()).name().toStdString();
+    }
+}
+
 TEST_F(WindowTest, PortDetailsChoicesAndRadiusSurviveReopening) {
     const std::string tune = main->s.main.results.label27.caption;
     auto form = make<Form8>();
@@ -258,6 +299,71 @@ TEST_F(WindowTest, AboutShowsItsTextsAndLinksAndClosesOnEnterAndEscape) {
         ASSERT_TRUE(form->isVisible());
         press_key(form.get(), key);
         EXPECT_FALSE(form->isVisible()) << key;
+    }
+}
+
+// Enter and Space press the focused button of every window: Enter on a focused
+// Cancel or Print no longer presses the window's default button instead.
+TEST_F(WindowTest, EnterAndSpacePressTheFocusedButtonInEveryWindow) {
+    main->s.files.new_folder_prompt = create_folder_prompt(root.str());
+    prepare_cutting_list(main->s);
+    for (Window w : {Window::Form2, Window::Form3, Window::Form5, Window::Form6, Window::Form7, Window::Form8,
+                     Window::frmUnits, Window::frmReport, Window::frmComments, Window::frmAbout, Window::frmTune}) {
+        std::unique_ptr<ModelDialog> dialog = make_dialog(w, *main, nullptr, nullptr);
+        ASSERT_NE(dialog, nullptr);
+        dialog->sync();
+        expect_keys_press_the_focused_button(dialog.get());
+    }
+}
+
+// Names the user chose (folders, files, the project, notes) are shown as plain
+// text: markup in a name is shown as typed, never as a link or in bold.
+TEST_F(WindowTest, NamesAreShownAsPlainTextInEveryWindowAndMessage) {
+    const std::string marked = "<b>bold <a href=x>link";
+    std::filesystem::create_directories(root.file(marked));
+    NullView quiet;
+    MainForm session(quiet, root.file(marked + " app"), root.file(marked));
+    session.startup();
+    session.s.projectname = marked + ".ecv";
+    session.s.main.caption = main_caption(session.s.projectname);
+    session.s.notes.lines.fill(marked);
+    session.check_notes();
+    session.s.files.new_folder_prompt = create_folder_prompt(root.file(marked));
+    session.s.report.reportpath = root.file(marked + " app") + "/report.txt";
+    session.s.files.save.name = marked;
+    prepare_cutting_list(session.s);
+    for (Window w : {Window::Form2, Window::Form3, Window::Form5, Window::Form6, Window::Form7, Window::Form8,
+                     Window::frmUnits, Window::frmReport, Window::frmComments, Window::frmAbout, Window::frmTune}) {
+        std::unique_ptr<ModelDialog> dialog = make_dialog(w, session, nullptr, nullptr);
+        ASSERT_NE(dialog, nullptr);
+        dialog->sync();
+        dialog->show();
+        for (QLabel* label : dialog->findChildren<QLabel*>()) {
+            if (!Qt::mightBeRichText(label->text())) continue;
+            EXPECT_EQ(label->textFormat(), Qt::PlainText)
+                << dialog->objectName().toStdString() << "." << label->objectName().toStdString();
+        }
+        dialog->hide();
+    }
+    // The message boxes: a failed save and a question.
+    QtFormView view(nullptr, nullptr, nullptr);
+    std::vector<std::pair<Qt::TextFormat, QString>> shown;
+    const auto read_box = [&] {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            shown.emplace_back(box->textFormat(), box->text());
+            box->done(QMessageBox::No);
+        });
+    };
+    read_box();
+    view.show_message("Unable to save " + root.file(marked) + "/box.ecv");
+    read_box();
+    view.ask_yes_no("Would you like me to ...", marked);
+    ASSERT_EQ(shown.size(), 2u);
+    for (const auto& [format, text] : shown) {
+        EXPECT_EQ(format, Qt::PlainText) << text.toStdString();
+        EXPECT_TRUE(text.contains(qs(marked)));
     }
 }
 

@@ -3,12 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFocusEvent>
+#include <QFontMetricsF>
+#include <QGroupBox>
 #include <QImage>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 
+#include "forms/project_io.hpp"
+#include "forms/units_form.hpp"
 #include "project_windows_test_support.hpp"
 #include "windows/form1.hpp"
 #include "windows/graph_view.hpp"
@@ -138,6 +146,99 @@ TEST_F(Form1Test, GraphMarksEachResonanceBelowOneKilohertz) {
             << "stray marker colour at x " << x;
     }
     EXPECT_EQ(image.pixelColor(2, 2), QColor(253, 226, 166));  // the strip's ground between the markers
+}
+
+// The units window's options change the main window's frame captions at once,
+// while the units window is still open.
+TEST_F(Form1Test, UnitOptionsChangeTheCaptionsAtOnce) {
+    std::unique_ptr<ModelDialog> units = make_dialog(Window::frmUnits, form->model(), nullptr, form.get());
+    units->show();
+    for (UnitMode mode : {UnitMode::DecimalInches, UnitMode::MetricCm, UnitMode::Inches, UnitMode::Metric}) {
+        child<QRadioButton>(units.get(), qs(unit_option(mode).control))->click();
+        const ModeCaptions captions = mode_captions(mode);
+        EXPECT_EQ(child<QGroupBox>(form.get(), "Frame1")->title(), qs(captions.frame1));
+        EXPECT_EQ(child<QGroupBox>(form.get(), "Frame2")->title(), qs(captions.frame2));
+        EXPECT_EQ(child<QGroupBox>(form.get(), "Frame5")->title(), qs(captions.frame5));
+        expect_texts(form.get(), {{"Label15", std::string(captions.label15)}});
+        EXPECT_EQ(field(6)->text().toStdString(), main().text[6].text);  // the texts follow after the window
+    }
+}
+
+// The wheel turns the driver size only while the size box has the focus, so a
+// typed driver depth is not overwritten by a wheel turned to scroll past it.
+TEST_F(Form1Test, WheelChangesTheDriverSizeOnlyWithTheFocus) {
+    auto* combo = child<QComboBox>(form.get(), "Combo1");
+    type_keys(field(11), "41");
+    const auto wheel = [&] {
+        const QPointF at(combo->width() / 2.0, combo->height() / 2.0);
+        QWheelEvent event(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &event);
+    };
+    wheel();
+    EXPECT_EQ(combo->currentIndex(), 1);
+    EXPECT_DOUBLE_EQ(design().driverdepth, 41);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    combo->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(combo->hasFocus());
+    wheel();
+    EXPECT_EQ(combo->currentIndex(), 2);
+    EXPECT_EQ(main().combo_text, "12 inch");
+    EXPECT_DOUBLE_EQ(design().driverdepth, 36);
+}
+
+// A project whose driver size is none of the list's shows its own text in the
+// size box, as the report and the next save use it.
+TEST_F(Form1Test, AProjectsOwnDriverSizeIsShownInTheSizeBox) {
+    auto* combo = child<QComboBox>(form.get(), "Combo1");
+    ProjectData p = project_from_session(form->model().s);
+    p.driversize_text = "21 inch";
+    load_project(form->model(), p, ProjectPath{"sub.ecv", appdata.path().toStdString() + "/sub.ecv"});
+    form->model().populateall();
+    form->sync();
+    EXPECT_EQ(combo->currentIndex(), -1);
+    EXPECT_EQ(combo->placeholderText(), QStringLiteral("21 inch"));
+    EXPECT_EQ(combo->palette().color(QPalette::PlaceholderText), combo->palette().color(QPalette::ButtonText));
+    form->model().Combo1_Click(0);
+    form->sync();
+    EXPECT_EQ(combo->currentText(), QStringLiteral(" 8 inch"));
+    EXPECT_TRUE(combo->placeholderText().isEmpty());
+}
+
+// Enter and Space press the focused "Min" button.
+TEST_F(Form1Test, EnterAndSpacePressTheFocusedButton) { expect_keys_press_the_focused_button(form.get()); }
+
+// The last label of the 1 kHz axis, "1000", is set flush against the strip's
+// right edge so that it reads whole; the axis itself runs to the edge as before.
+TEST_F(Form1Test, TheLastAxisLabelReadsWhole) {
+    auto* graph = child<GraphView>(form.get(), "Picture1");
+    for (int width : {GraphView::kWidth, GraphView::kWidth + 200}) {
+        SCOPED_TRACE(width);
+        graph->resize(width, GraphView::kHeight);
+        const QImage image = graph->grab().toImage();
+        const auto olive_text = [&](int x, int y) {
+            const QColor c = image.pixelColor(x, y);
+            return c.blue() < 120 && c.red() < 225;  // the ground is (253, 226, 166)
+        };
+        const int axis_y = static_cast<int>(GraphView::kHeight * 0.7);
+        int first = -1, last = -1;
+        for (int x = static_cast<int>(graph->x_of(950)); x < image.width(); ++x) {
+            for (int y = axis_y + 3; y < image.height(); ++y) {
+                if (!olive_text(x, y)) continue;
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+        }
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(9);
+        const double wide = QFontMetricsF(font).horizontalAdvance(QStringLiteral("1000"));
+        ASSERT_GE(first, 0);
+        EXPECT_GE(last - first + 1, wide - 3);               // all four digits
+        EXPECT_LT(last, image.width() - 1);                  // not cut at the edge
+        EXPECT_TRUE(olive_text(image.width() - 1, axis_y));  // the axis still reaches the edge
+    }
 }
 
 }  // namespace

@@ -10,8 +10,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QWidget>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -87,6 +90,34 @@ inline void expect_nothing_clipped(QWidget* window) {
         EXPECT_GE(w->height(), w->minimumSizeHint().height()) << name;
         EXPECT_LE(w->mapTo(window, QPoint(w->width(), 0)).x(), window->width()) << name;
         EXPECT_LE(w->mapTo(window, QPoint(0, w->height())).y(), window->height()) << name;
+    }
+    window->hide();
+}
+
+// Enter, the keypad's Enter and Space each press the focused push button of a
+// shown window, and only that one (never the window's default button instead).
+// The buttons' own handlers are disconnected first: only the key binding is tried.
+inline void expect_keys_press_the_focused_button(QWidget* window) {
+    window->show();
+    QApplication::processEvents();
+    std::map<QAbstractButton*, int> clicks;
+    const auto buttons = window->findChildren<QPushButton*>();
+    for (QPushButton* b : buttons) {
+        QObject::disconnect(b, &QAbstractButton::clicked, nullptr, nullptr);
+        QObject::connect(b, &QAbstractButton::clicked, [&clicks, b] { ++clicks[b]; });
+    }
+    for (QPushButton* b : buttons) {
+        if (!b->isVisible() || !b->isEnabled()) continue;
+        const std::string name = window->objectName().toStdString() + "." + b->objectName().toStdString();
+        b->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(window->focusWidget(), b) << name;
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+            {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Space, Qt::NoModifier}};
+        for (const auto& [key, modifiers] : keys) {
+            clicks.clear();
+            QTest::keyClick(b, key, modifiers);
+            EXPECT_EQ(clicks, (std::map<QAbstractButton*, int>{{b, 1}})) << name << " key " << key;
+        }
     }
     window->hide();
 }
