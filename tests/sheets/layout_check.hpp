@@ -94,8 +94,13 @@ inline void replay_cuts(const Layout& l, const SheetPlan& s) {
         }
     }
     // A sheet holding one piece of exactly the trimmed size needs no cut.
-    if (s.cuts.empty()) ASSERT_EQ(s.placements.size(), 1u);
-    else EXPECT_EQ(pieces_made.size(), s.placements.size());
+    if (s.cuts.empty()) {
+        ASSERT_EQ(s.placements.size(), 1u);
+        const Placement& p = s.placements.front();
+        EXPECT_TRUE(same(parts.at({0, true}), Rect{p.x, p.y, p.across, p.along}));
+        return;
+    }
+    EXPECT_EQ(pieces_made.size(), s.placements.size());
     EXPECT_TRUE(parts.empty()) << "parts left uncut";
 }
 
@@ -198,8 +203,10 @@ private:
         return ok;
     }
     // Every sum of one side of each piece of some subset, with kerfs between.
-    std::vector<double> sides(int set) {
-        std::vector<double> out;
+    const std::vector<double>& sides(int set) {
+        auto [it, added] = sides_.try_emplace(set);
+        if (!added) return it->second;
+        std::vector<double>& out = it->second;
         for (int q = set; q; q = (q - 1) & set) {
             std::vector<double> sums{-b_.kerf};
             for (int i = 0; i < static_cast<int>(p_.size()); ++i) {
@@ -217,6 +224,7 @@ private:
         out.erase(std::unique(out.begin(), out.end()), out.end());
         return out;
     }
+    std::map<int, std::vector<double>> sides_;
 
     std::vector<Piece> p_;
     Board b_;
