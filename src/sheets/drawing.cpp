@@ -17,7 +17,6 @@ constexpr double kLineGap = 1.25;  // line pitch as a share of the font size
 constexpr double kFill = 0.86;     // a label uses at most this share of its piece
 constexpr double kMinTextPx = 7;   // smallest label, at 1000 px for the longer side
 
-
 // Lines centred in a rectangle at the largest size that fits, up to `cap`,
 // turned upright when the rectangle is tall and that lets them be larger.
 void label(std::vector<Shape>& out, const Rect& r, const std::vector<std::string>& lines, double cap, double least,
@@ -173,7 +172,7 @@ std::string sheet_svg(const SheetDrawing& d, double longest_px) {
                    hex(t->colour) + "\"";
             if (t->bold) out += " font-weight=\"bold\"";
             if (t->vertical) out += " transform=\"rotate(-90 " + number(t->x) + " " + number(t->y) + ")\"";
-            out += ">" + escaped(t->text) + "</text>\n";
+            out.append(">").append(escaped(t->text)).append("</text>\n");
         }
     }
     out += "</svg>\n";

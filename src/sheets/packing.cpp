@@ -49,6 +49,8 @@ constexpr double kExhaustiveWork = 3.0e5;
 constexpr long long kMaxStates = 1 << 19;
 // Greedy restarts with shuffled orders when the bounds do not meet.
 constexpr int kRestarts = 400;
+// Groups tried by the search for the largest offcut of a sheet.
+constexpr double kChainWork = 1.0e5;
 // A sheet of a greedy layout is packed again exactly when this small.
 constexpr double kSheetWork = 2.0e5;
 
@@ -68,6 +70,7 @@ public:
         return !out_;
     }
     bool out() const { return out_; }
+    Clock::time_point deadline() const { return deadline_; }
 
 private:
     double left_;
@@ -872,7 +875,10 @@ Exact exact_search(const Problem& p, Frontiers& f, Budget& budget, int target) {
     const Len board = real_area(p.W, p.H, p.kerf);
     std::stable_sort(candidates.begin(), candidates.end(),
                      [&](int a, int b) { return f.real_area(a) < f.real_area(b); });
-    Chains chains(p, f, budget);
+    // A fixed allowance of its own: the offcut search settles no count, and
+    // a fixed one gives the same layout every time.
+    Budget chain_budget(kChainWork, budget.deadline());
+    Chains chains(p, f, chain_budget);
     int chosen = 0;
     Len chosen_offcut = -1;
     int chosen_cuts = 0;
@@ -924,7 +930,8 @@ std::vector<SheetTree> refine(const Problem& p, const std::vector<SheetTree>& sh
         // One sheet holds them: no part of it wastes more than the sheet does.
         const double slack = static_cast<double>(p.W) * static_cast<double>(p.H) - f.area(f.full());
         if (!f.build(budget, slack) || f.empty(f.full())) continue;
-        Chains chains(sub, f, budget);
+        Budget chain_budget(kChainWork, deadline);
+        Chains chains(sub, f, chain_budget);
         if (chains.best(f.full(), sub.W, sub.H).offcut < 0) continue;
         Option& o = options[i];
         Pool pool_a(per_type), pool_b(per_type);
