@@ -91,16 +91,17 @@ struct Layout {
 };
 
 struct SearchOptions {
-    // When the search cannot be bounded in advance (more pieces than two
-    // boxes' worth, as a rule), it stops here with the best layout found.
+    // When the search cannot be bounded in advance (more than one box, as a
+    // rule), it stops here with the best layout found.
     std::chrono::milliseconds time_limit{200};
 };
 
 // Lays the pieces out on as few boards as possible. The search is exhaustive,
 // and the count proven, whenever its work can be bounded in advance (always
-// for one box's panels, and for two); otherwise it stops once the count meets
-// the lower bound or at the time limit. The same input gives the same layout
-// unless the time limit cuts a search short.
+// for one box's panels); otherwise it stops once the count is proven (it meets
+// the lower bound, or the search for one sheet fewer finished) or at the time
+// limit. The same input gives the same layout unless the time limit cuts a
+// search short.
 Layout lay_out(std::vector<Piece> pieces, const Board& board, const SearchOptions& options = {});
 
 // The board used by the pieces, as a fraction of the sheets' whole area.

@@ -15,12 +15,19 @@
 //    its frontier has an entry within the board. Then the fewest sheets of the
 //    whole demand follow by dynamic programming over its sub-multisets, each
 //    sheet one that fits. Both steps are complete, so their count is proven.
+//    Searching for layouts of at most T sheets, entries wasting more than T
+//    boards less the pieces can belong to none of them and are left out.
 // 4. Among layouts with that many sheets, the one sheet whose largest offcut
 //    is largest: an offcut is a leaf of the cut tree; on the way from the root
 //    to it every cut sets pieces aside in a part packed as tightly as the
 //    frontier allows, so searching those chains finds the largest offcut a
 //    sheet of those pieces can have. The other sheets take the frontier entry
 //    with the fewest cuts.
+// 5. When the search is too large to finish in time (more than two boxes, as
+//    a rule) and the greedy layouts miss the lower bound, the demand split in
+//    equal groups (its boxes) is laid out a few groups at a time and put
+//    together, shuffled greedy orders are tried, small sheets are packed again
+//    exactly, and the search for one sheet fewer runs until the deadline.
 #include "sheets/packing.hpp"
 
 #include <algorithm>
@@ -41,11 +48,11 @@ using Clock = std::chrono::steady_clock;
 
 // The exhaustive search runs to the end without a deadline when its work,
 // counted in sub-multisets visited (about 0.2 us each), is known to stay under
-// this: always for the panels of one box, with up to twenty shelf braces.
-constexpr double kExhaustiveWork = 3.0e5;
-// Above it, and when the greedy layouts do not meet the lower bound, the
-// search for one sheet fewer is tried against the deadline.
-// Larger multiset spaces are not searched exhaustively at all.
+// this: always for the panels of one box, whose most (twenty shelf braces,
+// every other size different) come to 2 x 224,532.
+constexpr double kExhaustiveWork = 5.0e5;
+// Above it the search runs against the deadline, and not at all for spaces
+// of more multisets than this.
 constexpr long long kMaxStates = 1 << 19;
 // Greedy restarts with shuffled orders when the bounds do not meet.
 constexpr int kRestarts = 400;
@@ -981,6 +988,7 @@ struct Improved {
     bool proven = false;
 };
 Improved improve(const Problem& p, Frontiers& f, int sheets, Clock::time_point deadline) {
+    if (sheets <= lower_bound(p)) return {{}, true};
     if (!f.searchable() || Clock::now() >= deadline) return {};
     Budget budget(std::numeric_limits<double>::max(), deadline);
     Exact e = exact_search(p, f, budget, sheets - 1);
@@ -988,14 +996,16 @@ Improved improve(const Problem& p, Frontiers& f, int sheets, Clock::time_point d
 }
 
 // The demand as g equal groups (g boxes' panels, as a rule): m groups laid out
-// as well as time allows for each m below g, and the g groups made up of the
-// mix of them with the fewest sheets. Empty when there are no equal groups.
-std::vector<SheetTree> compose(const Problem& p, Clock::time_point deadline) {
+// as well as time allows, m = 1, 2, ... below g, and the g groups made up of
+// the mix of them with the fewest sheets, stopping once that meets `bound`.
+// Empty when there are no equal groups.
+std::vector<SheetTree> compose(const Problem& p, int bound, Clock::time_point deadline) {
     const std::vector<int> demand = counts_of(p);
     int g = 0;
     for (int c : demand) g = std::gcd(g, c);
     if (g < 2) return {};
     std::vector<std::vector<SheetTree>> solved(g);  // by groups, 1 to g - 1
+    std::vector<int> fewest(g + 1), group(g + 1);
     for (int m = 1; m < g; ++m) {
         Problem part = p;
         for (std::size_t t = 0; t < part.types.size(); ++t) part.types[t].pieces.resize(demand[t] / g * m);
@@ -1003,13 +1013,16 @@ std::vector<SheetTree> compose(const Problem& p, Clock::time_point deadline) {
         Frontiers f(part, counts_of(part));
         Improved better = improve(part, f, static_cast<int>(solved[m].size()), deadline);
         if (!better.sheets.empty()) solved[m] = std::move(better.sheets);
+        // The fewest sheets for k groups from the group sizes laid out so far;
+        // enough once the whole demand meets the bound.
+        fewest.assign(g + 1, std::numeric_limits<int>::max());
+        fewest[0] = 0;
+        for (int k = 1; k <= g; ++k)
+            for (int j = 1; j <= m && j <= k; ++j)
+                if (static_cast<int>(solved[j].size()) + fewest[k - j] < fewest[k])
+                    fewest[k] = static_cast<int>(solved[j].size()) + fewest[k - j], group[k] = j;
+        if (fewest[g] <= bound) break;
     }
-    std::vector<int> fewest(g + 1, std::numeric_limits<int>::max()), group(g + 1, 0);
-    fewest[0] = 0;
-    for (int k = 1; k <= g; ++k)
-        for (int m = 1; m < g && m <= k; ++m)
-            if (static_cast<int>(solved[m].size()) + fewest[k - m] < fewest[k])
-                fewest[k] = static_cast<int>(solved[m].size()) + fewest[k - m], group[k] = m;
 
     // Each group's sheets again, with pieces of the same types handed out afresh.
     std::vector<int> type_of;
@@ -1072,7 +1085,7 @@ Result pack(const Problem& p, Clock::time_point deadline) {
         exact = proven = e.complete;
     } else if (!proven) {
         // Equal groups laid out and put together.
-        std::vector<SheetTree> composed = compose(p, deadline);
+        std::vector<SheetTree> composed = compose(p, result.lower_bound, deadline);
         if (!composed.empty()) consider(std::move(composed));
         // Shuffled greedy orders, a fixed number of them unless the bound or
         // the deadline comes first.

@@ -153,6 +153,25 @@ TEST(SheetLayout, StartupDesignBoxes) {
     }
 }
 
+// One box's count is proven by the search running to its end, whatever the
+// time limit: every brace count, boards small and large.
+TEST(SheetLayout, OneBoxIsAlwaysProven) {
+    BoxDesign big = startup_design(), tiny = startup_design();
+    big.boxdepth = 900;
+    big.boxwidth = 1100;
+    big.boxheight = 1200;
+    tiny.boxdepth = tiny.boxwidth = tiny.boxheight = 120;
+    tiny.boxthickness = 6;
+    for (const BoxDesign& d : {startup_design(), big, tiny})
+        for (int braces : {0, 1, kMaxShelfBraces})
+            for (const Board& b : {Board{}, board(1220, 610, 3.2, 5), board(2800, 2070, 4, 0, false)}) {
+                const Layout l = lay_out(design_pieces(d, true, 1, braces), b, {std::chrono::milliseconds(0)});
+                if (l.refusal) continue;  // a panel longer than the small board
+                EXPECT_TRUE(l.proven) << d.boxwidth << " " << braces << " " << b.across;
+                check::expect_valid(l);
+            }
+}
+
 // The same input gives the same layout.
 TEST(SheetLayout, Reproducible) {
     for (int boxes : {1, 2, 3}) {
