@@ -179,4 +179,10 @@ std::string sheet_svg(const SheetDrawing& d, double longest_px) {
     return out;
 }
 
+std::string sheet_svg_name(std::string_view prefix, int s) {
+    constexpr std::string_view kExtension = ".svg";
+    if (prefix.size() > kExtension.size() && prefix.ends_with(kExtension)) prefix.remove_suffix(kExtension.size());
+    return std::string(prefix) + "-" + std::to_string(s + 1) + std::string(kExtension);
+}
+
 }  // namespace enclavio::sheets

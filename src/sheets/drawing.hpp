@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -71,5 +72,9 @@ SheetDrawing draw_sheet(const Layout& l, int s, UnitMode mode);
 // A standalone SVG document of the drawing, its longer side `longest_px`
 // pixels; text in UTF-8, lines ending in "\n".
 std::string sheet_svg(const SheetDrawing& d, double longest_px = 1200);
+
+// The file of sheet `s` (from 0) of a layout saved as SVG: "box-1.svg" for the
+// prefix "box" or "box.svg", one file per sheet.
+std::string sheet_svg_name(std::string_view prefix, int s);
 
 }  // namespace enclavio::sheets

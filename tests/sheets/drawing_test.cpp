@@ -122,6 +122,10 @@ TEST(SheetDrawing, Svg) {
     // Feet are written with an apostrophe, escaped.
     EXPECT_NE(svg.find(">1&apos; 11 5/8 x 1&apos; 7 5/16 inches</text>"), std::string::npos);
     EXPECT_EQ(count("'"), 0u);
+
+    EXPECT_EQ(sheet_svg_name("box", 0), "box-1.svg");
+    EXPECT_EQ(sheet_svg_name("/home/me/sub.svg", 11), "/home/me/sub-12.svg");
+    EXPECT_EQ(sheet_svg_name(".svg", 0), ".svg-1.svg");
 }
 
 }  // namespace
