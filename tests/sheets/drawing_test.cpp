@@ -2,6 +2,7 @@
 // and the SVG that renders it.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 

@@ -3,6 +3,8 @@
 // and the refusals.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
 #include <random>
 #include <string>
 #include <vector>

@@ -2,6 +2,7 @@
 // pieces of a design.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
