@@ -1,7 +1,7 @@
 // The steps of the core, without any window: the analysis with its graph
-// model, the cutting list in each unit mode, the report text, a project file
-// written and read back, and the driver's response in the box with the two
-// designs for the driver.
+// model, the cutting list in each unit mode, the sheet layout, the report
+// text, a project file written and read back, and the driver's response in
+// the box with the two designs for the driver.
 #include <benchmark/benchmark.h>
 
 #include <ctime>
@@ -12,6 +12,8 @@
 #include "forms/report_form.hpp"
 #include "response/curves.hpp"
 #include "response/design_fit.hpp"
+#include "sheets/drawing.hpp"
+#include "sheets/texts.hpp"
 #include "storage/storage.hpp"
 
 namespace enclavio::bench {
@@ -63,6 +65,33 @@ BENCHMARK(BM_do_panels)
     ->Arg(static_cast<int>(UnitMode::MetricCm))
     ->Arg(static_cast<int>(UnitMode::Inches))
     ->Arg(static_cast<int>(UnitMode::DecimalInches));
+
+// The sheet layout of the start-up design's panels on a 2440 x 1220 board,
+// with its texts: arg boxes. One box is searched to the end, proven; more
+// stop at the bound or the 200 ms limit.
+void BM_sheet_layout(benchmark::State& state) {
+    const Session& s = started_model().s;
+    const auto boxes = static_cast<int>(state.range(0));
+    const std::vector<sheets::Piece> pieces = sheets::design_pieces(s.design, true, boxes);
+    for (auto _ : state) {
+        const sheets::Layout l = sheets::lay_out(pieces, sheets::Board{});
+        if (boxes == 1 && !l.proven) state.SkipWithError("one box: the sheet count was not proven");
+        std::string text = sheets::layout_text(l, s.mode);
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK(BM_sheet_layout)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// One sheet of two boxes drawn as primitives and written as SVG.
+void BM_sheet_drawing(benchmark::State& state) {
+    const Session& s = started_model().s;
+    const sheets::Layout l = sheets::lay_out(sheets::design_pieces(s.design, true, 2), sheets::Board{});
+    for (auto _ : state) {
+        std::string svg = sheets::sheet_svg(sheets::draw_sheet(l, 0, s.mode));
+        benchmark::DoNotOptimize(svg.data());
+    }
+}
+BENCHMARK(BM_sheet_drawing);
 
 // The report text with every section, notes and trimming hints included.
 void BM_compose_report(benchmark::State& state) {

@@ -99,76 +99,74 @@ std::string write_cm(double mm) { return number_text(mm / kMmPerCm); }
 std::string write_feet_inches(double mm) { return format_imperial(number_text(mm)).feet_inches; }
 std::string write_decimal_inches(double mm) { return format_imperial(number_text(mm)).decimal_inches; }
 
-// The panel sizes of one design, millimetres.
-struct Sizes {
-    double D, W, H, T;
-    bool double_front;
+ValueWriter value_writer(UnitMode mode) {
+    switch (mode) {
+        case UnitMode::Metric: return write_mm;
+        case UnitMode::MetricCm: return write_cm;
+        case UnitMode::Inches: return write_feet_inches;
+        case UnitMode::DecimalInches: return write_decimal_inches;
+    }
+    return write_mm;
+}
 
-    double inner_wide() const { return W - T * 2; }
-    double inner_high() const { return H - T * 2; }
-    double side_deep() const { return D - T; }
-    double side_high() const { return H - T; }
-    double brace_wide() const { return (W - T * 2) + kBraceRebate; }
-    double brace_deep() const { return (D - T * (double_front ? 3 : 2)) + kBraceRebate; }
-};
+// Shared by the four producers: the same lines from the same sizes.
+void produce(const BoxDesign& d, bool show_exact, const Pieces& p, ValueWriter v, CuttingList& list) {
+    const std::array<PanelSize, kPanelCount> size = panel_sizes(d, show_exact);
+    const bool double_front = d.doublefront == 1;
+    // Name, first size, the words after it, second size, the words after it.
+    auto line = [&](PanelKind k, std::string_view after_first, std::string_view after_second) {
+        const PanelSize& z = size[static_cast<int>(k)];
+        return std::string(z.name) + " " + v(z.first) + std::string(after_first) + v(z.second) +
+               std::string(after_second);
+    };
+    auto at = [&list](PanelKind k) -> std::string& { return list.panel_lines[static_cast<int>(k)]; };
 
-// Shared by the four producers: the same lines from the same formulas.
-void produce(const Sizes& z, bool show_exact, const Pieces& p, ValueWriter v, CuttingList& list) {
-    const std::string& a1 = list.allowance_text;
-    const std::string& a2 = list.allowance2_text;
-    auto& line = list.panel_lines;
-    auto at = [&line](PanelKind k) -> std::string& { return line[static_cast<int>(k)]; };
+    list.finished_line = "Finished size " + v(d.boxwidth) + std::string(p.a) + v(d.boxheight) + std::string(p.b) +
+                         v(d.boxdepth) + std::string(p.c) + v(d.boxthickness) +
+                         std::string(double_front ? p.e_double : p.e_single);
+    list.front_inner_visible = double_front;
 
-    list.finished_line = "Finished size " + v(z.W) + std::string(p.a) + v(z.H) + std::string(p.b) + v(z.D) +
-                         std::string(p.c) + v(z.T) + std::string(z.double_front ? p.e_double : p.e_single);
-    list.front_inner_visible = z.double_front;
-
-    const std::string wide(p.wide), deep_mid(p.deep_mid), deep_end(p.deep_end), high_end(p.high_end);
-    const std::string wide_open(p.wide_open), deep_open(p.deep_open), high_open(p.high_open);
-
-    // The front inner panel is cut exact in both states.
-    const std::string front_inner = "Front inner panel " + v(z.inner_wide()) + wide + v(z.inner_high()) + high_end;
+    // The front inner panel is cut exact in both states, and the brace
+    // includes its rebate whichever option is chosen.
+    at(PanelKind::FrontInner) = line(PanelKind::FrontInner, p.wide, p.high_end);
+    at(PanelKind::ShelfBrace) = line(PanelKind::ShelfBrace, p.wide, p.deep_end);
 
     if (show_exact) {
-        at(PanelKind::Top) = "Top panel " + v(z.W) + wide + v(z.side_deep()) + deep_end;
-        at(PanelKind::FrontOuter) = "Front outer panel " + v(z.W) + wide + v(z.H) + high_end;
-        at(PanelKind::FrontInner) = front_inner;
-        at(PanelKind::LeftSide) = "Left side panel " + v(z.side_deep()) + deep_mid + v(z.side_high()) + high_end;
-        at(PanelKind::RightSide) = "Right side panel " + v(z.side_deep()) + deep_mid + v(z.side_high()) + high_end;
-        at(PanelKind::Rear) = "Rear panel " + v(z.inner_wide()) + wide + v(z.inner_high()) + high_end;
-        at(PanelKind::Bottom) = "Bottom panel " + v(z.inner_wide()) + wide + v(z.side_deep()) + deep_end;
+        at(PanelKind::Top) = line(PanelKind::Top, p.wide, p.deep_end);
+        at(PanelKind::FrontOuter) = line(PanelKind::FrontOuter, p.wide, p.high_end);
+        at(PanelKind::LeftSide) = line(PanelKind::LeftSide, p.deep_mid, p.high_end);
+        at(PanelKind::RightSide) = line(PanelKind::RightSide, p.deep_mid, p.high_end);
+        at(PanelKind::Rear) = line(PanelKind::Rear, p.wide, p.high_end);
+        at(PanelKind::Bottom) = line(PanelKind::Bottom, p.wide, p.deep_end);
     } else {
-        const std::string extra = " extra)";
-        const std::string extra_gap = " extra)   ";
-        at(PanelKind::Top) = "Top panel " + v(z.W + kTrimBoth) + wide_open + a2 + extra_gap + v(z.side_deep() + kTrim) +
-                             deep_open + a1 + extra;
-        at(PanelKind::FrontOuter) = "Front outer panel " + v(z.W + kTrimBoth) + wide_open + a2 + extra_gap +
-                                    v(z.H + kTrimBoth) + high_open + a2 + extra;
-        at(PanelKind::FrontInner) = front_inner;
-        at(PanelKind::LeftSide) = "Left side panel " + v(z.side_deep() + kTrim) + deep_open + a1 + extra_gap +
-                                  v(z.side_high() + kTrim) + high_open + a1 + extra;
-        at(PanelKind::RightSide) = "Right side panel " + v(z.side_deep() + kTrim) + deep_open + a1 + extra_gap +
-                                   v(z.side_high() + kTrim) + high_open + a1 + extra;
-        at(PanelKind::Rear) = "Rear panel " + v(z.inner_wide()) + wide + v(z.inner_high()) + std::string(p.rear_high);
-        at(PanelKind::Bottom) = "Bottom panel " + v(z.inner_wide()) + wide + v(z.side_deep() + kTrim) +
-                                std::string(p.bottom_deep_open) + a1 + extra;
+        // The words after a size with allowance name how much was added.
+        const std::string& a1 = list.allowance_text;
+        const std::string& a2 = list.allowance2_text;
+        const std::string one_gap = a1 + " extra)   ", one_end = a1 + " extra)";
+        const std::string two_gap = a2 + " extra)   ", two_end = a2 + " extra)";
+        const std::string wide_two = std::string(p.wide_open) + two_gap;
+        const std::string deep_one = std::string(p.deep_open) + one_gap;
+        at(PanelKind::Top) = line(PanelKind::Top, wide_two, std::string(p.deep_open) + one_end);
+        at(PanelKind::FrontOuter) = line(PanelKind::FrontOuter, wide_two, std::string(p.high_open) + two_end);
+        at(PanelKind::LeftSide) = line(PanelKind::LeftSide, deep_one, std::string(p.high_open) + one_end);
+        at(PanelKind::RightSide) = line(PanelKind::RightSide, deep_one, std::string(p.high_open) + one_end);
+        at(PanelKind::Rear) = line(PanelKind::Rear, p.wide, p.rear_high);
+        at(PanelKind::Bottom) = line(PanelKind::Bottom, p.wide, std::string(p.bottom_deep_open) + one_end);
     }
-
-    // The brace includes its rebate whichever option is chosen.
-    at(PanelKind::ShelfBrace) = "Shelf brace " + v(z.brace_wide()) + wide + v(z.brace_deep()) + deep_end;
 }
 
-void do_metric(const Sizes& z, bool show_exact, CuttingList& list) {
-    produce(z, show_exact, kMetricPieces, write_mm, list);
+// The four producers: the same lines, each in its own words and values.
+void do_metric(const BoxDesign& d, bool show_exact, CuttingList& list) {
+    produce(d, show_exact, kMetricPieces, write_mm, list);
 }
-void do_metriccm(const Sizes& z, bool show_exact, CuttingList& list) {
-    produce(z, show_exact, kMetricCmPieces, write_cm, list);
+void do_metriccm(const BoxDesign& d, bool show_exact, CuttingList& list) {
+    produce(d, show_exact, kMetricCmPieces, write_cm, list);
 }
-void do_inches(const Sizes& z, bool show_exact, CuttingList& list) {
-    produce(z, show_exact, kInchesPieces, write_feet_inches, list);
+void do_inches(const BoxDesign& d, bool show_exact, CuttingList& list) {
+    produce(d, show_exact, kInchesPieces, write_feet_inches, list);
 }
-void do_decimalinches(const Sizes& z, bool show_exact, CuttingList& list) {
-    produce(z, show_exact, kDecimalInchesPieces, write_decimal_inches, list);
+void do_decimalinches(const BoxDesign& d, bool show_exact, CuttingList& list) {
+    produce(d, show_exact, kDecimalInchesPieces, write_decimal_inches, list);
 }
 
 // The allowance labels of each mode; the arithmetic is always 5 and 10 mm.
@@ -187,6 +185,54 @@ AllowanceWords allowance_words(UnitMode mode) {
 
 }  // namespace
 
+std::string_view panel_name(PanelKind kind) {
+    static constexpr std::array<std::string_view, kPanelCount> names{
+        "Top panel",        "Front outer panel", "Front inner panel", "Left side panel",
+        "Right side panel", "Rear panel",        "Bottom panel",      "Shelf brace"};
+    return names[static_cast<int>(kind)];
+}
+
+std::array<PanelSize, kPanelCount> panel_sizes(const BoxDesign& d, bool show_exact) {
+    const double D = d.boxdepth, W = d.boxwidth, H = d.boxheight, T = d.boxthickness;
+    const double inner_wide = W - T * 2;
+    const double inner_high = H - T * 2;
+    const double side_deep = D - T;
+    const double side_high = H - T;
+    // The brace is rebated into the sides, the (inner) front and the rear.
+    const double brace_wide = (W - T * 2) + kBraceRebate;
+    const double brace_deep = (D - T * (d.doublefront == 1 ? 3 : 2)) + kBraceRebate;
+    // Allowance: both side edges of the top and all round the front outer
+    // (10 mm a dimension); one edge of each side dimension and the back edge
+    // of the bottom (5 mm). Adding a zero allowance leaves a size unchanged.
+    const double one = show_exact ? 0 : kTrim;
+    const double both = show_exact ? 0 : kTrimBoth;
+
+    auto size = [](PanelKind k, double first, double second) { return PanelSize{k, panel_name(k), first, second}; };
+    return {
+        size(PanelKind::Top, W + both, side_deep + one),
+        size(PanelKind::FrontOuter, W + both, H + both),
+        size(PanelKind::FrontInner, inner_wide, inner_high),
+        size(PanelKind::LeftSide, side_deep + one, side_high + one),
+        size(PanelKind::RightSide, side_deep + one, side_high + one),
+        size(PanelKind::Rear, inner_wide, inner_high),
+        size(PanelKind::Bottom, inner_wide, side_deep + one),
+        size(PanelKind::ShelfBrace, brace_wide, brace_deep),
+    };
+}
+
+std::vector<PanelSize> box_panels(const BoxDesign& d, bool show_exact) {
+    std::vector<PanelSize> panels;
+    for (const PanelSize& p : panel_sizes(d, show_exact)) {
+        if (p.kind == PanelKind::FrontInner && d.doublefront != 1) continue;
+        panels.push_back(p);
+    }
+    return panels;
+}
+
+bool has_panel_sizes(const BoxDesign& d) { return d.boxdepth > 1 && d.boxwidth > 1 && d.boxheight > 1; }
+
+std::string cutting_value_text(UnitMode mode, double mm) { return value_writer(mode)(mm); }
+
 const std::array<std::string_view, kPanelCount>& trimming_hints() {
     static constexpr std::array<std::string_view, kPanelCount> hints{
         "Top Panel: Good edge to front - trim both side edges and back edge after glue dries",
@@ -203,7 +249,7 @@ const std::array<std::string_view, kPanelCount>& trimming_hints() {
 
 void do_panels(const BoxDesign& d, UnitMode mode, bool show_exact, CuttingList& list) {
     // A box with no real size keeps whatever list is on show.
-    if (d.boxdepth <= 1 || d.boxwidth <= 1 || d.boxheight <= 1) return;
+    if (!has_panel_sizes(d)) return;
 
     const AllowanceWords words = allowance_words(mode);
     list.allowance_text = std::string(words.one_edge);
@@ -213,12 +259,11 @@ void do_panels(const BoxDesign& d, UnitMode mode, bool show_exact, CuttingList& 
     list.allowance_caption =
         "Show an extra " + list.allowance_text + std::string(words.unit) + " on any edges to be trimmed after gluing";
 
-    const Sizes z{d.boxdepth, d.boxwidth, d.boxheight, d.boxthickness, d.doublefront == 1};
     switch (mode) {
-        case UnitMode::Metric: do_metric(z, show_exact, list); break;
-        case UnitMode::MetricCm: do_metriccm(z, show_exact, list); break;
-        case UnitMode::Inches: do_inches(z, show_exact, list); break;
-        case UnitMode::DecimalInches: do_decimalinches(z, show_exact, list); break;
+        case UnitMode::Metric: do_metric(d, show_exact, list); break;
+        case UnitMode::MetricCm: do_metriccm(d, show_exact, list); break;
+        case UnitMode::Inches: do_inches(d, show_exact, list); break;
+        case UnitMode::DecimalInches: do_decimalinches(d, show_exact, list); break;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "design/design.hpp"
 #include "units/units.hpp"
@@ -12,6 +13,35 @@ namespace enclavio {
 
 enum class PanelKind { Top, FrontOuter, FrontInner, LeftSide, RightSide, Rear, Bottom, ShelfBrace };
 inline constexpr int kPanelCount = 8;
+
+// The panel's name as its cutting-list line begins: "Top panel", "Front outer
+// panel", ..., "Shelf brace".
+std::string_view panel_name(PanelKind kind);
+
+// One panel's size as the cutting list computes it, in millimetres, before it
+// is written in a unit mode: the two dimensions in the order its line lists
+// them (wide then deep, wide then high, or deep then high), exact or with the
+// trimming allowance. The shelf brace always includes its rebate.
+struct PanelSize {
+    PanelKind kind;
+    std::string_view name;
+    double first = 0;
+    double second = 0;
+};
+
+// Every panel in PanelKind order, the front inner panel too (the list computes
+// its line in any case and shows it only with a double front).
+std::array<PanelSize, kPanelCount> panel_sizes(const BoxDesign& d, bool show_exact);
+// The panels the box is built from: as above, the front inner panel only with
+// a double front.
+std::vector<PanelSize> box_panels(const BoxDesign& d, bool show_exact);
+// The list is made only for a box over 1 mm in depth, width and height.
+bool has_panel_sizes(const BoxDesign& d);
+
+// A length written as the cutting list writes it in the mode: number_text of
+// millimetres or centimetres, or the imperial formatter's feet-inches-sixteenths
+// or decimal inches ("ERR" for a value it cannot take).
+std::string cutting_value_text(UnitMode mode, double mm);
 
 // The trimming hint of each panel, in PanelKind order.
 const std::array<std::string_view, kPanelCount>& trimming_hints();

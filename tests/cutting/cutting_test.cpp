@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cutting/cutting.hpp"
@@ -184,6 +185,48 @@ TEST(CuttingList, AllowanceTextsAndCutExactPanelsPerMode) {
                   .panel_lines[Top]
                   .rfind("Top panel 1' 4 1/16 inches wide (3/8 extra)", 0),
               0u);
+}
+
+// The sizes behind the lines, as data: names, order, and the front inner panel
+// only in a double-front box.
+TEST(CuttingList, PanelSizesOfTheWorkedExample) {
+    const struct {
+        bool exact, double_front;
+        std::vector<std::tuple<std::string, double, double>> panels;
+    } rows[] = {
+        {kExact,
+         kSingle,
+         {{"Top panel", 400, 482},
+          {"Front outer panel", 400, 600},
+          {"Left side panel", 482, 582},
+          {"Right side panel", 482, 582},
+          {"Rear panel", 364, 564},
+          {"Bottom panel", 364, 482},
+          {"Shelf brace", 374, 474}}},
+        {kAllow,
+         kDouble,
+         {{"Top panel", 410, 487},
+          {"Front outer panel", 410, 610},
+          {"Front inner panel", 364, 564},
+          {"Left side panel", 487, 587},
+          {"Right side panel", 487, 587},
+          {"Rear panel", 364, 564},
+          {"Bottom panel", 364, 487},
+          {"Shelf brace", 374, 456}}},
+    };
+    for (const auto& r : rows) {
+        std::vector<std::tuple<std::string, double, double>> got;
+        for (const PanelSize& p : box_panels(example(r.double_front), r.exact))
+            got.emplace_back(std::string(p.name), p.first, p.second);
+        EXPECT_EQ(got, r.panels);
+    }
+    // Every line begins with its panel's name and writes its sizes with the same writer.
+    const CuttingList l = run(example(false), I, true);
+    for (const PanelSize& p : panel_sizes(example(false), true))
+        EXPECT_EQ(l.panel_lines[static_cast<int>(p.kind)].rfind(
+                      std::string(p.name) + " " + cutting_value_text(I, p.first) + " inches ", 0),
+                  0u)
+            << p.name;
 }
 
 // Below 1 mm in any dimension nothing changes: the design-time captions on
