@@ -171,7 +171,9 @@ TEST(WriteTargets, EachKindOfTargetIsWrittenAsItStands) {
         EXPECT_EQ(r.ok, c.succeeds) << r.reason;
         EXPECT_EQ(r.reason.empty(), c.succeeds) << r.reason;
         EXPECT_EQ(kind_of(folder.file(c.path)), c.kind_after);
-        if (!c.holds_bytes.empty()) EXPECT_EQ(get_bytes(folder.file(c.holds_bytes)), bytes);
+        if (!c.holds_bytes.empty()) {
+            EXPECT_EQ(get_bytes(folder.file(c.holds_bytes)), bytes);
+        }
         for (const auto& e : fs::recursive_directory_iterator(folder.str()))
             EXPECT_FALSE(e.path().filename().string().starts_with(kTemporaryPrefix)) << "temporary left behind";
     }
