@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     m.shutdown();
     const auto bytes = read_whole_file(path);
     check(bytes.has_value(), "the settings file was written");
-    const SettingsToSave saved{got.lastfolder, got.flange, got.range, got.shownums, got.highlight, got.mode};
+    const SettingsToSave saved{got.lastfolder, got.flange, got.range, got.shownums, got.highlight, got.mode, {}};
     check(*bytes == to_file_encoding(settings_file_text(saved)), "the file holds settings_file_text", *bytes);
     const LoadedSettings back = load_settings(path);
     check(back.lastfolder == got.lastfolder, "lastfolder reads back", back.lastfolder.value_or("<none>"));

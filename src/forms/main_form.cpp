@@ -108,6 +108,7 @@ void MainForm::startup() {
     if (settings.shownums) s.main.graph.shownums = *settings.shownums == "show";
     if (settings.highlight) s.main.graph.highlight = *settings.highlight == "highlight";
     if (settings.units) savedunits = *settings.units;
+    s.settings_values = settings.extra;
 
     check_notes();
     files_windows_load(s);
@@ -130,6 +131,7 @@ void MainForm::shutdown() {
     out.shownums = s.main.graph.shownums;
     out.highlight = s.main.graph.highlight;
     out.mode = s.mode;
+    out.extra = s.settings_values;
     // The program's folder is made when first needed; a settings file that
     // cannot be written is simply not updated.
     std::error_code ec;

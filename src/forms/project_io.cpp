@@ -34,6 +34,7 @@ ProjectData project_from_session(const Session& s) {
     p.doublefront = s.main.check3;
     p.flange_word = std::string(flange_word(s.main.flange));
     p.notes = s.notes.lines;
+    p.extra = s.project_values;
     return p;
 }
 
@@ -93,6 +94,7 @@ void load_project(MainForm& m, const ProjectData& p, const ProjectPath& where) {
 
     s.projectflange = p.flange_word;
     s.notes.lines = p.notes;
+    s.project_values = p.extra;
 
     const std::string folder = project_folder(where);
     s.lastfolder = folder;

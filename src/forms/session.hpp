@@ -10,6 +10,7 @@
 #include "analysis/analysis.hpp"
 #include "cutting/cutting.hpp"
 #include "design/design.hpp"
+#include "storage/key_values.hpp"
 #include "units/units.hpp"
 
 namespace enclavio {
@@ -114,6 +115,12 @@ struct Session {
     std::string projectflange;
     std::string lastfolder;
     std::string appdata_folder;  // where enclavio.ini and report.txt live
+    // Named values after the project's 24 lines: read with a project, written
+    // with it, so a value this build does not use is kept on the next save.
+    KeyValues project_values;
+    // Named values after the settings' six lines, read at start-up and
+    // written at shut-down (window settings, recent projects, ...).
+    KeyValues settings_values;
 };
 
 }  // namespace enclavio

@@ -9,6 +9,8 @@ namespace enclavio {
 namespace {
 
 constexpr int kProjectLines = 24;
+// Named values after the fixed lines; a file with more is damaged or not a project.
+constexpr std::size_t kMaxExtraLines = 1000;
 constexpr std::string_view kCrLf = "\r\n";
 
 // Absolute value of a stored number's leading numeric text.
@@ -54,13 +56,15 @@ std::string project_file_text(const ProjectData& p) {
     line(p.doublefront ? "double" : "single");
     line(p.flange_word);
     for (const auto& note : p.notes) line(note);
+    text += key_value_text(p.extra);
     return text;
 }
 
 ProjectData parse_project_text(std::string_view bytes) {
-    auto lines = split_lines(from_file_encoding(bytes), kProjectLines);
-    lines.resize(kProjectLines);  // a short file reads its missing lines as empty
+    auto lines = split_lines(from_file_encoding(bytes), kProjectLines + kMaxExtraLines);
     ProjectData p;
+    if (lines.size() > kProjectLines) p.extra = parse_key_values({lines.begin() + kProjectLines, lines.end()});
+    lines.resize(kProjectLines);  // a short file reads its missing lines as empty
     p.boxdepth = stored_number(lines[0]);
     p.boxwidth = stored_number(lines[1]);
     p.boxheight = stored_number(lines[2]);

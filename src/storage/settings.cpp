@@ -25,8 +25,10 @@ LoadedSettings load_settings(const std::string& path) {
     const auto bytes = read_file_start(path, kMaxTextFileBytes);
     if (!bytes) return s;
     std::optional<std::string>* slots[] = {&s.lastfolder, &s.flange, &s.range, &s.shownums, &s.highlight, &s.units};
-    const auto lines = split_lines(from_file_encoding(*bytes), std::size(slots));
+    // The six lines by position, then up to a thousand named values.
+    const auto lines = split_lines(from_file_encoding(*bytes), std::size(slots) + 1000);
     for (std::size_t i = 0; i < std::size(slots) && i < lines.size(); ++i) *slots[i] = lines[i];
+    if (lines.size() > std::size(slots)) s.extra = parse_key_values({lines.begin() + std::size(slots), lines.end()});
     return s;
 }
 
@@ -42,6 +44,7 @@ std::string settings_file_text(const SettingsToSave& s) {
     line(s.shownums ? "show" : "noshow");
     line(s.highlight ? "highlight" : "nohighlight");
     line(unit_mode_literal(s.mode));
+    text += key_value_text(s.extra);
     return text;
 }
 

@@ -11,6 +11,7 @@
 
 #include "analysis/analysis.hpp"
 #include "cutting/cutting.hpp"
+#include "storage/key_values.hpp"
 #include "units/units.hpp"
 
 namespace enclavio {
@@ -74,6 +75,9 @@ struct ProjectData {
     bool doublefront = false;                                        // line 15 "double"/"single"
     std::string flange_word;                                         // line 16
     std::array<std::string, 8> notes;                                // lines 17-24
+    // Named values after line 24 (the driver's parameters, ...); a project
+    // without them is written as exactly 24 lines.
+    KeyValues extra;
     friend bool operator==(const ProjectData&, const ProjectData&) = default;
 };
 
@@ -89,7 +93,7 @@ std::optional<ProjectPath> project_path(std::string_view folder, std::string_vie
 // "400", "323.85", exponent form ("1E+15") only where plain notation fails.
 std::string general_number_text(double value);
 
-std::string project_file_text(const ProjectData& p);     // 24 lines, CR LF
+std::string project_file_text(const ProjectData& p);     // 24 lines, CR LF, then the named values
 ProjectData parse_project_text(std::string_view bytes);  // tolerant: missing lines are empty
 WriteResult write_project(const std::string& path, const ProjectData& p);
 std::optional<ProjectData> read_project(const std::string& path);  // empty if it cannot be opened
@@ -116,6 +120,7 @@ std::string settings_path_to_read(std::string_view folder);
 // The lines as read; a line the file does not have is empty (nullopt).
 struct LoadedSettings {
     std::optional<std::string> lastfolder, flange, range, shownums, highlight, units;
+    KeyValues extra;  // named values after line 6
 };
 // A path that is not a regular file (a FIFO, a folder) is read as no file.
 LoadedSettings load_settings(const std::string& path);
@@ -127,6 +132,7 @@ struct SettingsToSave {
     bool shownums = false;
     bool highlight = true;
     UnitMode mode = UnitMode::Metric;
+    KeyValues extra;  // written after the six lines
 };
 std::string settings_file_text(const SettingsToSave& s);
 // Makes the folder when needed and writes the file; a settings path that

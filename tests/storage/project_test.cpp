@@ -132,5 +132,59 @@ TEST(ProjectFile, LineValues) {
     EXPECT_EQ(with_line(16, "sideflange").flange_word, "sideflange");
 }
 
+// Named values follow the 24 lines: older readers still read the design, a
+// project without them is written exactly as before, and a damaged or unknown
+// line after line 24 is ignored.
+TEST(ProjectFile, NamedValuesAfterTheTwentyFourLines) {
+    ProjectData p = every_field_changed();
+    EXPECT_EQ(to_file_encoding(project_file_text(p)), kEveryFieldFile);
+    set_value(p.extra, "driver.fs", "31.5");
+    set_value(p.extra, "driver.qes", "0.41");
+    set_value(p.extra, "Bad Key", "dropped");
+    const std::string text = to_file_encoding(project_file_text(p));
+    EXPECT_EQ(text, kEveryFieldFile + "driver.fs=31.5\r\ndriver.qes=0.41\r\n");
+    EXPECT_EQ(parse_project_text(text), p);
+    const struct {
+        const char* name;
+        std::string after;
+        KeyValues expected;
+    } cases[] = {
+        {"none", "", {}},
+        {"LF only", "driver.fs=20\ndriver.re=3.6\n", {{"driver.fs", "20"}, {"driver.re", "3.6"}}},
+        {"damaged lines ignored", "garbage\r\n=5\r\nDriver.Fs=1\r\ndriver.fs=20\r\n\r\n", {{"driver.fs", "20"}}},
+        {"later line wins", "a=1\r\nb=2\r\na=3\r\n", {{"a", "3"}, {"b", "2"}}},
+        {"value with = and blanks", "note.x= a=b \r\n", {{"note.x", " a=b "}}},
+    };
+    for (const auto& c : cases) {
+        const ProjectData back = parse_project_text(kEveryFieldFile + c.after);
+        EXPECT_EQ(back.extra, c.expected) << c.name;
+        ProjectData design_only = back;
+        design_only.extra = {};
+        EXPECT_EQ(design_only, every_field_changed()) << c.name;
+    }
+    // A line break inside a value cannot start a line of its own.
+    ProjectData broken = every_field_changed();
+    set_value(broken.extra, "note.x", "one\r\nb=2");
+    EXPECT_EQ(parse_project_text(project_file_text(broken)).extra, (KeyValues{{"note.x", "one b=2"}}));
+}
+
+TEST(KeyValues, KeysAndReplacing) {
+    for (const char* good : {"a", "driver.fs", "recent.8", "sheet_layout.kerf-mm"})
+        EXPECT_TRUE(is_valid_key(good)) << good;
+    for (const char* bad : {"", "1a", ".a", "A", "a b", "a=b", "\xC3\xA9t\xC3\xA9"})
+        EXPECT_FALSE(is_valid_key(bad)) << bad;
+    EXPECT_FALSE(is_valid_key(std::string(65, 'a')));
+    KeyValues v;
+    set_value(v, "b", "1");
+    set_value(v, "a", "2");
+    set_value(v, "b", "3");
+    EXPECT_EQ(v, (KeyValues{{"b", "3"}, {"a", "2"}}));
+    EXPECT_EQ(find_value(v, "a"), "2");
+    EXPECT_EQ(find_value(v, "c"), std::nullopt);
+    remove_value(v, "b");
+    remove_value(v, "zz");
+    EXPECT_EQ(key_value_text(v), "a=2\r\n");
+}
+
 }  // namespace
 }  // namespace enclavio

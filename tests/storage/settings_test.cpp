@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "storage/storage.hpp"
 #include "temp_folder.hpp"
@@ -91,16 +92,32 @@ TEST(SettingsFile, LoadGivesTheLinesPresent) {
 }
 
 TEST(SettingsFile, TextAndRoundTrip) {
-    EXPECT_EQ(settings_file_text({"", Flange::None, 2000, true, false, UnitMode::MetricCm}),
+    EXPECT_EQ(settings_file_text({"", Flange::None, 2000, true, false, UnitMode::MetricCm, {}}),
               "\r\nnoflange\r\n2000\r\nshow\r\nnohighlight\r\nmetric-cm\r\n");
     TempFolder dir;
     const auto path = settings_path(dir.file("not yet made"));
-    const SettingsToSave s{"/home/zo\xC3\xAB/boxes", Flange::Two, 2000, true, false, UnitMode::DecimalInches};
+    const SettingsToSave s{"/home/zo\xC3\xAB/boxes", Flange::Two, 2000, true, false, UnitMode::DecimalInches, {}};
     ASSERT_TRUE(save_settings(path, s));
     EXPECT_EQ(get_bytes(path), "/home/zo\xEB/boxes\r\ntwoflange\r\n2000\r\nshow\r\nnohighlight\r\ndecimalinches\r\n");
     const auto back = load_settings(path);
     EXPECT_EQ((std::array<Opt, 6>{back.lastfolder, back.flange, back.range, back.shownums, back.highlight, back.units}),
               (std::array<Opt, 6>{s.lastfolder, "twoflange", "2000", "show", "nohighlight", "decimalinches"}));
+}
+
+TEST(SettingsFile, NamedValuesAfterTheSixLines) {
+    SettingsToSave s{"/boxes", Flange::One, 1000, false, true, UnitMode::Metric, {}};
+    const std::string six = settings_file_text(s);
+    s.extra = {{"sheet.kerf", "3.2"}, {"recent.1", "/boxes/a.ecv"}};
+    EXPECT_EQ(settings_file_text(s), six + "sheet.kerf=3.2\r\nrecent.1=/boxes/a.ecv\r\n");
+    TempFolder dir;
+    const auto path = settings_path(dir.str());
+    ASSERT_TRUE(save_settings(path, s));
+    const auto back = load_settings(path);
+    EXPECT_EQ(back.units, "metric");
+    EXPECT_EQ(back.extra, s.extra);
+    // A file of fewer than six lines has no named values.
+    std::ofstream(path, std::ios::binary) << "/boxes\r\nsheet.kerf=3.2\r\n";
+    EXPECT_EQ(load_settings(path).extra, KeyValues{});
 }
 
 }  // namespace
