@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/files_form.hpp"
+#include "forms/project_file_form.hpp"
 #include "forms/main_form.hpp"
 #include "forms/project_io.hpp"
 #include "forms/view.hpp"
