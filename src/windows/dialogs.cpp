@@ -1,13 +1,13 @@
 // The secondary windows, created hidden at start-up or on first use.
 #include "windows/qt_view.hpp"
 
-#include "windows/project_file_windows.hpp"
-#include "windows/cutting_list_window.hpp"
-#include "windows/create_folder_window.hpp"
-#include "windows/bracing_window.hpp"
-#include "windows/port_details_window.hpp"
 #include "windows/about_window.hpp"
+#include "windows/bracing_window.hpp"
+#include "windows/create_folder_window.hpp"
+#include "windows/cutting_list_window.hpp"
 #include "windows/notes_window.hpp"
+#include "windows/port_details_window.hpp"
+#include "windows/project_file_windows.hpp"
 #include "windows/report_window.hpp"
 #include "windows/tune_window.hpp"
 #include "windows/units_window.hpp"

@@ -12,8 +12,8 @@
 
 #include "../forms/project_windows_support.hpp"
 #include "../storage/special_files.hpp"
-#include "forms/bracing_form.hpp"
 #include "cli/commands.hpp"
+#include "forms/bracing_form.hpp"
 #include "forms/cutting_list_form.hpp"
 #include "forms/project_file_form.hpp"
 #include "forms/report_form.hpp"
