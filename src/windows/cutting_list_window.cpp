@@ -19,7 +19,7 @@
 #include <string>
 #include <utility>
 
-#include "windows/panel_drawings.hpp"
+#include "windows/drawings/panel_picture.hpp"
 
 namespace enclavio {
 
