@@ -12,10 +12,10 @@
 
 #include "../forms/project_windows_support.hpp"
 #include "../storage/special_files.hpp"
+#include "cli/commands.hpp"
 #include "forms/bracing_form.hpp"
-#include "forms/cli.hpp"
-#include "forms/cutting_form.hpp"
-#include "forms/files_form.hpp"
+#include "forms/cutting_list_form.hpp"
+#include "forms/project_file_form.hpp"
 #include "forms/report_form.hpp"
 #include "storage/storage.hpp"
 
