@@ -7,7 +7,7 @@
 #include <csignal>
 #include <memory>
 
-#include "storage/storage.hpp"
+#include "storage/data_folder.hpp"
 #include "windows/main_window.hpp"
 
 namespace {

@@ -16,7 +16,10 @@
 #include "forms/report_form.hpp"
 #include "forms/tune_form.hpp"
 #include "forms/view.hpp"
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
+#include "storage/project.hpp"
+#include "storage/report.hpp"
+#include "storage/settings.hpp"
 
 namespace enclavio {
 
