@@ -7,11 +7,11 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "forms/cutting_form.hpp"
+#include "forms/cutting_list_form.hpp"
 #include "pdf_support.hpp"
 #include "project_windows_test_support.hpp"
-#include "windows/form1.hpp"
-#include "windows/form3.hpp"
+#include "windows/cutting_list_window.hpp"
+#include "windows/main_window.hpp"
 #include "windows/printing.hpp"
 
 namespace enclavio {
