@@ -311,8 +311,8 @@ void ResponseForm::recompute_box_fit() {
     }
     box.lines = fit_lines(s.mode, box.fit.fit);
     if (box.fit.box.solved) {
-        box.lines.push_back("Depth " + length_caption(s.mode, box.fit.box.depth) + ", port length " +
-                            length_caption(s.mode, box.fit.box.port_length));
+        box.lines.push_back("Depth " + length_caption(s.mode, box.fit.box.depth));
+        box.lines.push_back("Port length " + length_caption(s.mode, box.fit.box.port_length));
     } else {
         box.reason = box.fit.box.reason;
     }
