@@ -16,6 +16,7 @@
 #include "forms/main_form.hpp"
 #include "forms/project_io.hpp"
 #include "forms/report_form.hpp"
+#include "forms/response_form.hpp"
 #include "forms/tune_form.hpp"
 #include "forms/view.hpp"
 #include "storage/storage.hpp"
@@ -41,6 +42,22 @@ enum class Opt {
     NoPorts,
     NoDriver,
     Output,
+    // The driver, for response and fit.
+    Fs,
+    Qes,
+    Qms,
+    Vas,
+    Re,
+    Sd,
+    Xmax,
+    Power,
+    QL,
+    Wiring,
+    // The span of response; the target of fit.
+    From,
+    To,
+    Points,
+    F3,
 };
 
 struct OptionInfo {
@@ -65,7 +82,52 @@ constexpr OptionInfo kOptions[] = {
     {"--no-ports", "", false, Opt::NoPorts},
     {"--no-driver", "", false, Opt::NoDriver},
     {"--output", "-o", true, Opt::Output},
+    {"--fs", "", true, Opt::Fs},
+    {"--qes", "", true, Opt::Qes},
+    {"--qms", "", true, Opt::Qms},
+    {"--vas", "", true, Opt::Vas},
+    {"--re", "", true, Opt::Re},
+    {"--sd", "", true, Opt::Sd},
+    {"--xmax", "", true, Opt::Xmax},
+    {"--power", "", true, Opt::Power},
+    {"--ql", "", true, Opt::QL},
+    {"--wiring", "", true, Opt::Wiring},
+    {"--from", "", true, Opt::From},
+    {"--to", "", true, Opt::To},
+    {"--points", "", true, Opt::Points},
+    {"--f3", "", true, Opt::F3},
 };
+
+// The commands that take options, for the options that belong to some only.
+enum class Command { Report, Tune, Response, Fit };
+
+// The driver parameter an option sets.
+std::optional<DriverParameter> driver_option(Opt id) {
+    switch (id) {
+        case Opt::Fs: return DriverParameter::Fs;
+        case Opt::Qes: return DriverParameter::Qes;
+        case Opt::Qms: return DriverParameter::Qms;
+        case Opt::Vas: return DriverParameter::Vas;
+        case Opt::Re: return DriverParameter::Re;
+        case Opt::Sd: return DriverParameter::Sd;
+        case Opt::Xmax: return DriverParameter::Xmax;
+        case Opt::Power: return DriverParameter::Power;
+        case Opt::QL: return DriverParameter::QL;
+        default: return std::nullopt;
+    }
+}
+
+// Why an option cannot be given to a command; empty when it can.
+std::string option_misplaced(Opt id, Command command, const std::string& name) {
+    const bool driver = driver_option(id) || id == Opt::Wiring;
+    if (id == Opt::Output && command != Command::Report) return name + " is an option of report only";
+    if (driver && command != Command::Response && command != Command::Fit)
+        return name + " is an option of response and fit only";
+    if ((id == Opt::From || id == Opt::To || id == Opt::Points) && command != Command::Response)
+        return name + " is an option of response only";
+    if (id == Opt::F3 && command != Command::Fit) return name + " is an option of fit only";
+    return {};
+}
 
 // What `report` and `tune` take after the command word.
 struct DesignOptions {
@@ -79,6 +141,12 @@ struct DesignOptions {
     std::optional<std::string> output;
     std::optional<std::string> project;
     bool help = false;
+    // response and fit: the driver's parameters given (stored units), the
+    // span and the target.
+    std::map<DriverParameter, double> driver;
+    std::optional<Wiring> wiring;
+    FrequencySpan span;
+    std::optional<double> f3;
 };
 
 struct UsageError {
@@ -120,7 +188,32 @@ void set_option(DesignOptions& o, Opt id, const std::string& name, const std::st
     auto bad = [&](std::string_view expected) {
         throw UsageError{"bad value for " + name + ": \"" + value + "\" (" + std::string(expected) + ")"};
     };
+    if (const auto parameter = driver_option(id)) {
+        // Read as the metric entries of the response window read them.
+        const ParameterEntry entry = read_parameter(*parameter, UnitMode::Metric, value);
+        if (!entry.error.empty() || !number_of(value)) bad(entry.error.empty() ? "a number" : entry.error);
+        o.driver[*parameter] = entry.value;
+        return;
+    }
+    const auto above_zero = [&](std::string_view expected) {
+        const auto v = number_of(value);
+        if (!v || !(*v > 0)) bad(expected);
+        return *v;
+    };
     switch (id) {
+        case Opt::Wiring:
+            o.wiring = wiring_from_word(value);
+            if (!o.wiring) bad("parallel or series");
+            break;
+        case Opt::From: o.span.from = above_zero("hz above 0"); break;
+        case Opt::To: o.span.to = above_zero("hz above 0"); break;
+        case Opt::F3: o.f3 = above_zero("hz above 0"); break;
+        case Opt::Points: {
+            const auto v = number_of(value);
+            if (!v || *v != std::floor(*v) || *v < 1 || *v > kMaxSpanPoints) bad("a whole number from 1 to 100000");
+            o.span.points = static_cast<int>(*v);
+            break;
+        }
         case Opt::Units:
             o.units = unit_mode_from_literal(value);
             if (!o.units) bad("metric, metric-cm, inches or decimalinches");
@@ -153,11 +246,12 @@ void set_option(DesignOptions& o, Opt id, const std::string& name, const std::st
         case Opt::NoResonances: o.no_resonances = true; break;
         case Opt::NoPorts: o.no_ports = true; break;
         case Opt::NoDriver: o.no_driver = true; break;
+        default: break;
     }
 }
 
 // Options in any order, at most one PROJECT; "--" ends the options.
-DesignOptions parse_design_options(const std::vector<std::string>& args, std::size_t from, bool report) {
+DesignOptions parse_design_options(const std::vector<std::string>& args, std::size_t from, Command command) {
     DesignOptions o;
     bool options_done = false;
     for (std::size_t i = from; i < args.size(); ++i) {
@@ -188,7 +282,7 @@ DesignOptions parse_design_options(const std::vector<std::string>& args, std::si
                 info = &candidate;
         }
         if (info == nullptr) throw UsageError{"unknown option: " + arg};
-        if (info->id == Opt::Output && !report) throw UsageError{name + " is an option of report only"};
+        if (const std::string why = option_misplaced(info->id, command, name); !why.empty()) throw UsageError{why};
         if (!info->takes_value) {
             if (value) throw UsageError{name + " takes no value"};
             set_option(o, info->id, name, {});
@@ -348,7 +442,7 @@ int tune_command(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(hz_at) + 1, args.end());
     if (options_ended) rest.insert(rest.begin(), "--");
-    const DesignOptions o = parse_design_options(rest, 0, false);
+    const DesignOptions o = parse_design_options(rest, 0, Command::Tune);
     if (o.help) {
         out << cli_help();
         return kCliOk;
@@ -366,6 +460,75 @@ int tune_command(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     out << answer.text << '\n';
     if (!answer.note.empty()) err << answer.note << '\n';
+    return kCliOk;
+}
+
+// The driver: the project's parameters, then those the command line gives;
+// as many drivers as the design has.
+DriverParameters driver_of(const MainForm& main, const DesignOptions& o) {
+    DriverParameters p = driver_parameters_from(main.s.project_values);
+    for (const auto& [parameter, value] : o.driver) p.*driver_parameter(parameter).member = value;
+    if (o.wiring) p.wiring = *o.wiring;
+    p.count = main.s.design.drivercount;
+    return p;
+}
+
+// The design and the driver for response and fit; the exit status when
+// there are none.
+std::optional<int> driver_in_box(MainForm& main, CliView& view, const DesignOptions& o, DriverParameters& p,
+                                 std::ostream& err) {
+    if (!build_design(main, view, o, err)) return kCliFailed;
+    p = driver_of(main, o);
+    const std::vector<DriverParameter> missing = missing_parameters(p);
+    if (missing.empty()) return std::nullopt;
+    if (missing.size() == 1 && missing[0] == DriverParameter::Count) {
+        err << "The design has no drivers.\n";
+        return kCliFailed;
+    }
+    return usage_error(err, missing_text(missing));
+}
+
+int response_command(const DesignOptions& o, std::ostream& out, std::ostream& err, const std::string& appdata) {
+    if (o.span.from > o.span.to) return usage_error(err, "--from must not be above --to");
+    CliView view;
+    MainForm main(view, appdata, current_folder());
+    DriverParameters p;
+    if (const auto status = driver_in_box(main, view, o, p, err)) return *status;
+    const std::optional<ResponseModel> model = response_model(p, main.s.design);
+    if (!model) {
+        err << why_no_response(p, box_acoustics(main.s.design)) << '\n';
+        return kCliFailed;
+    }
+    out << "hz\tspl_db\tgroup_delay_ms\texcursion_mm\tport_velocity_m_s\timpedance_ohm\n";
+    for (const ResponsePoint& r : response_curves(*model, o.span)) {
+        out << general_number_text(r.hz) << '\t' << general_number_text(r.spl_db) << '\t'
+            << general_number_text(r.group_delay_ms) << '\t' << general_number_text(r.excursion_mm) << '\t'
+            << general_number_text(r.port_velocity_m_s) << '\t' << general_number_text(r.impedance_ohm) << '\n';
+    }
+    const ResponseFigures f = response_figures(*model);
+    const auto or_none = [](const std::optional<double>& v) { return v ? general_number_text(*v) : "none"; };
+    out << "# f3 " << or_none(f.f3) << '\n';
+    out << "# f10 " << or_none(f.f10) << '\n';
+    out << "# peak_db " << or_none(f.peak ? std::optional<double>(f.peak->value) : std::nullopt) << '\n';
+    return kCliOk;
+}
+
+int fit_command(const DesignOptions& o, std::ostream& out, std::ostream& err, const std::string& appdata) {
+    CliView view;
+    MainForm main(view, appdata, current_folder());
+    DriverParameters p;
+    if (const auto status = driver_in_box(main, view, o, p, err)) return *status;
+    const AnalysisInputs in = analysis_inputs(main.s);
+    const DesignFit f = o.f3 ? box_for_target(p, main.s.design, in, *o.f3) : tune_this_box(p, main.s.design, in);
+    if (!f.fit.found || !f.box.solved) {
+        err << (f.fit.found ? f.box.reason : f.fit.reason) << '\n';
+        return kCliFailed;
+    }
+    out << "working_volume_litres\t" << general_number_text(f.fit.working_volume) << '\n'
+        << "tuning_hz\t" << general_number_text(f.fit.tuning) << '\n'
+        << "f3_hz\t" << general_number_text(f.fit.f3) << '\n'
+        << "depth_mm\t" << general_number_text(f.box.depth) << '\n'
+        << "port_length_mm\t" << general_number_text(f.box.port_length) << '\n';
     return kCliOk;
 }
 
@@ -398,6 +561,8 @@ int format_command(const std::vector<std::string>& args, std::ostream& out, std:
 std::string cli_usage() {
     return "Usage: enclavio-cli report [options] [PROJECT]\n"
            "       enclavio-cli tune HZ [options] [PROJECT]\n"
+           "       enclavio-cli response DRIVER [--from HZ] [--to HZ] [--points N] [options] [PROJECT]\n"
+           "       enclavio-cli fit DRIVER [--f3 HZ] [options] [PROJECT]\n"
            "       enclavio-cli parse TEXT\n"
            "       enclavio-cli format MM\n"
            "       enclavio-cli --help | --version\n";
@@ -421,6 +586,20 @@ std::string cli_help() {
            "                       units move the shown tuning off HZ, a note on standard\n"
            "                       error says what it will read.\n"
            "                         enclavio-cli tune 32 --flange twoflange sub.ecv\n"
+           "  response             Print the driver's predicted response in the box, one\n"
+           "                       line a frequency: hz, spl_db (at 1 m for the input\n"
+           "                       power), group_delay_ms, excursion_mm (peak),\n"
+           "                       port_velocity_m_s (peak) and impedance_ohm, separated by\n"
+           "                       tabs, after one header line; then \"# f3 X\", \"# f10 Y\"\n"
+           "                       (hz, or none) and \"# peak_db Z\" (dB above the level\n"
+           "                       far above resonance, or none).\n"
+           "                         enclavio-cli response --fs 28 --qes 0.42 --qms 6 --vas 60 --re 3.6 --sd 340\n"
+           "  fit                  Print the tuning with the lowest F3 for the box's working\n"
+           "                       volume that stays within 0.5 dB (with --f3, the smallest\n"
+           "                       working volume reaching that F3, and its tuning), and the\n"
+           "                       depth and port length that give them, one tab-separated\n"
+           "                       name and value a line.\n"
+           "                         enclavio-cli fit --f3 25 sub.ecv\n"
            "  parse TEXT           Print the millimetres of a feet-inches-fraction or\n"
            "                       decimal-inch text.\n"
            "                         enclavio-cli parse \"1' 3 15/16\"      (404.8125)\n"
@@ -464,6 +643,19 @@ std::string cli_help() {
            "  --no-driver          Leave out the driver details.\n"
            "                         enclavio-cli report --no-driver\n"
            "\n"
+           "DRIVER, the driver's parameters for response and fit (those the project holds\n"
+           "are taken from it; the command line wins); as many drivers as the design has:\n"
+           "  --fs HZ --qes Q --qms Q --vas LITRES --re OHM --sd CM2\n"
+           "                       Needed, unless PROJECT holds them.\n"
+           "  --xmax MM            Linear excursion, one way (for the power at 20 hz).\n"
+           "  --power W            Input power of all drivers together (default 1).\n"
+           "  --ql Q               Box losses (default 7).\n"
+           "  --wiring WORD        parallel (the default) or series.\n"
+           "  --from HZ --to HZ    (response) The span, default 10 to 500 hz.\n"
+           "  --points N           (response) Frequencies, spaced evenly on a log scale,\n"
+           "                       both ends included (default 200).\n"
+           "  --f3 HZ              (fit) The F3 the box is to reach.\n"
+           "\n"
            "  --                   Ends the options, for a PROJECT, HZ, TEXT or MM that\n"
            "                       begins with \"-\".\n"
            "                         enclavio-cli report -- -old-sub.ecv\n"
@@ -471,7 +663,8 @@ std::string cli_help() {
            "  --version            Show the version.\n"
            "\n"
            "Exit status: 0 done; 1 no answer (a project that cannot be read, no port length\n"
-           "for that tuning, a text the parser refuses, a report that cannot be written);\n"
+           "for that tuning, a text the parser refuses, a report that cannot be written, no\n"
+           "fit);\n"
            "2 a mistake on the command line.\n";
 }
 
@@ -493,8 +686,17 @@ int run_cli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
         if (command == "parse") return parse_command(args, out, err);
         if (command == "format") return format_command(args, out, err);
         if (command == "tune") return tune_command(args, out, err, appdata);
+        if (command == "response" || command == "fit") {
+            const DesignOptions o =
+                parse_design_options(args, 1, command == "response" ? Command::Response : Command::Fit);
+            if (o.help) {
+                out << cli_help();
+                return kCliOk;
+            }
+            return command == "response" ? response_command(o, out, err, appdata) : fit_command(o, out, err, appdata);
+        }
         if (command == "report") {
-            const DesignOptions o = parse_design_options(args, 1, true);
+            const DesignOptions o = parse_design_options(args, 1, Command::Report);
             if (o.help) {
                 out << cli_help();
                 return kCliOk;
