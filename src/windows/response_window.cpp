@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "windows/form1.hpp"
+#include "windows/main_window.hpp"
 #include "windows/response_graph.hpp"
 
 namespace enclavio {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "../forms/project_windows_support.hpp"
-#include "forms/cli.hpp"
+#include "cli/commands.hpp"
 #include "forms/main_form.hpp"
 #include "forms/project_io.hpp"
 #include "forms/response_form.hpp"

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "project_windows_test_support.hpp"
-#include "windows/form1.hpp"
+#include "windows/main_window.hpp"
 #include "windows/response_graph.hpp"
 #include "windows/response_window.hpp"
 
