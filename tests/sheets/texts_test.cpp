@@ -164,6 +164,17 @@ TEST(SheetBoard, PresetsAndSizes) {
     }
 }
 
+TEST(SheetBoard, Millimetres) {
+    const struct {
+        const char* text;
+        std::optional<double> mm;
+    } rows[] = {
+        {"3.2", 3.2}, {" 12 ", 12.0}, {".5", 0.5}, {"0", 0.0},  {"10.", 10.0},  {"", {}},      {" ", {}},   {".", {}},
+        {"-1", {}},   {"+1", {}},     {"1e3", {}}, {"3,2", {}}, {"3.2 mm", {}}, {"1.2.3", {}}, {"1 2", {}},
+    };
+    for (const auto& r : rows) EXPECT_EQ(parse_millimetres(r.text), r.mm) << r.text;
+}
+
 TEST(SheetPieces, PanelsOfADesign) {
     BoxDesign d;
     d.boxdepth = 500;
