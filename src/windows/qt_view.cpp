@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QUrl>
 #include <QWidget>
+
+#include "windows/printing.hpp"
 
 namespace enclavio {
 
@@ -86,28 +86,11 @@ void QtFormView::refresh() {
 
 void print_widget(QWidget* widget) {
     const QPixmap image = widget->grab();
-    QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::defaultPrinter().isNull()) {
-        const QString path =
-            QFileDialog::getSaveFileName(widget, QStringLiteral("No printer found - save as PDF"),
-                                         QStringLiteral("enclavio.pdf"), QStringLiteral("PDF files (*.pdf)"));
-        if (path.isEmpty()) return;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-    }
-    const auto failure = [widget](const QString& text) {
-        run_message_box(widget, QMessageBox::Warning, QStringLiteral("Enclavio"), text, QMessageBox::Ok);
-    };
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        failure(QStringLiteral("Unable to print: the printer could not be started"));
-        return;
-    }
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawPixmap(QRect(page.topLeft(), size), image);
-    if (!painter.end()) failure(QStringLiteral("Unable to print: the page could not be finished"));
+    print_pages(widget, QStringLiteral("enclavio"), 1, [&](QPainter& painter, const QRect& page, int) {
+        QSize size = image.size();
+        size.scale(page.size(), Qt::KeepAspectRatio);
+        painter.drawPixmap(QRect(page.topLeft(), size), image);
+    });
 }
 
 ModelDialog::ModelDialog(MainForm& main, ModalOpener opener, QWidget* parent)
