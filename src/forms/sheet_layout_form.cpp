@@ -2,6 +2,9 @@
 
 #include <charconv>
 
+#include "storage/storage.hpp"
+
+#include "sheets/drawing.hpp"
 #include "sheets/pieces.hpp"
 #include "sheets/texts.hpp"
 
@@ -89,6 +92,21 @@ void write_sheet_settings(KeyValues& values, const SheetSettings& settings) {
 std::vector<sheets::Piece> sheet_pieces(const Session& s, const SheetSettings& settings) {
     const int braces = sheets::shelf_braces_from_count(numeric_value(s.bracing.shelf_count_text));
     return sheets::design_pieces(s.design, !settings.allowance, settings.boxes, braces);
+}
+
+SvgSave save_layout_svg(const sheets::Layout& layout, UnitMode mode, std::string_view prefix) {
+    SvgSave out;
+    if (layout.refusal) return out;
+    for (int s = 0; s < static_cast<int>(layout.sheets.size()); ++s) {
+        const std::string path = sheets::sheet_svg_name(prefix, s);
+        const WriteResult r = write_file_atomically(path, sheets::sheet_svg(sheets::draw_sheet(layout, s, mode)));
+        if (!r) {
+            out.failure = "Unable to save " + path + ": " + r.reason;
+            break;
+        }
+        out.written.push_back(path);
+    }
+    return out;
 }
 
 SheetLayoutForm::SheetLayoutForm(Session& s, FormView& view, sheets::SearchOptions options)
@@ -183,6 +201,16 @@ bool SheetLayoutForm::design_changed() {
 std::string SheetLayoutForm::field_text(SheetField field) const {
     sheets::Board b = settings_.board;
     return plain_text(value_of(b, field));
+}
+
+bool SheetLayoutForm::save_svg(std::string_view prefix) {
+    if (layout_.refusal) {
+        view_.show_message(sheets::refusal_text(layout_, mode_));
+        return false;
+    }
+    const SvgSave saved = save_layout_svg(layout_, mode_, prefix);
+    if (!saved.failure.empty()) view_.show_message(saved.failure);
+    return saved.failure.empty();
 }
 
 std::string SheetLayoutForm::summary() const {

@@ -48,6 +48,15 @@ void write_sheet_settings(KeyValues& values, const SheetSettings& settings);
 // brace per brace counted in the bracing window, for each box.
 std::vector<sheets::Piece> sheet_pieces(const Session& s, const SheetSettings& settings);
 
+// Writes one SVG per sheet of a layout that was made, named by
+// sheets::sheet_svg_name from `prefix` ("box" or "box.svg" gives box-1.svg,
+// box-2.svg, ...). Stops at the first file that cannot be written.
+struct SvgSave {
+    std::vector<std::string> written;  // the files, in sheet order
+    std::string failure;               // empty, or "Unable to save box-2.svg: Permission denied"
+};
+SvgSave save_layout_svg(const sheets::Layout& layout, UnitMode mode, std::string_view prefix);
+
 // The board settings' fields, for messages and the window's order.
 enum class SheetField { Across, Along, Kerf, Trim };
 
@@ -85,6 +94,10 @@ public:
     UnitMode mode() const { return mode_; }
     // "1 sheet (fewest possible). Board used: 57.3%", or why there is no layout.
     std::string summary() const;
+    // "Save as &SVG...": the sheets as SVG files from the name chosen; a
+    // failure is reported. True when every sheet was written.
+    bool save_svg(std::string_view prefix);
+
     // How many times the layout has been made (each setting or design change).
     int layouts_made() const { return layouts_made_; }
 

@@ -12,6 +12,7 @@
 #include "windows/frm_report.hpp"
 #include "windows/frm_tune.hpp"
 #include "windows/frm_units.hpp"
+#include "windows/sheet_layout_window.hpp"
 
 namespace enclavio {
 
@@ -32,6 +33,7 @@ std::unique_ptr<ModelDialog> make_dialog(Window w, MainForm& main, ModalOpener o
         case Window::Form7: return std::make_unique<Form7>(main, opener, parent);
         case Window::Form8: return std::make_unique<Form8>(main, opener, parent);
         case Window::frmAbout: return std::make_unique<frmAbout>(main, opener, parent);
+        case Window::SheetLayout: return std::make_unique<SheetLayoutWindow>(main, opener, parent);
         default: return nullptr;
     }
 }
