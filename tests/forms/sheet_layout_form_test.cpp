@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/cutting_form.hpp"
+#include "forms/cutting_list_form.hpp"
 #include "forms/sheet_layout_form.hpp"
 
 namespace enclavio {

@@ -24,7 +24,7 @@
 
 #include "project_windows_test_support.hpp"
 #include "sheets/texts.hpp"
-#include "windows/form1.hpp"
+#include "windows/main_window.hpp"
 #include "windows/sheet_layout_window.hpp"
 #include "windows/sheet_picture.hpp"
 

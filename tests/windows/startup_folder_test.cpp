@@ -119,7 +119,9 @@ TEST(StartupFolder, ReadsAndWritesTheSettingsWhereTheReadmeSays) {
             c.read ? crlf(saved)
                    : to_file_encoding(home) + "\r\noneflange\r\n1000\r\nnoshow\r\nhighlight\r\nmetric\r\n";
         EXPECT_EQ(get_bytes(root.file(c.written)), expected);
-        if (!c.put.empty() && c.put != c.written) EXPECT_EQ(get_bytes(root.file(c.put)), saved);  // left as it was
+        if (!c.put.empty() && c.put != c.written) {
+            EXPECT_EQ(get_bytes(root.file(c.put)), saved);  // left as it was
+        }
         // Nothing was written anywhere else: no other settings file, and no
         // other tree beside the home folder.
         std::vector<std::string> settings_files;

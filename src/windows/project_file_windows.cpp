@@ -1,4 +1,4 @@
-#include "windows/form2.hpp"
+#include "windows/project_file_windows.hpp"
 
 #include <QApplication>
 #include <QComboBox>

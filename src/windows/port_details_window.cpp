@@ -1,4 +1,4 @@
-#include "windows/form8.hpp"
+#include "windows/port_details_window.hpp"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "forms/cutting_form.hpp"
+#include "forms/cutting_list_form.hpp"
 #include "windows/qt_view.hpp"
 
 class QLabel;

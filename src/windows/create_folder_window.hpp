@@ -2,7 +2,7 @@
 // window's folder.
 #pragma once
 
-#include "forms/files_form.hpp"
+#include "forms/project_file_form.hpp"
 #include "windows/qt_view.hpp"
 
 class QLabel;

@@ -4,9 +4,10 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "forms/files_form.hpp"
+#include "forms/project_file_form.hpp"
 #include "windows/qt_view.hpp"
 
 class QComboBox;
@@ -62,6 +63,13 @@ public:
 
 private:
     QPushButton* command3_ = nullptr;
+};
+
+// Form5 "Open Project": the shared window in its open role.
+class Form5 : public ProjectFileWindow {
+public:
+    Form5(MainForm& main, ModalOpener opener, QWidget* parent)
+        : ProjectFileWindow(main, std::move(opener), parent, FileForm::Kind::Open) {}
 };
 
 }  // namespace enclavio

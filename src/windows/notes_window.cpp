@@ -1,4 +1,4 @@
-#include "windows/frm_comments.hpp"
+#include "windows/notes_window.hpp"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "windows/frm_units.hpp"
+#include "windows/units_window.hpp"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "forms/port_form.hpp"
+#include "forms/port_details_form.hpp"
 #include "windows/qt_view.hpp"
 
 class QLineEdit;

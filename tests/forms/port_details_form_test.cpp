@@ -1,7 +1,7 @@
 // The port details window: one choice per end and the radii, kept as typed.
 #include <gtest/gtest.h>
 
-#include "forms/port_form.hpp"
+#include "forms/port_details_form.hpp"
 
 namespace enclavio {
 namespace {

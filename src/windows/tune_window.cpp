@@ -1,4 +1,4 @@
-#include "windows/frm_tune.hpp"
+#include "windows/tune_window.hpp"
 
 #include <QDoubleValidator>
 #include <QFont>

@@ -1,5 +1,5 @@
 // The project file windows: Form2 (save), Form5 (open) and Form6 (create folder).
-#include "forms/files_form.hpp"
+#include "forms/project_file_form.hpp"
 
 #include <algorithm>
 #include <filesystem>

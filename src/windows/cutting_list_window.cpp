@@ -1,4 +1,4 @@
-#include "windows/form3.hpp"
+#include "windows/cutting_list_window.hpp"
 
 #include <QCloseEvent>
 #include <QFont>

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "forms/files_form.hpp"
+#include "forms/project_file_form.hpp"
 #include "project_windows_support.hpp"
 #include "storage/storage.hpp"
 

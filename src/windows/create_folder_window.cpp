@@ -1,4 +1,4 @@
-#include "windows/form6.hpp"
+#include "windows/create_folder_window.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "windows/form7.hpp"
+#include "windows/bracing_window.hpp"
 
 #include <QButtonGroup>
 #include <QGridLayout>

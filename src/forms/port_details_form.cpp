@@ -1,4 +1,4 @@
-#include "forms/port_form.hpp"
+#include "forms/port_details_form.hpp"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/cutting_form.hpp"
+#include "forms/cutting_list_form.hpp"
 
 namespace enclavio {
 namespace {

@@ -11,10 +11,9 @@
 #include <QTreeWidgetItemIterator>
 #include <memory>
 
-#include "forms/files_form.hpp"
+#include "forms/project_file_form.hpp"
 #include "project_windows_test_support.hpp"
-#include "windows/form2.hpp"
-#include "windows/form5.hpp"
+#include "windows/project_file_windows.hpp"
 
 namespace enclavio {
 namespace {

@@ -1,4 +1,4 @@
-#include "forms/cutting_form.hpp"
+#include "forms/cutting_list_form.hpp"
 
 namespace enclavio {
 

@@ -1,4 +1,4 @@
-#include "windows/frm_report.hpp"
+#include "windows/report_window.hpp"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "windows/form1.hpp"
+#include "windows/main_window.hpp"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "windows/frm_about.hpp"
+#include "windows/about_window.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>

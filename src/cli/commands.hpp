@@ -9,16 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/options.hpp"
+
 namespace enclavio {
 
 // Exit statuses.
 inline constexpr int kCliOk = 0;
 inline constexpr int kCliFailed = 1;  // no answer: unreadable project, no length, refused text
 inline constexpr int kCliUsage = 2;   // bad command line
-
-// The short usage (shown after a command-line error) and the full help.
-std::string cli_usage();
-std::string cli_help();
 
 // Runs one command. `args` are the arguments after the program's name;
 // `appdata` is the program's data folder (its settings file is not read: the

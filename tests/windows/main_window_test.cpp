@@ -18,8 +18,8 @@
 #include "forms/project_io.hpp"
 #include "forms/units_form.hpp"
 #include "project_windows_test_support.hpp"
-#include "windows/form1.hpp"
 #include "windows/graph_view.hpp"
+#include "windows/main_window.hpp"
 
 namespace enclavio {
 namespace {
