@@ -283,8 +283,11 @@ void SheetLayoutWindow::apply_scale() {
     const int room =
         area_->contentsRect().width() - m.left() - m.right() - area_->verticalScrollBar()->sizeHint().width();
     const double width = pictures_.front()->drawing().width;
-    const double fit = std::max(200, room) / width;
+    // Whole pixels to spare, so that a fitted sheet never needs a scroll bar.
+    const double fit = std::max(200, room - 2) / width;
     for (SheetPicture* p : pictures_) p->set_scale(fit * zoom_factors()[index]);
+    // The texts move below the drawings' new sizes at once.
+    sheets_layout_->activate();
 }
 
 void SheetLayoutWindow::set_zoom(int index) { zoom_->setCurrentIndex(index); }

@@ -52,6 +52,7 @@ int placed_pieces(const SheetLayoutWindow& w) {
 void save_png(QWidget* w, const char* name) {
     const QByteArray dir = qgetenv("ENCLAVIO_PNG_DIR");
     if (dir.isEmpty()) return;
+    QApplication::processEvents();
     for (qreal ratio : {1.0, 2.0}) {
         QPixmap image(w->size() * ratio);
         image.setDevicePixelRatio(ratio);
