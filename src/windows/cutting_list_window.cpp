@@ -20,7 +20,7 @@
 #include <utility>
 
 #include "forms/sheet_layout_form.hpp"
-#include "windows/panel_drawings.hpp"
+#include "windows/drawings/panel_picture.hpp"
 
 namespace enclavio {
 

@@ -23,8 +23,9 @@
 #include <vector>
 
 #include "forms/tune_form.hpp"
-#include "windows/graph_view.hpp"
-#include "windows/pictures.hpp"
+#include "windows/drawings/graph_view.hpp"
+#include "windows/drawings/notes_picture.hpp"
+#include "windows/drawings/where_picture.hpp"
 
 namespace enclavio {
 

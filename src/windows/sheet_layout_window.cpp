@@ -24,8 +24,8 @@
 #include <string>
 
 #include "sheets/texts.hpp"
+#include "windows/drawings/sheet_picture.hpp"
 #include "windows/printing.hpp"
-#include "windows/sheet_picture.hpp"
 
 namespace enclavio {
 

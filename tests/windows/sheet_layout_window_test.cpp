@@ -24,9 +24,9 @@
 
 #include "project_windows_test_support.hpp"
 #include "sheets/texts.hpp"
+#include "windows/drawings/sheet_picture.hpp"
 #include "windows/main_window.hpp"
 #include "windows/sheet_layout_window.hpp"
-#include "windows/sheet_picture.hpp"
 
 namespace enclavio {
 namespace {

@@ -1,4 +1,4 @@
-#include "windows/sheet_picture.hpp"
+#include "windows/drawings/sheet_picture.hpp"
 
 #include <QFont>
 #include <QPainter>
