@@ -1,6 +1,7 @@
 // Form3's behaviour: the cutting list window.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "forms/main_form.hpp"
@@ -44,6 +45,11 @@ public:
     void Command1_Click();  // "&Print"
     void Command2_Click();  // "&OK": the window is hidden by its owner afterwards
     void discard();         // closed by the title bar: back to the initial state
+    // "Save as &CSV...": the list as shown, one line per panel, written to
+    // `path` (chosen by the window); a failure is reported with its reason.
+    void save_csv(const std::string& path);
+    // A file that could not be written, and why.
+    void report_save_failure(const std::string& path, const std::string& reason);
 
     const CuttingState& state() const { return s_.cutting; }
 

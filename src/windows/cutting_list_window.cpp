@@ -1,10 +1,14 @@
 #include "windows/cutting_list_window.hpp"
 
 #include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -19,7 +23,9 @@
 #include <string>
 #include <utility>
 
+#include "forms/workshop_sheet.hpp"
 #include "windows/panel_drawings.hpp"
+#include "windows/workshop_sheet_pdf.hpp"
 
 namespace enclavio {
 
@@ -109,6 +115,8 @@ constexpr Place kLabelPlace[17] = {
 constexpr Place kPicture1Place{120, 600, 1830, 2280};
 constexpr Place kOption1Place{480, 3960, 2292, 252};
 constexpr Place kOption2Place{480, 4320, 6012, 252};
+constexpr Place kSaveSheetPlace{7920, 3780, 852, 375};
+constexpr Place kSaveCsvPlace{7920, 4230, 852, 375};
 constexpr Place kCommand1Place{7920, 4680, 852, 375};
 constexpr Place kCommand2Place{7920, 5160, 852, 375};
 
@@ -215,6 +223,15 @@ Form3::Form3(MainForm& main, ModalOpener opener, QWidget* parent)
         accept();
     });
 
+    // The list on paper for the workshop, and for spreadsheets.
+    save_sheet_ = new QPushButton(QStringLiteral("Save &Workshop Sheet..."), this);
+    save_sheet_->setObjectName(QStringLiteral("saveWorkshopSheet"));
+    save_csv_ = new QPushButton(QStringLiteral("Save as &CSV..."), this);
+    save_csv_->setObjectName(QStringLiteral("saveCsv"));
+    for (QPushButton* b : {save_sheet_, save_csv_}) b->setAutoDefault(false);
+    connect(save_sheet_, &QPushButton::clicked, this, [this] { save_workshop_sheet(); });
+    connect(save_csv_, &QPushButton::clicked, this, [this] { save_csv(); });
+
     label_[15]->raise();
     label_[14]->raise();
 
@@ -280,13 +297,13 @@ void Form3::fit_to_texts() {
     for (int n = 1; n <= 8; ++n)
         upper = std::max(upper, set_width(label_[n], lines, QFontMetrics(label_[n]->font()).height() + 1));
     upper = std::max({upper, fit(12), fit(9), fit(16)});
+
+    // Beside the buttons: the options, the warning, the link and its prompt, the banner.
+    int lower = std::max(fit(13), fit(11));
     for (auto [button, where] : {std::pair{option1_, kOption1Place}, std::pair{option2_, kOption2Place}}) {
         const QSize hint = button->sizeHint();
-        upper = std::max(upper, set_width(button, std::max(px(where.width), hint.width() + 4), hint.height()));
+        lower = std::max(lower, set_width(button, std::max(px(where.width), hint.width() + 4), hint.height()));
     }
-
-    // Beside the buttons: the warning, the link and its prompt, the banner.
-    int lower = std::max(fit(13), fit(11));
     QRect link = label_[10]->geometry();
     link.moveLeft(std::max(px(kLabelPlace[10].left), label_[11]->geometry().right() + 1 + px(108)));
     label_[10]->setGeometry(link);
@@ -296,14 +313,39 @@ void Form3::fit_to_texts() {
     lower = std::max(lower, set_width(label_[15], banner, 0));
 
     int button_width = px(kCommand1Place.width);
-    for (QPushButton* b : {command1_, command2_}) button_width = std::max(button_width, b->sizeHint().width());
+    for (QPushButton* b : {save_sheet_, save_csv_, command1_, command2_})
+        button_width = std::max(button_width, b->sizeHint().width());
     const int margin = px(kRightMargin);
     const int width = std::max({px(kClientWidth), upper + margin, lower + margin + button_width + margin});
-    for (auto [button, where] : {std::pair{command1_, kCommand1Place}, std::pair{command2_, kCommand2Place}}) {
+    for (auto [button, where] : {std::pair{save_sheet_, kSaveSheetPlace}, std::pair{save_csv_, kSaveCsvPlace},
+                                 std::pair{command1_, kCommand1Place}, std::pair{command2_, kCommand2Place}}) {
         button->setGeometry(width - margin - button_width, px(where.top), button_width,
                             std::max(px(where.height), button->sizeHint().height()));
     }
     setFixedSize(width, px(kClientHeight));
+}
+
+// Asks where the file goes, starting in the project's folder with the
+// project's name; empty when the user cancels.
+static QString ask_save_path(QWidget* parent, const Session& s, const char* title, std::string_view extension,
+                             const char* filter) {
+    const QString folder = s.lastfolder.empty() ? QDir::homePath() : qs(s.lastfolder);
+    const QString suggested = QDir(folder).filePath(qs(export_file_name(s, extension)));
+    return QFileDialog::getSaveFileName(parent, QString::fromUtf8(title), suggested, QString::fromUtf8(filter));
+}
+
+void Form3::save_workshop_sheet() {
+    const QString path = ask_save_path(this, main_.s, "Save Workshop Sheet", ".pdf", "PDF files (*.pdf)");
+    if (path.isEmpty()) return;
+    const std::string date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toStdString();
+    QString error;
+    if (!write_workshop_sheet(path, workshop_sheet(main_.s, date), workshop_page_size(), &error))
+        model_.report_save_failure(path.toStdString(), error.toStdString());
+}
+
+void Form3::save_csv() {
+    const QString path = ask_save_path(this, main_.s, "Save as CSV", ".csv", "CSV files (*.csv)");
+    if (!path.isEmpty()) model_.save_csv(path.toStdString());
 }
 
 // Form_Load: placed once per load, a little left of and below the centre.
