@@ -79,6 +79,11 @@ void CuttingForm::Command2_Click() {
     view_.refresh();
 }
 
+void CuttingForm::Command3_Click() {
+    Command2_Click();
+    view_.show_modeless(Window::SheetLayout);
+}
+
 void CuttingForm::save_csv(const std::string& path) {
     hide_banner();
     view_.refresh();

@@ -44,7 +44,10 @@ public:
     void Label10_Click();   // opens the assembly page
     void Command1_Click();  // "&Print"
     void Command2_Click();  // "&OK": the window is hidden by its owner afterwards
-    void discard();         // closed by the title bar: back to the initial state
+    // "Sheet &Layout...": closes the list as OK does (the window is hidden by
+    // its owner first) and opens the sheet layout beside the main window.
+    void Command3_Click();
+    void discard();  // closed by the title bar: back to the initial state
     // "Save as &CSV...": the list as shown, one line per panel, written to
     // `path` (chosen by the window); a failure is reported with its reason.
     void save_csv(const std::string& path);

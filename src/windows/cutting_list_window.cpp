@@ -23,8 +23,9 @@
 #include <string>
 #include <utility>
 
+#include "forms/sheet_layout_form.hpp"
 #include "forms/workshop_sheet.hpp"
-#include "windows/panel_drawings.hpp"
+#include "windows/drawings/panel_picture.hpp"
 #include "windows/workshop_sheet_pdf.hpp"
 
 namespace enclavio {
@@ -115,10 +116,12 @@ constexpr Place kLabelPlace[17] = {
 constexpr Place kPicture1Place{120, 600, 1830, 2280};
 constexpr Place kOption1Place{480, 3960, 2292, 252};
 constexpr Place kOption2Place{480, 4320, 6012, 252};
-constexpr Place kSaveSheetPlace{7920, 3780, 852, 375};
-constexpr Place kSaveCsvPlace{7920, 4230, 852, 375};
 constexpr Place kCommand1Place{7920, 4680, 852, 375};
 constexpr Place kCommand2Place{7920, 5160, 852, 375};
+constexpr Place kCommand3Place{7920, 4200, 852, 375};
+// Below the window's design area: the list saved for the workshop and for
+// spreadsheets, in a row under the buttons.
+constexpr int kSaveRowTop = 5700, kSaveRowGap = 120;  // twips
 
 }  // namespace
 
@@ -223,7 +226,17 @@ Form3::Form3(MainForm& main, ModalOpener opener, QWidget* parent)
         accept();
     });
 
-    // The list on paper for the workshop, and for spreadsheets.
+    command3_ = new QPushButton(qs(kSheetLayoutButtonCaption), this);
+    command3_->setObjectName(QStringLiteral("Command3"));
+    command3_->setGeometry(place(kCommand3Place));
+    command3_->setAutoDefault(false);
+    connect(command3_, &QPushButton::clicked, this, [this] {
+        // The list closes first: the layout opens beside the main window,
+        // where it follows the design as it changes.
+        accept();
+        model_.Command3_Click();
+    });
+
     save_sheet_ = new QPushButton(QStringLiteral("Save &Workshop Sheet..."), this);
     save_sheet_->setObjectName(QStringLiteral("saveWorkshopSheet"));
     save_csv_ = new QPushButton(QStringLiteral("Save as &CSV..."), this);
@@ -313,16 +326,24 @@ void Form3::fit_to_texts() {
     lower = std::max(lower, set_width(label_[15], banner, 0));
 
     int button_width = px(kCommand1Place.width);
-    for (QPushButton* b : {save_sheet_, save_csv_, command1_, command2_})
+    for (QPushButton* b : {command1_, command2_, command3_})
         button_width = std::max(button_width, b->sizeHint().width());
     const int margin = px(kRightMargin);
-    const int width = std::max({px(kClientWidth), upper + margin, lower + margin + button_width + margin});
-    for (auto [button, where] : {std::pair{save_sheet_, kSaveSheetPlace}, std::pair{save_csv_, kSaveCsvPlace},
-                                 std::pair{command1_, kCommand1Place}, std::pair{command2_, kCommand2Place}}) {
+    const QSize sheet_size = save_sheet_->sizeHint(), csv_size = save_csv_->sizeHint();
+    const int row_height = std::max({px(375), sheet_size.height(), csv_size.height()});
+    const int row_width = sheet_size.width() + px(kSaveRowGap) + csv_size.width();
+    const int width =
+        std::max({px(kClientWidth), upper + margin, lower + margin + button_width + margin, row_width + 2 * margin});
+    for (auto [button, where] : {std::pair{command1_, kCommand1Place}, std::pair{command2_, kCommand2Place},
+                                 std::pair{command3_, kCommand3Place}}) {
         button->setGeometry(width - margin - button_width, px(where.top), button_width,
                             std::max(px(where.height), button->sizeHint().height()));
     }
-    setFixedSize(width, px(kClientHeight));
+    const int row_right = width - margin;
+    save_csv_->setGeometry(row_right - csv_size.width(), px(kSaveRowTop), csv_size.width(), row_height);
+    save_sheet_->setGeometry(save_csv_->x() - px(kSaveRowGap) - sheet_size.width(), px(kSaveRowTop), sheet_size.width(),
+                             row_height);
+    setFixedSize(width, std::max(px(kClientHeight), save_csv_->geometry().bottom() + 1 + px(kSaveRowGap)));
 }
 
 // Asks where the file goes, starting in the project's folder with the

@@ -37,6 +37,7 @@ private:
     QRadioButton* option2_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
+    QPushButton* command3_ = nullptr;    // "Sheet &Layout..."
     QPushButton* save_sheet_ = nullptr;  // "Save &Workshop Sheet..."
     QPushButton* save_csv_ = nullptr;    // "Save as &CSV..."
     QTimer* timer1_ = nullptr;

@@ -75,6 +75,11 @@ void QtFormView::show_modal(Window w) {
     if (opener_) opener_(w);
 }
 
+// The opener knows which windows are modeless.
+void QtFormView::show_modeless(Window w) {
+    if (opener_) opener_(w);
+}
+
 void QtFormView::print_window() { print_widget(owner_->window()); }
 
 void QtFormView::open_url(std::string_view url) { QDesktopServices::openUrl(QUrl(qs(url))); }

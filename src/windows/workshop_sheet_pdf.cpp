@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "windows/panel_drawings.hpp"
+#include "windows/drawings/panel_picture.hpp"
 #include "windows/qt_view.hpp"
 
 namespace enclavio {
