@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/analysis.hpp"
+#include "sheets/board.hpp"
 #include "units/units.hpp"
 
 namespace enclavio {
@@ -39,6 +40,23 @@ std::optional<double> number_of(const std::string& text);
 // Options in any order, at most one PROJECT; "--" ends the options. `report`
 // allows the options of report only. Throws UsageError.
 DesignOptions parse_design_options(const std::vector<std::string>& args, std::size_t from, bool report);
+
+// What `sheets` takes after the command word.
+struct SheetOptions {
+    std::optional<UnitMode> units;
+    sheets::Board board;
+    int boxes = 1;
+    bool allowance = false;
+    bool tsv = false;
+    std::optional<std::string> svg_prefix;
+    std::optional<std::string> project;
+    bool help = false;
+};
+
+// Options in any order, at most one PROJECT; "--" ends the options. A board
+// the layout cannot use (a kerf over 50 mm, a trim that leaves nothing) is a
+// usage error. Throws UsageError.
+SheetOptions parse_sheet_options(const std::vector<std::string>& args, std::size_t from);
 
 // The short usage (shown after a command-line error) and the full help.
 std::string cli_usage();
