@@ -33,7 +33,7 @@ public:
     // Shows another window and returns at once; it stays open beside this one.
     // Nothing happens where there are no windows to show.
     virtual void show_modeless(Window) {}
-    // Prints this window's image on the default printer.
+    // Prints this window on the default printer.
     virtual void print_window() = 0;
     // Opens a web or mailto address in the desktop's browser or mail program.
     virtual void open_url(std::string_view url) = 0;

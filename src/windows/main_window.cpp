@@ -22,10 +22,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "forms/response_form.hpp"
 #include "forms/tune_form.hpp"
 #include "windows/drawings/graph_view.hpp"
 #include "windows/drawings/notes_picture.hpp"
 #include "windows/drawings/where_picture.hpp"
+#include "windows/response_window.hpp"
 
 namespace enclavio {
 
@@ -119,6 +121,7 @@ Form1::Form1(std::string appdata_folder, std::string home_folder, QWidget* paren
     build_fields();
     build_results();
     build_menus();
+    build_response_menu();
     sync();
 }
 
@@ -388,6 +391,26 @@ void Form1::build_menus() {
     top_action("mnu_bracing", "&Bracing", &MainForm::mnu_bracing_Click);
 }
 
+void Form1::build_response_menu() {
+    QMenu* menu = menuBar()->addMenu(qs(kResponseMenuCaption));
+    menu->setObjectName(QStringLiteral("mnu_response"));
+    menu->menuAction()->setObjectName(QStringLiteral("mnu_response"));
+    actions_["mnu_response"] = menu->menuAction();
+    QAction* item = menu->addAction(qs(kResponseItemCaption));
+    item->setObjectName(QStringLiteral("mnu_driver_response"));
+    actions_["mnu_driver_response"] = item;
+    connect(item, &QAction::triggered, this, [this] { open_response(); });
+}
+
+void Form1::open_response() {
+    if (!response_)
+        response_ = std::make_unique<ResponseWindow>(
+            model_, [this] { sync(); }, this);
+    response_->show();
+    response_->raise();
+    response_->activateWindow();
+}
+
 // Each secondary window is built the first time it is asked for. What it
 // shows lives in the session, so a window built late shows exactly what one
 // built at start-up would, and start-up does not pay for windows the user may
@@ -505,6 +528,8 @@ void Form1::sync() {
     actions_["mnu_where"]->setChecked(m.where);
 
     picture1_->update();
+    // The response window follows every change of the design.
+    if (response_ && response_->isVisible()) response_->design_changed();
     // A window open beside this one follows the design.
     for (const auto& [which, window] : dialogs_)
         if (window && window->isVisible()) window->design_changed();

@@ -24,6 +24,7 @@ class QStackedLayout;
 namespace enclavio {
 
 class GraphView;
+class ResponseWindow;
 class NotesPicture;
 class WherePicture;
 
@@ -63,6 +64,8 @@ public:
     ~Form1() override;
 
     MainForm& model() { return model_; }
+    // The response window, or null before it is first opened.
+    ResponseWindow* response_window() const { return response_.get(); }
     // Runs the model's start-up, places the window and shows the model's state.
     void startup();
     // Brings every control up to date from the model.
@@ -76,6 +79,9 @@ private:
     void build_fields();
     void build_results();
     void build_menus();
+    void build_response_menu();
+    // The modeless "Driver and Response" window, built when first opened.
+    void open_response();
     // The secondary window `w`, built on first use (hidden).
     ModelDialog* dialog(Window w);
     void open_window(Window w);
@@ -87,6 +93,7 @@ private:
     MainForm model_;
     std::map<Window, std::unique_ptr<ModelDialog>> dialogs_;
     bool shut_down_ = false;
+    std::unique_ptr<ResponseWindow> response_;
 
     std::array<FieldEdit*, 14> text_{};  // [1]..[13]
     QGroupBox* frame1_ = nullptr;

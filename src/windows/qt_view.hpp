@@ -80,8 +80,9 @@ private:
     std::function<void()> on_refresh_;
 };
 
-// Prints the widget's image on the default printer; where there is none,
-// offers to save a PDF. Failures are reported in a message box.
+// Prints the widget, painted at the printer's resolution and scaled to fit the
+// page, on the default printer; where there is none, offers to save a PDF.
+// Failures are reported in a message box.
 void print_widget(QWidget* widget);
 
 // A secondary window bound to the main window's model. It is hidden, never
