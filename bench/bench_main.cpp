@@ -94,6 +94,7 @@ constexpr Step kSteps[] = {
     {"BM_sheet_layout/1", "sheet layout, one box, proven", "ms", 50},
     {"BM_sheet_layout/2", "sheet layout, two boxes (200 ms limit)", "ms", 250},
     {"BM_sheet_drawing", "sheet drawing and its SVG", "us", 0},
+    {"BM_sheet_window_redraw", "sheet window, kerf set to redrawn", "ms", 16},
     {"BM_compose_report", "compose_report (every section)", "us", 0},
     {"BM_write_project", "write_project", "us", 0},
     {"BM_read_project", "read_project", "us", 0},
