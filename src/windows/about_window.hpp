@@ -2,21 +2,12 @@
 #pragma once
 
 #include "forms/about_form.hpp"
+#include "windows/drawings/about_picture.hpp"
 #include "windows/qt_view.hpp"
 
 class QPushButton;
 
 namespace enclavio {
-
-// Picture1: a finished enclosure with its driver, two ports and a few notes.
-class EnclosurePicture : public QWidget {
-public:
-    explicit EnclosurePicture(QWidget* parent);
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
 
 class frmAbout : public ModelDialog {
 public:

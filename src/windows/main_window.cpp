@@ -24,8 +24,9 @@
 
 #include "forms/response_form.hpp"
 #include "forms/tune_form.hpp"
-#include "windows/graph_view.hpp"
-#include "windows/pictures.hpp"
+#include "windows/drawings/graph_view.hpp"
+#include "windows/drawings/notes_picture.hpp"
+#include "windows/drawings/where_picture.hpp"
 #include "windows/response_window.hpp"
 
 namespace enclavio {
@@ -425,6 +426,14 @@ ModelDialog* Form1::dialog(Window w) {
 void Form1::open_window(Window w) {
     ModelDialog* window = dialog(w);
     if (window == nullptr) return;  // not built: nothing to show
+    if (w == Window::SheetLayout) {
+        // Modeless: it stays open beside the main window.
+        window->design_changed();
+        window->show();
+        window->raise();
+        window->activateWindow();
+        return;
+    }
     sync();
     window->show_modal();
     sync();
@@ -521,6 +530,9 @@ void Form1::sync() {
     picture1_->update();
     // The response window follows every change of the design.
     if (response_ && response_->isVisible()) response_->design_changed();
+    // A window open beside this one follows the design.
+    for (const auto& [which, window] : dialogs_)
+        if (window && window->isVisible()) window->design_changed();
     // Captions may have grown: make the window large enough at once. A hidden
     // window is laid out when it is shown, so it is spared the work here.
     if (QLayout* l = layout(); l != nullptr && isVisible()) l->activate();

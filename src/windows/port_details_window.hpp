@@ -4,22 +4,13 @@
 #include <array>
 
 #include "forms/port_details_form.hpp"
+#include "windows/drawings/port_ends_picture.hpp"
 #include "windows/qt_view.hpp"
 
 class QLineEdit;
 class QRadioButton;
 
 namespace enclavio {
-
-// Picture1: the four ways a port end can be finished, each in section.
-class PortEndsPicture : public QWidget {
-public:
-    explicit PortEndsPicture(QWidget* parent);
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
 
 class Form8 : public ModelDialog {
 public:

@@ -2,7 +2,7 @@
 // the right. Panel thickness is exaggerated so that every joint reads at the
 // drawing's small size. Points are snapped to pixel centres so that the
 // outlines stay sharp at 1x and 2x.
-#include "windows/panel_drawings.hpp"
+#include "windows/drawings/panel_picture.hpp"
 
 #include <QColor>
 #include <QFont>

@@ -1,48 +1,16 @@
-// Pictures of the main window (the where-to-measure drawing and the notes
-// indicator) and the small drawing helpers the secondary windows share.
+// The small drawing helpers every picture shares, in the painter's current
+// coordinates.
 #pragma once
 
 #include <QPointF>
 #include <QSize>
-#include <QWidget>
+#include <QSizeF>
 
 class QPainter;
 class QColor;
 class QString;
 
 namespace enclavio {
-
-// Picture2: a side section of the box with a numbered arrow for every size
-// the user enters, a legend, and "Click to hide" at its foot.
-class WherePicture : public QWidget {
-    Q_OBJECT
-public:
-    explicit WherePicture(QWidget* parent = nullptr);
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
-signals:
-    void clicked();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-};
-
-// Picture3: a small pinned note, shown while the project has notes.
-class NotesPicture : public QWidget {
-    Q_OBJECT
-public:
-    explicit NotesPicture(QWidget* parent = nullptr);
-    QSize sizeHint() const override;
-
-signals:
-    void clicked();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-};
 
 // Drawing helpers, in the painter's current coordinates.
 namespace drawing {

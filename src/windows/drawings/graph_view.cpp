@@ -1,4 +1,4 @@
-#include "windows/graph_view.hpp"
+#include "windows/drawings/graph_view.hpp"
 
 #include <QFont>
 #include <QFontMetricsF>
