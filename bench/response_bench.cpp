@@ -9,8 +9,8 @@
 
 #include "fixture.hpp"
 #include "forms/response_form.hpp"
+#include "windows/drawings/response_graph.hpp"
 #include "windows/main_window.hpp"
-#include "windows/response_graph.hpp"
 #include "windows/response_window.hpp"
 
 namespace enclavio::bench {

@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "windows/drawings/response_graph.hpp"
 #include "windows/main_window.hpp"
-#include "windows/response_graph.hpp"
 
 namespace enclavio {
 
