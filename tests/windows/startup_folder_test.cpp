@@ -119,16 +119,20 @@ TEST(StartupFolder, ReadsAndWritesTheSettingsWhereTheReadmeSays) {
             c.read ? crlf(saved)
                    : to_file_encoding(home) + "\r\noneflange\r\n1000\r\nnoshow\r\nhighlight\r\nmetric\r\n";
         EXPECT_EQ(get_bytes(root.file(c.written)), expected);
-        if (!c.put.empty() && c.put != c.written) EXPECT_EQ(get_bytes(root.file(c.put)), saved);  // left as it was
+        if (!c.put.empty() && c.put != c.written) {
+            EXPECT_EQ(get_bytes(root.file(c.put)), saved);  // left as it was
+        }
         // Nothing was written anywhere else: no other settings file, and no
         // other tree beside the home folder.
         std::vector<std::string> settings_files;
-        for (const auto& e : fs::recursive_directory_iterator(root.str()))
+        for (const auto& e : fs::recursive_directory_iterator(root.str())) {
             if (e.path().filename() == "enclavio.ini") settings_files.push_back(e.path().string());
+        }
         EXPECT_EQ(settings_files.size(), c.put.empty() || c.put == c.written ? 1u : 2u);
-        for (const auto& e : fs::directory_iterator(root.str()))
+        for (const auto& e : fs::directory_iterator(root.str())) {
             EXPECT_TRUE(e.path().filename() == c.home || e.path().filename() == c.xdg || e.path().filename() == "run")
                 << e.path();
+        }
     }
 }
 
