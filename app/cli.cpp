@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/cli.hpp"
+#include "cli/commands.hpp"
 #include "storage/storage.hpp"
 
 int main(int argc, char** argv) {

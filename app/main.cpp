@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "storage/storage.hpp"
-#include "windows/form1.hpp"
+#include "windows/main_window.hpp"
 
 namespace {
 

@@ -23,7 +23,7 @@
 #include <memory>
 #include <string>
 
-#include "windows/form1.hpp"
+#include "windows/main_window.hpp"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "fixture.hpp"
-#include "windows/form1.hpp"
+#include "windows/main_window.hpp"
 
 namespace enclavio::bench {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "forms/cutting_form.hpp"
-#include "forms/files_form.hpp"
+#include "forms/cutting_list_form.hpp"
 #include "forms/main_form.hpp"
+#include "forms/project_file_form.hpp"
 #include "forms/project_io.hpp"
 #include "forms/report_form.hpp"
 #include "fuzz_common.hpp"

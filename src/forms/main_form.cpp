@@ -8,8 +8,8 @@
 #include <system_error>
 #include <utility>
 
-#include "forms/cutting_form.hpp"
-#include "forms/files_form.hpp"
+#include "forms/cutting_list_form.hpp"
+#include "forms/project_file_form.hpp"
 #include "storage/storage.hpp"
 
 namespace enclavio {

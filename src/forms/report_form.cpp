@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "forms/cutting_form.hpp"
+#include "forms/cutting_list_form.hpp"
 
 namespace enclavio {
 

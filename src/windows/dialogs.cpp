@@ -1,17 +1,16 @@
 // The secondary windows, created hidden at start-up or on first use.
 #include "windows/qt_view.hpp"
 
-#include "windows/form2.hpp"
-#include "windows/form3.hpp"
-#include "windows/form5.hpp"
-#include "windows/form6.hpp"
-#include "windows/form7.hpp"
-#include "windows/form8.hpp"
-#include "windows/frm_about.hpp"
-#include "windows/frm_comments.hpp"
-#include "windows/frm_report.hpp"
-#include "windows/frm_tune.hpp"
-#include "windows/frm_units.hpp"
+#include "windows/about_window.hpp"
+#include "windows/bracing_window.hpp"
+#include "windows/create_folder_window.hpp"
+#include "windows/cutting_list_window.hpp"
+#include "windows/notes_window.hpp"
+#include "windows/port_details_window.hpp"
+#include "windows/project_file_windows.hpp"
+#include "windows/report_window.hpp"
+#include "windows/tune_window.hpp"
+#include "windows/units_window.hpp"
 
 namespace enclavio {
 

@@ -12,10 +12,10 @@
 
 #include "../forms/project_windows_support.hpp"
 #include "../storage/special_files.hpp"
+#include "cli/commands.hpp"
 #include "forms/bracing_form.hpp"
-#include "forms/cli.hpp"
-#include "forms/cutting_form.hpp"
-#include "forms/files_form.hpp"
+#include "forms/cutting_list_form.hpp"
+#include "forms/project_file_form.hpp"
 #include "forms/report_form.hpp"
 #include "storage/storage.hpp"
 
@@ -332,7 +332,7 @@ TEST_F(CliTest, OutputFileIsWrittenAsTheReportWindowWritesIt) {
     EXPECT_EQ(get_bytes(file).find("Driver details"), std::string::npos);
 
     // "-" and /dev/stdout: the same bytes on the standard output (and /dev/stderr on the standard error).
-    for (const std::string& stdout_name : {"-", "/dev/stdout"}) {
+    for (const char* stdout_name : {"-", "/dev/stdout"}) {
         const Outcome to_stdout = run_cli_process({"report", "--units", "inches", "-o", stdout_name, project});
         EXPECT_EQ(to_stdout.status, 0) << stdout_name;
         EXPECT_EQ(to_stdout.err, "") << stdout_name;

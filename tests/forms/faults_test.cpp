@@ -11,7 +11,7 @@
 
 #include "../storage/file_size_limit.hpp"
 #include "../storage/special_files.hpp"
-#include "forms/files_form.hpp"
+#include "forms/project_file_form.hpp"
 #include "forms/report_form.hpp"
 #include "project_windows_support.hpp"
 

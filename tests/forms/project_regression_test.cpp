@@ -7,8 +7,8 @@
 #include <regex>
 #include <string>
 
-#include "forms/cutting_form.hpp"
-#include "forms/files_form.hpp"
+#include "forms/cutting_list_form.hpp"
+#include "forms/project_file_form.hpp"
 #include "forms/report_form.hpp"
 #include "project_windows_support.hpp"
 #include "storage/storage.hpp"

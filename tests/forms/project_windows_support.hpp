@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "forms/files_form.hpp"
 #include "forms/main_form.hpp"
+#include "forms/project_file_form.hpp"
 #include "forms/project_io.hpp"
 #include "forms/view.hpp"
 #include "storage/storage.hpp"

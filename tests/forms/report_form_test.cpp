@@ -1,7 +1,7 @@
 // The report window: which sections are offered, and the report it writes.
 #include <gtest/gtest.h>
 
-#include "forms/cutting_form.hpp"
+#include "forms/cutting_list_form.hpp"
 #include "forms/report_form.hpp"
 #include "project_windows_support.hpp"
 #include "storage/storage.hpp"

@@ -5,7 +5,8 @@
 #include <QMouseEvent>
 
 #include "project_windows_test_support.hpp"
-#include "windows/pictures.hpp"
+#include "windows/drawings/notes_picture.hpp"
+#include "windows/drawings/where_picture.hpp"
 
 namespace enclavio {
 namespace {

@@ -1,0 +1,47 @@
+// The command line of enclavio-cli: the options of report and tune, how they
+// are read, and the usage and help texts.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/analysis.hpp"
+#include "units/units.hpp"
+
+namespace enclavio {
+
+// What `report` and `tune` take after the command word.
+struct DesignOptions {
+    std::optional<UnitMode> units;
+    std::optional<Flange> flange;
+    bool numbers = false;
+    bool allowance = false;
+    std::optional<std::string> shelf_braces, edge_bracing, shelf_bracing;
+    bool no_notes = false, no_cutting_list = false, no_hints = false;
+    bool no_resonances = false, no_ports = false, no_driver = false;
+    std::optional<std::string> output;
+    std::optional<std::string> project;
+    bool help = false;
+};
+
+struct UsageError {
+    std::string reason;
+};
+
+// A decimal number, blanks around it allowed, as the fields read it: a sign,
+// digits with or without a point, an exponent. Refused is whatever the fields
+// would read as another number than the one written: 0x10, 0x1p4, inf, nan,
+// 1,5 or &H10, and a number too large for a double (read as 0).
+std::optional<double> number_of(const std::string& text);
+
+// Options in any order, at most one PROJECT; "--" ends the options. `report`
+// allows the options of report only. Throws UsageError.
+DesignOptions parse_design_options(const std::vector<std::string>& args, std::size_t from, bool report);
+
+// The short usage (shown after a command-line error) and the full help.
+std::string cli_usage();
+std::string cli_help();
+
+}  // namespace enclavio

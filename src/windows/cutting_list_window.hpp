@@ -1,0 +1,42 @@
+// Form3: "Panel Details and Cutting List".
+#pragma once
+
+#include <array>
+
+#include "forms/cutting_list_form.hpp"
+#include "windows/qt_view.hpp"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QWidget;
+
+namespace enclavio {
+
+class Form3 : public ModelDialog {
+public:
+    Form3(MainForm& main, ModalOpener opener, QWidget* parent);
+    void sync() override;
+    CuttingForm& model() { return model_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
+
+private:
+    void fit_to_texts();
+
+    CuttingForm model_;
+    std::array<QLabel*, 17> label_{};  // Label1..Label16; [0] unused
+    QWidget* picture1_ = nullptr;
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    bool placed_ = false;  // Form_Load placement done for this load
+};
+
+}  // namespace enclavio
