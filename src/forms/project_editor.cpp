@@ -152,7 +152,9 @@ void ProjectEditor::after_change(int field, bool typing) {
             std::equal(now.text.begin(), now.text.end(), top.text.begin(), [](const TextField& a, const TextField& b) {
                 return a.text == b.text && a.pending == b.pending;
             });
-        if (same_design && same_fields) {
+        // A field's own event that leaves the design as it was only rewrote
+        // the field (Enter showing " 450" for "450"): no step of its own.
+        if (same_design && (same_fields || field != 0)) {
             top = std::move(now);  // keeps the step's fields in today's units
         } else if (typing && field == typing_field_ && at_ + 1 == states_.size() && at_ > 0) {
             top = std::move(now);  // the next keystroke of the same edit
