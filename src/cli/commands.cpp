@@ -14,6 +14,7 @@
 #include "forms/main_form.hpp"
 #include "forms/project_io.hpp"
 #include "forms/report_form.hpp"
+#include "forms/response_form.hpp"
 #include "forms/tune_form.hpp"
 #include "forms/view.hpp"
 #include "storage/storage.hpp"
@@ -167,7 +168,7 @@ int tune_command(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(hz_at) + 1, args.end());
     if (options_ended) rest.insert(rest.begin(), "--");
-    const DesignOptions o = parse_design_options(rest, 0, false);
+    const DesignOptions o = parse_design_options(rest, 0, Command::Tune);
     if (o.help) {
         out << cli_help();
         return kCliOk;
@@ -185,6 +186,75 @@ int tune_command(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     out << answer.text << '\n';
     if (!answer.note.empty()) err << answer.note << '\n';
+    return kCliOk;
+}
+
+// The driver: the project's parameters, then those the command line gives;
+// as many drivers as the design has.
+DriverParameters driver_of(const MainForm& main, const DesignOptions& o) {
+    DriverParameters p = driver_parameters_from(main.s.project_values);
+    for (const auto& [parameter, value] : o.driver) p.*driver_parameter(parameter).member = value;
+    if (o.wiring) p.wiring = *o.wiring;
+    p.count = main.s.design.drivercount;
+    return p;
+}
+
+// The design and the driver for response and fit; the exit status when
+// there are none.
+std::optional<int> driver_in_box(MainForm& main, CliView& view, const DesignOptions& o, DriverParameters& p,
+                                 std::ostream& err) {
+    if (!build_design(main, view, o, err)) return kCliFailed;
+    p = driver_of(main, o);
+    const std::vector<DriverParameter> missing = missing_parameters(p);
+    if (missing.empty()) return std::nullopt;
+    if (missing.size() == 1 && missing[0] == DriverParameter::Count) {
+        err << "The design has no drivers.\n";
+        return kCliFailed;
+    }
+    return usage_error(err, missing_text(missing));
+}
+
+int response_command(const DesignOptions& o, std::ostream& out, std::ostream& err, const std::string& appdata) {
+    if (o.span.from > o.span.to) return usage_error(err, "--from must not be above --to");
+    CliView view;
+    MainForm main(view, appdata, current_folder());
+    DriverParameters p;
+    if (const auto status = driver_in_box(main, view, o, p, err)) return *status;
+    const std::optional<ResponseModel> model = response_model(p, main.s.design);
+    if (!model) {
+        err << why_no_response(p, box_acoustics(main.s.design)) << '\n';
+        return kCliFailed;
+    }
+    out << "hz\tspl_db\tgroup_delay_ms\texcursion_mm\tport_velocity_m_s\timpedance_ohm\n";
+    for (const ResponsePoint& r : response_curves(*model, o.span)) {
+        out << general_number_text(r.hz) << '\t' << general_number_text(r.spl_db) << '\t'
+            << general_number_text(r.group_delay_ms) << '\t' << general_number_text(r.excursion_mm) << '\t'
+            << general_number_text(r.port_velocity_m_s) << '\t' << general_number_text(r.impedance_ohm) << '\n';
+    }
+    const ResponseFigures f = response_figures(*model);
+    const auto or_none = [](const std::optional<double>& v) { return v ? general_number_text(*v) : "none"; };
+    out << "# f3 " << or_none(f.f3) << '\n';
+    out << "# f10 " << or_none(f.f10) << '\n';
+    out << "# peak_db " << or_none(f.peak ? std::optional<double>(f.peak->value) : std::nullopt) << '\n';
+    return kCliOk;
+}
+
+int fit_command(const DesignOptions& o, std::ostream& out, std::ostream& err, const std::string& appdata) {
+    CliView view;
+    MainForm main(view, appdata, current_folder());
+    DriverParameters p;
+    if (const auto status = driver_in_box(main, view, o, p, err)) return *status;
+    const AnalysisInputs in = analysis_inputs(main.s);
+    const DesignFit f = o.f3 ? box_for_target(p, main.s.design, in, *o.f3) : tune_this_box(p, main.s.design, in);
+    if (!f.fit.found || !f.box.solved) {
+        err << (f.fit.found ? f.box.reason : f.fit.reason) << '\n';
+        return kCliFailed;
+    }
+    out << "working_volume_litres\t" << general_number_text(f.fit.working_volume) << '\n'
+        << "tuning_hz\t" << general_number_text(f.fit.tuning) << '\n'
+        << "f3_hz\t" << general_number_text(f.fit.f3) << '\n'
+        << "depth_mm\t" << general_number_text(f.box.depth) << '\n'
+        << "port_length_mm\t" << general_number_text(f.box.port_length) << '\n';
     return kCliOk;
 }
 
@@ -232,8 +302,17 @@ int run_cli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
         if (command == "parse") return parse_command(args, out, err);
         if (command == "format") return format_command(args, out, err);
         if (command == "tune") return tune_command(args, out, err, appdata);
+        if (command == "response" || command == "fit") {
+            const DesignOptions o =
+                parse_design_options(args, 1, command == "response" ? Command::Response : Command::Fit);
+            if (o.help) {
+                out << cli_help();
+                return kCliOk;
+            }
+            return command == "response" ? response_command(o, out, err, appdata) : fit_command(o, out, err, appdata);
+        }
         if (command == "report") {
-            const DesignOptions o = parse_design_options(args, 1, true);
+            const DesignOptions o = parse_design_options(args, 1, Command::Report);
             if (o.help) {
                 out << cli_help();
                 return kCliOk;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -26,6 +27,22 @@ enum class Opt {
     NoPorts,
     NoDriver,
     Output,
+    // The driver, for response and fit.
+    Fs,
+    Qes,
+    Qms,
+    Vas,
+    Re,
+    Sd,
+    Xmax,
+    Power,
+    QL,
+    Wiring,
+    // The span of response; the target of fit.
+    From,
+    To,
+    Points,
+    F3,
 };
 
 struct OptionInfo {
@@ -50,13 +67,81 @@ constexpr OptionInfo kOptions[] = {
     {"--no-ports", "", false, Opt::NoPorts},
     {"--no-driver", "", false, Opt::NoDriver},
     {"--output", "-o", true, Opt::Output},
+    {"--fs", "", true, Opt::Fs},
+    {"--qes", "", true, Opt::Qes},
+    {"--qms", "", true, Opt::Qms},
+    {"--vas", "", true, Opt::Vas},
+    {"--re", "", true, Opt::Re},
+    {"--sd", "", true, Opt::Sd},
+    {"--xmax", "", true, Opt::Xmax},
+    {"--power", "", true, Opt::Power},
+    {"--ql", "", true, Opt::QL},
+    {"--wiring", "", true, Opt::Wiring},
+    {"--from", "", true, Opt::From},
+    {"--to", "", true, Opt::To},
+    {"--points", "", true, Opt::Points},
+    {"--f3", "", true, Opt::F3},
 };
+
+// The driver parameter an option sets.
+std::optional<DriverParameter> driver_option(Opt id) {
+    switch (id) {
+        case Opt::Fs: return DriverParameter::Fs;
+        case Opt::Qes: return DriverParameter::Qes;
+        case Opt::Qms: return DriverParameter::Qms;
+        case Opt::Vas: return DriverParameter::Vas;
+        case Opt::Re: return DriverParameter::Re;
+        case Opt::Sd: return DriverParameter::Sd;
+        case Opt::Xmax: return DriverParameter::Xmax;
+        case Opt::Power: return DriverParameter::Power;
+        case Opt::QL: return DriverParameter::QL;
+        default: return std::nullopt;
+    }
+}
+
+// Why an option cannot be given to a command; empty when it can.
+std::string option_misplaced(Opt id, Command command, const std::string& name) {
+    const bool driver = driver_option(id) || id == Opt::Wiring;
+    if (id == Opt::Output && command != Command::Report) return name + " is an option of report only";
+    if (driver && command != Command::Response && command != Command::Fit)
+        return name + " is an option of response and fit only";
+    if ((id == Opt::From || id == Opt::To || id == Opt::Points) && command != Command::Response)
+        return name + " is an option of response only";
+    if (id == Opt::F3 && command != Command::Fit) return name + " is an option of fit only";
+    return {};
+}
 
 void set_option(DesignOptions& o, Opt id, const std::string& name, const std::string& value) {
     auto bad = [&](std::string_view expected) {
         throw UsageError{"bad value for " + name + ": \"" + value + "\" (" + std::string(expected) + ")"};
     };
+    if (const auto parameter = driver_option(id)) {
+        // Read as the metric entries of the response window read them.
+        const ParameterEntry entry = read_parameter(*parameter, UnitMode::Metric, value);
+        if (!entry.error.empty() || !number_of(value)) bad(entry.error.empty() ? "a number" : entry.error);
+        o.driver[*parameter] = entry.value;
+        return;
+    }
+    const auto above_zero = [&](std::string_view expected) {
+        const auto v = number_of(value);
+        if (!v || !(*v > 0)) bad(expected);
+        return *v;
+    };
     switch (id) {
+        case Opt::Wiring:
+            o.wiring = wiring_from_word(value);
+            if (!o.wiring) bad("parallel or series");
+            break;
+        case Opt::From: o.span.from = above_zero("hz above 0"); break;
+        case Opt::To: o.span.to = above_zero("hz above 0"); break;
+        case Opt::F3: o.f3 = above_zero("hz above 0"); break;
+        case Opt::Points: {
+            const auto v = number_of(value);
+            if (!v || *v != std::floor(*v) || *v < 1 || *v > kMaxSpanPoints) bad("a whole number from 1 to 100000");
+            o.span.points = static_cast<int>(*v);
+            break;
+        }
+
         case Opt::Units:
             o.units = unit_mode_from_literal(value);
             if (!o.units) bad("metric, metric-cm, inches or decimalinches");
@@ -89,6 +174,7 @@ void set_option(DesignOptions& o, Opt id, const std::string& name, const std::st
         case Opt::NoResonances: o.no_resonances = true; break;
         case Opt::NoPorts: o.no_ports = true; break;
         case Opt::NoDriver: o.no_driver = true; break;
+        default: break;
     }
 }
 
@@ -121,7 +207,7 @@ std::optional<double> number_of(const std::string& text) {
     return numeric_value(t);
 }
 
-DesignOptions parse_design_options(const std::vector<std::string>& args, std::size_t from, bool report) {
+DesignOptions parse_design_options(const std::vector<std::string>& args, std::size_t from, Command command) {
     DesignOptions o;
     bool options_done = false;
     for (std::size_t i = from; i < args.size(); ++i) {
@@ -152,7 +238,7 @@ DesignOptions parse_design_options(const std::vector<std::string>& args, std::si
                 info = &candidate;
         }
         if (info == nullptr) throw UsageError{"unknown option: " + arg};
-        if (info->id == Opt::Output && !report) throw UsageError{name + " is an option of report only"};
+        if (const std::string why = option_misplaced(info->id, command, name); !why.empty()) throw UsageError{why};
         if (!info->takes_value) {
             if (value) throw UsageError{name + " takes no value"};
             set_option(o, info->id, name, {});
@@ -170,6 +256,8 @@ DesignOptions parse_design_options(const std::vector<std::string>& args, std::si
 std::string cli_usage() {
     return "Usage: enclavio-cli report [options] [PROJECT]\n"
            "       enclavio-cli tune HZ [options] [PROJECT]\n"
+           "       enclavio-cli response DRIVER [--from HZ] [--to HZ] [--points N] [options] [PROJECT]\n"
+           "       enclavio-cli fit DRIVER [--f3 HZ] [options] [PROJECT]\n"
            "       enclavio-cli parse TEXT\n"
            "       enclavio-cli format MM\n"
            "       enclavio-cli --help | --version\n";
@@ -193,6 +281,20 @@ std::string cli_help() {
            "                       units move the shown tuning off HZ, a note on standard\n"
            "                       error says what it will read.\n"
            "                         enclavio-cli tune 32 --flange twoflange sub.ecv\n"
+           "  response             Print the driver's predicted response in the box, one\n"
+           "                       line a frequency: hz, spl_db (at 1 m for the input\n"
+           "                       power), group_delay_ms, excursion_mm (peak),\n"
+           "                       port_velocity_m_s (peak) and impedance_ohm, separated by\n"
+           "                       tabs, after one header line; then \"# f3 X\", \"# f10 Y\"\n"
+           "                       (hz, or none) and \"# peak_db Z\" (dB above the level\n"
+           "                       far above resonance, or none).\n"
+           "                         enclavio-cli response --fs 28 --qes 0.42 --qms 6 --vas 60 --re 3.6 --sd 340\n"
+           "  fit                  Print the tuning with the lowest F3 for the box's working\n"
+           "                       volume that stays within 0.5 dB (with --f3, the smallest\n"
+           "                       working volume reaching that F3, and its tuning), and the\n"
+           "                       depth and port length that give them, one tab-separated\n"
+           "                       name and value a line.\n"
+           "                         enclavio-cli fit --f3 25 sub.ecv\n"
            "  parse TEXT           Print the millimetres of a feet-inches-fraction or\n"
            "                       decimal-inch text.\n"
            "                         enclavio-cli parse \"1' 3 15/16\"      (404.8125)\n"
@@ -236,6 +338,19 @@ std::string cli_help() {
            "  --no-driver          Leave out the driver details.\n"
            "                         enclavio-cli report --no-driver\n"
            "\n"
+           "DRIVER, the driver's parameters for response and fit (those the project holds\n"
+           "are taken from it; the command line wins); as many drivers as the design has:\n"
+           "  --fs HZ --qes Q --qms Q --vas LITRES --re OHM --sd CM2\n"
+           "                       Needed, unless PROJECT holds them.\n"
+           "  --xmax MM            Linear excursion, one way (for the power at 20 hz).\n"
+           "  --power W            Input power of all drivers together (default 1).\n"
+           "  --ql Q               Box losses (default 7).\n"
+           "  --wiring WORD        parallel (the default) or series.\n"
+           "  --from HZ --to HZ    (response) The span, default 10 to 500 hz.\n"
+           "  --points N           (response) Frequencies, spaced evenly on a log scale,\n"
+           "                       both ends included (default 200).\n"
+           "  --f3 HZ              (fit) The F3 the box is to reach.\n"
+           "\n"
            "  --                   Ends the options, for a PROJECT, HZ, TEXT or MM that\n"
            "                       begins with \"-\".\n"
            "                         enclavio-cli report -- -old-sub.ecv\n"
@@ -243,7 +358,8 @@ std::string cli_help() {
            "  --version            Show the version.\n"
            "\n"
            "Exit status: 0 done; 1 no answer (a project that cannot be read, no port length\n"
-           "for that tuning, a text the parser refuses, a report that cannot be written);\n"
+           "for that tuning, a text the parser refuses, a report that cannot be written, no\n"
+           "fit);\n"
            "2 a mistake on the command line.\n";
 }
 

@@ -3,16 +3,19 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/analysis.hpp"
+#include "response/curves.hpp"
+#include "response/driver.hpp"
 #include "units/units.hpp"
 
 namespace enclavio {
 
-// What `report` and `tune` take after the command word.
+// What `report`, `tune`, `response` and `fit` take after the command word.
 struct DesignOptions {
     std::optional<UnitMode> units;
     std::optional<Flange> flange;
@@ -24,7 +27,16 @@ struct DesignOptions {
     std::optional<std::string> output;
     std::optional<std::string> project;
     bool help = false;
+    // response and fit: the driver's parameters given (stored units), the
+    // span and the target.
+    std::map<DriverParameter, double> driver;
+    std::optional<Wiring> wiring;
+    FrequencySpan span;
+    std::optional<double> f3;
 };
+
+// The commands that take options, for the options that belong to some only.
+enum class Command { Report, Tune, Response, Fit };
 
 struct UsageError {
     std::string reason;
@@ -36,9 +48,10 @@ struct UsageError {
 // 1,5 or &H10, and a number too large for a double (read as 0).
 std::optional<double> number_of(const std::string& text);
 
-// Options in any order, at most one PROJECT; "--" ends the options. `report`
-// allows the options of report only. Throws UsageError.
-DesignOptions parse_design_options(const std::vector<std::string>& args, std::size_t from, bool report);
+// Options in any order, at most one PROJECT; "--" ends the options. An
+// option that belongs to other commands than `command` is refused. Throws
+// UsageError.
+DesignOptions parse_design_options(const std::vector<std::string>& args, std::size_t from, Command command);
 
 // The short usage (shown after a command-line error) and the full help.
 std::string cli_usage();

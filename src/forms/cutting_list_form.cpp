@@ -77,6 +77,11 @@ void CuttingForm::Command2_Click() {
     view_.refresh();
 }
 
+void CuttingForm::Command3_Click() {
+    Command2_Click();
+    view_.show_modeless(Window::SheetLayout);
+}
+
 void CuttingForm::discard() { s_.cutting = CuttingState{}; }
 
 }  // namespace enclavio

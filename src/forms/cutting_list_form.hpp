@@ -43,7 +43,10 @@ public:
     void Label10_Click();   // opens the assembly page
     void Command1_Click();  // "&Print"
     void Command2_Click();  // "&OK": the window is hidden by its owner afterwards
-    void discard();         // closed by the title bar: back to the initial state
+    // "Sheet &Layout...": closes the list as OK does (the window is hidden by
+    // its owner first) and opens the sheet layout beside the main window.
+    void Command3_Click();
+    void discard();  // closed by the title bar: back to the initial state
 
     const CuttingState& state() const { return s_.cutting; }
 

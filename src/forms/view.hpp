@@ -17,7 +17,8 @@ enum class Window {
     frmReport,
     frmComments,
     frmAbout,
-    frmTune,  // Port length for a tuning
+    frmTune,      // Port length for a tuning
+    SheetLayout,  // the cutting list placed on sheets (modeless)
 };
 
 // The three answers to "Save changes to NAME?".
@@ -32,7 +33,10 @@ public:
     virtual bool ask_yes_no(std::string_view title, std::string_view text) = 0;
     // Shows another window modally; returns when it has been hidden.
     virtual void show_modal(Window w) = 0;
-    // Prints this window's image on the default printer.
+    // Shows another window and returns at once; it stays open beside this one.
+    // Nothing happens where there are no windows to show.
+    virtual void show_modeless(Window) {}
+    // Prints this window on the default printer.
     virtual void print_window() = 0;
     // Opens a web or mailto address in the desktop's browser or mail program.
     virtual void open_url(std::string_view url) = 0;

@@ -56,6 +56,12 @@ std::optional<double> plain_number(std::string_view& text) {
 
 }  // namespace
 
+std::optional<double> parse_millimetres(std::string_view text) {
+    const std::optional<double> value = plain_number(text);
+    if (!value || !text.empty()) return std::nullopt;
+    return value;
+}
+
 std::optional<BoardSize> parse_board_size(std::string_view text) {
     const std::optional<double> across = plain_number(text);
     if (!across || text.empty() || (text.front() != 'x' && text.front() != 'X')) return std::nullopt;

@@ -17,6 +17,7 @@ struct Board {
     double kerf = 3.2;    // width of the saw cut
     double trim = 0;      // taken off every edge before the first cut
     bool turning = true;  // false keeps each piece's first listed dimension across
+    bool operator==(const Board&) const = default;
 };
 
 inline constexpr double kMaxBoardSide = 10000;  // mm: no sheet good is longer
@@ -39,6 +40,11 @@ const std::array<BoardPreset, kBoardPresetCount>& board_presets();
 inline constexpr std::string_view kCustomBoardName = "Custom";
 // The preset of exactly this size, if any.
 std::optional<int> board_preset_index(double across, double along);
+
+// A plain decimal number of millimetres ("3.2", " 12 ", ".5"): digits with at
+// most one point, blanks around; nothing for any other text (a sign, an
+// exponent, a unit, a comma).
+std::optional<double> parse_millimetres(std::string_view text);
 
 // "2440x1220", "2440 x 1220" or "1524X1524.5": two plain decimal numbers of
 // millimetres joined by an x; nothing for any other text.

@@ -44,10 +44,10 @@ std::string cut_line(const Layout& l, const SheetPlan& s, int n, UnitMode mode) 
         what = std::string("the ") + which + " part of cut " + std::to_string(c.source) + " (" +
                size_words(mode, c.part.across, c.part.along) + ")";
     }
-    return std::to_string(n) + ". " + (rip ? "Rip " : "Cross-cut ") + what + " at " + length_words(mode, c.distance) +
-           std::string(unit_suffix(mode)) + " from its " + (rip ? "left" : "top") + " edge. " +
-           (rip ? "Left: " : "Top: ") + side_words(l, s, c.first, mode) + ". " + (rip ? "Right: " : "Bottom: ") +
-           side_words(l, s, c.second, mode) + ".";
+    return std::to_string(n) + ". " + (rip ? "Rip " : "Cross-cut ") + what + " at " + distance_words(mode, c.distance) +
+           " from its " + (rip ? "left" : "top") + " edge. " + (rip ? "Left: " : "Top: ") +
+           side_words(l, s, c.first, mode) + ". " + (rip ? "Right: " : "Bottom: ") + side_words(l, s, c.second, mode) +
+           ".";
 }
 
 }  // namespace
@@ -56,6 +56,10 @@ std::string length_words(UnitMode mode, double mm) { return trimmed(cutting_valu
 
 std::string size_words(UnitMode mode, double first, double second) {
     return length_words(mode, first) + " x " + length_words(mode, second) + std::string(unit_suffix(mode));
+}
+
+std::string distance_words(UnitMode mode, double mm) {
+    return length_words(is_imperial(mode) ? UnitMode::Inches : mode, mm) + std::string(unit_suffix(mode));
 }
 
 std::string count_text(const Layout& l) {
@@ -101,8 +105,7 @@ std::vector<std::string> cut_lines(const Layout& l, int s, UnitMode mode) {
     const Board& b = l.board;
     std::vector<std::string> lines{"Cuts, each measured to the near side of the saw cut:"};
     if (b.trim > 0)
-        lines.push_back("Trim " + length_words(mode, b.trim) + std::string(unit_suffix(mode)) +
-                        " off every edge of the sheet first, leaving " +
+        lines.push_back("Trim " + distance_words(mode, b.trim) + " off every edge of the sheet first, leaving " +
                         size_words(mode, trimmed_across(b), trimmed_along(b)) + ".");
     if (p.cuts.empty() && !p.placements.empty())
         lines.push_back("No cuts: the whole sheet is the " + l.pieces[p.placements.front().piece].name + ".");

@@ -16,6 +16,11 @@ std::string length_words(UnitMode mode, double mm);
 // "482 x 582 mm", "1' 7 x 1' 10 15/16 inches".
 std::string size_words(UnitMode mode, double first, double second);
 
+// A distance to measure at the saw, with its unit: as length_words, except
+// that both inch modes give feet, inches and sixteenths, the marks of a tape
+// measure: "600 mm", "1' 11 5/8 inches".
+std::string distance_words(UnitMode mode, double mm);
+
 // "1 sheet (fewest possible)", "3 sheets (best found)".
 std::string count_text(const Layout& l);
 // "Board used: 57.3%" (truncated to a tenth).
@@ -32,7 +37,7 @@ std::vector<std::string> piece_lines(const Layout& l, int s, UnitMode mode);
 std::string offcut_line(const Layout& l, int s, UnitMode mode);
 // The heading of the cut sequence, then one line per cut in order, the trim
 // first when there is one: "1. Rip the sheet at 700 mm from its left edge.
-// Left: cut 2. Right: offcut 1736.8 x 1220 mm."
+// Left: cut 2. Right: offcut 1736.8 x 1220 mm." Distances are distance_words.
 std::vector<std::string> cut_lines(const Layout& l, int s, UnitMode mode);
 
 // Why no layout was made, naming the piece and its sizes when one is at fault.

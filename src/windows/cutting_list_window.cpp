@@ -19,6 +19,7 @@
 #include <string>
 #include <utility>
 
+#include "forms/sheet_layout_form.hpp"
 #include "windows/drawings/panel_picture.hpp"
 
 namespace enclavio {
@@ -111,6 +112,7 @@ constexpr Place kOption1Place{480, 3960, 2292, 252};
 constexpr Place kOption2Place{480, 4320, 6012, 252};
 constexpr Place kCommand1Place{7920, 4680, 852, 375};
 constexpr Place kCommand2Place{7920, 5160, 852, 375};
+constexpr Place kCommand3Place{7920, 4200, 852, 375};
 
 }  // namespace
 
@@ -215,6 +217,17 @@ Form3::Form3(MainForm& main, ModalOpener opener, QWidget* parent)
         accept();
     });
 
+    command3_ = new QPushButton(qs(kSheetLayoutButtonCaption), this);
+    command3_->setObjectName(QStringLiteral("Command3"));
+    command3_->setGeometry(place(kCommand3Place));
+    command3_->setAutoDefault(false);
+    connect(command3_, &QPushButton::clicked, this, [this] {
+        // The list closes first: the layout opens beside the main window,
+        // where it follows the design as it changes.
+        accept();
+        model_.Command3_Click();
+    });
+
     label_[15]->raise();
     label_[14]->raise();
 
@@ -296,10 +309,12 @@ void Form3::fit_to_texts() {
     lower = std::max(lower, set_width(label_[15], banner, 0));
 
     int button_width = px(kCommand1Place.width);
-    for (QPushButton* b : {command1_, command2_}) button_width = std::max(button_width, b->sizeHint().width());
+    for (QPushButton* b : {command1_, command2_, command3_})
+        button_width = std::max(button_width, b->sizeHint().width());
     const int margin = px(kRightMargin);
     const int width = std::max({px(kClientWidth), upper + margin, lower + margin + button_width + margin});
-    for (auto [button, where] : {std::pair{command1_, kCommand1Place}, std::pair{command2_, kCommand2Place}}) {
+    for (auto [button, where] : {std::pair{command1_, kCommand1Place}, std::pair{command2_, kCommand2Place},
+                                 std::pair{command3_, kCommand3Place}}) {
         button->setGeometry(width - margin - button_width, px(where.top), button_width,
                             std::max(px(where.height), button->sizeHint().height()));
     }

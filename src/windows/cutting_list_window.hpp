@@ -35,6 +35,7 @@ private:
     QRadioButton* option2_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
+    QPushButton* command3_ = nullptr;  // "Sheet &Layout..."
     QTimer* timer1_ = nullptr;
     bool placed_ = false;  // Form_Load placement done for this load
 };

@@ -9,6 +9,7 @@
 #include "windows/port_details_window.hpp"
 #include "windows/project_file_windows.hpp"
 #include "windows/report_window.hpp"
+#include "windows/sheet_layout_window.hpp"
 #include "windows/tune_window.hpp"
 #include "windows/units_window.hpp"
 
@@ -31,6 +32,7 @@ std::unique_ptr<ModelDialog> make_dialog(Window w, MainForm& main, ModalOpener o
         case Window::Form7: return std::make_unique<Form7>(main, opener, parent);
         case Window::Form8: return std::make_unique<Form8>(main, opener, parent);
         case Window::frmAbout: return std::make_unique<frmAbout>(main, opener, parent);
+        case Window::SheetLayout: return std::make_unique<SheetLayoutWindow>(main, opener, parent);
         default: return nullptr;
     }
 }

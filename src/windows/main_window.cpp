@@ -23,11 +23,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "forms/response_form.hpp"
 #include "forms/tune_form.hpp"
 #include "windows/drawings/app_icon.hpp"
 #include "windows/drawings/graph_view.hpp"
 #include "windows/drawings/notes_picture.hpp"
 #include "windows/drawings/where_picture.hpp"
+#include "windows/response_window.hpp"
 
 namespace enclavio {
 
@@ -136,6 +138,7 @@ Form1::Form1(std::string appdata_folder, std::string home_folder, QWidget* paren
     build_fields();
     build_results();
     build_menus();
+    build_response_menu();
     sync();
 }
 
@@ -442,6 +445,31 @@ void Form1::build_menus() {
     top_action("mnu_bracing", "&Bracing", &MainForm::mnu_bracing_Click);
 }
 
+void Form1::build_response_menu() {
+    QMenu* menu = menuBar()->addMenu(qs(kResponseMenuCaption));
+    menu->setObjectName(QStringLiteral("mnu_response"));
+    menu->menuAction()->setObjectName(QStringLiteral("mnu_response"));
+    actions_["mnu_response"] = menu->menuAction();
+    QAction* item = menu->addAction(qs(kResponseItemCaption));
+    item->setObjectName(QStringLiteral("mnu_driver_response"));
+    actions_["mnu_driver_response"] = item;
+    connect(item, &QAction::triggered, this, [this] { open_response(); });
+}
+
+void Form1::open_response() {
+    if (!response_)
+        response_ = std::make_unique<ResponseWindow>(
+            model_,
+            [this] {
+                editor_.after_change();  // an Apply is a design change like any other
+                sync();
+            },
+            this);
+    response_->show();
+    response_->raise();
+    response_->activateWindow();
+}
+
 // Each secondary window is built the first time it is asked for. What it
 // shows lives in the session, so a window built late shows exactly what one
 // built at start-up would, and start-up does not pay for windows the user may
@@ -457,6 +485,14 @@ ModelDialog* Form1::dialog(Window w) {
 void Form1::open_window(Window w) {
     ModelDialog* window = dialog(w);
     if (window == nullptr) return;  // not built: nothing to show
+    if (w == Window::SheetLayout) {
+        // Modeless: it stays open beside the main window.
+        window->design_changed();
+        window->show();
+        window->raise();
+        window->activateWindow();
+        return;
+    }
     sync();
     window->show_modal();
     sync();
@@ -570,6 +606,11 @@ void Form1::sync() {
     sync_recent();
 
     picture1_->update();
+    // The response window follows every change of the design.
+    if (response_ && response_->isVisible()) response_->design_changed();
+    // A window open beside this one follows the design.
+    for (const auto& [which, window] : dialogs_)
+        if (window && window->isVisible()) window->design_changed();
     // Captions may have grown: make the window large enough at once. A hidden
     // window is laid out when it is shown, so it is spared the work here.
     if (QLayout* l = layout(); l != nullptr && isVisible()) l->activate();

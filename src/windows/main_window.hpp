@@ -26,6 +26,7 @@ class QStackedLayout;
 namespace enclavio {
 
 class GraphView;
+class ResponseWindow;
 class NotesPicture;
 class WherePicture;
 
@@ -67,6 +68,8 @@ public:
 
     MainForm& model() { return model_; }
     ProjectEditor& editor() { return editor_; }
+    // The response window, or null before it is first opened.
+    ResponseWindow* response_window() const { return response_.get(); }
     // Runs the model's start-up, places the window and shows the model's state.
     void startup();
     // Opens a project named on the command line (after startup, once shown).
@@ -84,6 +87,9 @@ private:
     void build_fields();
     void build_results();
     void build_menus();
+    void build_response_menu();
+    // The modeless "Driver and Response" window, built when first opened.
+    void open_response();
     // The secondary window `w`, built on first use (hidden).
     ModelDialog* dialog(Window w);
     void open_window(Window w);
@@ -99,6 +105,7 @@ private:
     std::map<Window, std::unique_ptr<ModelDialog>> dialogs_;
     bool shut_down_ = false;
     bool ask_on_close_ = true;
+    std::unique_ptr<ResponseWindow> response_;
 
     std::array<FieldEdit*, 14> text_{};  // [1]..[13]
     QGroupBox* frame1_ = nullptr;

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QPainter;
+class QPrinter;
 class QWidget;
 
 namespace enclavio {
@@ -19,5 +20,15 @@ using PagePainter = std::function<void(QPainter& painter, const QRect& page, int
 // Returns false when nothing was printed (cancelled or failed); failures are
 // reported in a message box parented on `parent`.
 bool print_pages(QWidget* parent, const QString& document, int pages, const PagePainter& paint);
+
+// Paints `pages` pages on a printer already set up (a printer, or a PDF file
+// through QPrinter::PdfFormat). False, with the reason in `error`, when the
+// printer could not be started or a page not begun or finished.
+bool paint_on_printer(QPrinter& printer, int pages, const PagePainter& paint, QString* error);
+
+// Paints `widget` as it is laid out now into `page`, scaled to fit with its
+// proportions kept and centred across the page's top. Each control paints
+// itself through the painter, so its text stays text and its drawings lines.
+void paint_widget(QPainter& painter, const QRect& page, QWidget* widget);
 
 }  // namespace enclavio

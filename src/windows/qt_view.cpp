@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QUrl>
@@ -93,6 +92,11 @@ void QtFormView::show_modal(Window w) {
     if (opener_) opener_(w);
 }
 
+// The opener knows which windows are modeless.
+void QtFormView::show_modeless(Window w) {
+    if (opener_) opener_(w);
+}
+
 void QtFormView::print_window() { print_widget(owner_->window()); }
 
 void QtFormView::open_url(std::string_view url) { QDesktopServices::openUrl(QUrl(qs(url))); }
@@ -102,12 +106,8 @@ void QtFormView::refresh() {
 }
 
 void print_widget(QWidget* widget) {
-    const QPixmap image = widget->grab();
-    print_pages(widget, QStringLiteral("enclavio"), 1, [&](QPainter& painter, const QRect& page, int) {
-        QSize size = image.size();
-        size.scale(page.size(), Qt::KeepAspectRatio);
-        painter.drawPixmap(QRect(page.topLeft(), size), image);
-    });
+    print_pages(widget, QStringLiteral("enclavio"), 1,
+                [widget](QPainter& painter, const QRect& page, int) { paint_widget(painter, page, widget); });
 }
 
 ModelDialog::ModelDialog(MainForm& main, ModalOpener opener, QWidget* parent)

@@ -69,6 +69,7 @@ public:
     void show_message(std::string_view text) override;
     bool ask_yes_no(std::string_view title, std::string_view text) override;
     void show_modal(Window w) override;
+    void show_modeless(Window w) override;
     void print_window() override;
     void open_url(std::string_view url) override;
     void refresh() override;
@@ -81,8 +82,9 @@ private:
     std::function<void()> on_refresh_;
 };
 
-// Prints the widget's image on the default printer; where there is none,
-// offers to save a PDF. Failures are reported in a message box.
+// Prints the widget, painted at the printer's resolution and scaled to fit the
+// page, on the default printer; where there is none, offers to save a PDF.
+// Failures are reported in a message box.
 void print_widget(QWidget* widget);
 
 // A secondary window bound to the main window's model. It is hidden, never
@@ -91,6 +93,9 @@ class ModelDialog : public QDialog {
 public:
     ModelDialog(MainForm& main, ModalOpener opener, QWidget* parent);
     virtual void sync() = 0;
+    // The design may have changed in another window; a window that shows
+    // something made from it while open beside the others brings it up to date.
+    virtual void design_changed() {}
     // Runs the window modally; returns when it is hidden.
     void show_modal();
 

@@ -58,13 +58,35 @@ TEST(SheetTexts, LengthsPerMode) {
          "Board 3' 3 3/8 x 1' 7 11/16 inches, kerf 1/8 inches, trim 3/16 inches, pieces may be turned",
          "Shelf brace 9 13/16 x 1' 3 1/8 inches, turned", "1. Rip the sheet at 1' 11 5/8 inches from its left edge."},
         {UnitMode::DecimalInches, "Board 39.37 x 19.69 inches, kerf .13 inches, trim .2 inches, pieces may be turned",
-         "Shelf brace 9.84 x 15.11 inches, turned", "1. Rip the sheet at 23.62 inches from its left edge."},
+         "Shelf brace 9.84 x 15.11 inches, turned", "1. Rip the sheet at 1' 11 5/8 inches from its left edge."},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(board_text(l.board, r.mode), r.board);
         EXPECT_EQ(piece_lines(l, 0, r.mode)[1], r.piece);
         EXPECT_EQ(cut_lines(l, 0, r.mode)[2].rfind(r.cut, 0), 0u) << cut_lines(l, 0, r.mode)[2];
     }
+    // Distances at the saw are read off a tape measure: sixteenths in both
+    // inch modes, the trim included; sizes keep the mode's own form.
+    EXPECT_EQ(cut_lines(l, 0, UnitMode::DecimalInches)[1],
+              "Trim 3/16 inches off every edge of the sheet first, leaving 38.98 x 19.29 inches.");
+    EXPECT_EQ(cut_lines(l, 0, UnitMode::DecimalInches)[3].rfind("2. Cross-cut the right part of cut 1 (15.23 x 19.29 "
+                                                                "inches) at 9 13/16 inches from its top edge.",
+                                                                0),
+              0u)
+        << cut_lines(l, 0, UnitMode::DecimalInches)[3];
+    const struct {
+        UnitMode mode;
+        double mm;
+        const char* words;
+    } distances[] = {
+        {UnitMode::Metric, 600, "600 mm"},
+        {UnitMode::MetricCm, 383.8, "38.38 cm"},
+        {UnitMode::Inches, 603.25, "1' 11 3/4 inches"},
+        {UnitMode::DecimalInches, 603.25, "1' 11 3/4 inches"},
+        {UnitMode::DecimalInches, 3.175, "1/8 inches"},
+        {UnitMode::Inches, 304.8, "1' inches"},
+    };
+    for (const auto& d : distances) EXPECT_EQ(distance_words(d.mode, d.mm), d.words) << d.mm;
 }
 
 TEST(SheetTexts, Tsv) {
@@ -140,6 +162,17 @@ TEST(SheetBoard, PresetsAndSizes) {
             EXPECT_EQ(std::pair(size->across, size->along), std::pair(*r.across, *r.along)) << r.text;
         }
     }
+}
+
+TEST(SheetBoard, Millimetres) {
+    const struct {
+        const char* text;
+        std::optional<double> mm;
+    } rows[] = {
+        {"3.2", 3.2}, {" 12 ", 12.0}, {".5", 0.5}, {"0", 0.0},  {"10.", 10.0},  {"", {}},      {" ", {}},   {".", {}},
+        {"-1", {}},   {"+1", {}},     {"1e3", {}}, {"3,2", {}}, {"3.2 mm", {}}, {"1.2.3", {}}, {"1 2", {}},
+    };
+    for (const auto& r : rows) EXPECT_EQ(parse_millimetres(r.text), r.mm) << r.text;
 }
 
 TEST(SheetPieces, PanelsOfADesign) {
