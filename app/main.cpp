@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "forms/desktop_options.hpp"
-#include "storage/storage.hpp"
+#include "storage/data_folder.hpp"
 #include "windows/drawings/app_icon.hpp"
 #include "windows/main_window.hpp"
 

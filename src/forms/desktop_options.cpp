@@ -1,7 +1,7 @@
 #include "forms/desktop_options.hpp"
 
 #include "design/design.hpp"
-#include "storage/storage.hpp"
+#include "storage/report.hpp"
 
 namespace enclavio {
 

@@ -10,7 +10,7 @@
 
 #include "forms/cutting_list_form.hpp"
 #include "forms/project_file_form.hpp"
-#include "storage/storage.hpp"
+#include "storage/settings.hpp"
 
 namespace enclavio {
 

@@ -5,7 +5,7 @@
 
 #include "cutting/cutting.hpp"
 #include "forms/project_io.hpp"
-#include "storage/storage.hpp"
+#include "storage/project.hpp"
 
 namespace enclavio {
 

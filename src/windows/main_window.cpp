@@ -487,7 +487,6 @@ void Form1::open_window(Window w) {
     if (window == nullptr) return;  // not built: nothing to show
     if (w == Window::SheetLayout) {
         // Modeless: it stays open beside the main window.
-        window->design_changed();
         window->show();
         window->raise();
         window->activateWindow();

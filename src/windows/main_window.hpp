@@ -67,9 +67,9 @@ public:
     ~Form1() override;
 
     MainForm& model() { return model_; }
-    ProjectEditor& editor() { return editor_; }
     // The response window, or null before it is first opened.
     ResponseWindow* response_window() const { return response_.get(); }
+    ProjectEditor& editor() { return editor_; }
     // Runs the model's start-up, places the window and shows the model's state.
     void startup();
     // Opens a project named on the command line (after startup, once shown).
@@ -104,8 +104,8 @@ private:
     ProjectEditor editor_;
     std::map<Window, std::unique_ptr<ModelDialog>> dialogs_;
     bool shut_down_ = false;
-    bool ask_on_close_ = true;
     std::unique_ptr<ResponseWindow> response_;
+    bool ask_on_close_ = true;
 
     std::array<FieldEdit*, 14> text_{};  // [1]..[13]
     QGroupBox* frame1_ = nullptr;

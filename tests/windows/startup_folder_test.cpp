@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "../storage/temp_folder.hpp"
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
 
 namespace enclavio {
 namespace {
