@@ -56,7 +56,7 @@ ProjectEditor::ProjectEditor(MainForm& main) : main_(main) {}
 
 void ProjectEditor::start() {
     const Session& s = main_.s;
-    documents_.assign(1, EditedDocument{s.projectname, s.projectpath, s.projectflange, s.project_values, file_text(s)});
+    documents_.assign(1, EditedDocument{s.projectname, s.projectpath, s.projectflange, file_text(s)});
     document_ = 0;
     states_.assign(1, capture());
     at_ = 0;
@@ -88,6 +88,7 @@ DesignState ProjectEditor::capture() const {
     state.flange_caption = s.main.flange_caption;
     state.bracing = s.bracing;
     state.notes = s.notes.lines;
+    state.project_values = s.project_values;
     state.key = current_key();
     state.document = document_;
     return state;
@@ -102,7 +103,6 @@ void ProjectEditor::restore(const DesignState& state) {
         s.projectname = d.projectname;
         s.projectpath = d.projectpath;
         s.projectflange = d.projectflange;
-        s.project_values = d.project_values;
     }
     s.design = state.design;
     s.main.text = state.text;
@@ -114,6 +114,7 @@ void ProjectEditor::restore(const DesignState& state) {
     s.main.flange_caption = state.flange_caption;
     s.bracing = state.bracing;
     s.notes.lines = state.notes;
+    s.project_values = state.project_values;
     main_.check_notes();
     if (state.mode != s.mode) {
         // The units changed since: the stored values are shown in today's units.
@@ -191,7 +192,6 @@ void ProjectEditor::saved_project() {
     EditedDocument& d = documents_[document_];
     d.projectname = s.projectname;
     d.projectpath = s.projectpath;
-    d.project_values = s.project_values;
     d.baseline = file_text(s);
     remember(s.projectpath);
     update_caption();
@@ -199,7 +199,7 @@ void ProjectEditor::saved_project() {
 
 void ProjectEditor::opened_project() {
     const Session& s = main_.s;
-    documents_.push_back(EditedDocument{s.projectname, s.projectpath, s.projectflange, s.project_values, file_text(s)});
+    documents_.push_back(EditedDocument{s.projectname, s.projectpath, s.projectflange, file_text(s)});
     document_ = documents_.size() - 1;
     push(capture());
     typing_field_ = 0;

@@ -42,6 +42,7 @@ struct DesignState {
     std::string flange_caption;
     BracingChoices bracing;
     std::array<std::string, 8> notes;
+    KeyValues project_values;  // the named values saved with the project (driver parameters ...)
     std::string key;           // the project's file text and bracing: equal keys, same design
     std::size_t document = 0;  // which opened project it belongs to
 };
@@ -51,8 +52,7 @@ struct EditedDocument {
     std::string projectname;
     std::string projectpath;
     std::string projectflange;
-    KeyValues project_values;
-    std::string baseline;  // the key as last saved or opened (or at start-up)
+    std::string baseline;  // the file text as last saved or opened (or at start-up)
 };
 
 class ProjectEditor {

@@ -459,7 +459,12 @@ void Form1::build_response_menu() {
 void Form1::open_response() {
     if (!response_)
         response_ = std::make_unique<ResponseWindow>(
-            model_, [this] { sync(); }, this);
+            model_,
+            [this] {
+                editor_.after_change();  // an Apply is a design change like any other
+                sync();
+            },
+            this);
     response_->show();
     response_->raise();
     response_->activateWindow();
@@ -514,12 +519,17 @@ bool Form1::open_project(const std::string& path) {
 void Form1::closeEvent(QCloseEvent* event) {
     // Unsaved changes are asked about, unless the session is ending: a signal
     // must close the program, never leave it waiting for an answer.
-    // A signal that arrives while the question is shown closes the question
-    // too (as Cancel) and still ends the program.
-    if (!shut_down_ && ask_on_close_ && !editor_.may_discard_changes()) {
-        event->ignore();
-        sync();
-        return;
+    if (!shut_down_ && ask_on_close_) {
+        const bool may_close = editor_.may_discard_changes();
+        // The question runs an event loop of its own. A signal that comes
+        // meanwhile clears ask_on_close_ and closes the question (as Cancel):
+        // the program must end all the same.
+        const bool session_ending = !ask_on_close_;
+        if (!may_close && !session_ending) {
+            event->ignore();
+            sync();
+            return;
+        }
     }
     if (!shut_down_) {
         shut_down_ = true;

@@ -138,6 +138,21 @@ TEST_F(EditorWindowTest, ClosingWithChangesAsksAndCancelKeepsTheWindow) {
     EXPECT_FALSE(form->isVisible());
 }
 
+// A signal while the question is up (the program's handler clears the
+// question and closes every window) still closes the window.
+TEST_F(EditorWindowTest, ASignalWhileTheQuestionIsShownStillCloses) {
+    type_keys(child<QLineEdit>(form.get(), QStringLiteral("Text8")), QStringLiteral("650"));
+    bool asked = false;
+    QTimer::singleShot(0, [this, &asked] {
+        asked = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+        form->close_without_asking();
+        QApplication::closeAllWindows();
+    });
+    form->close();
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(form->isVisible());
+}
+
 TEST_F(EditorWindowTest, CopyResultsPutsThePanelOnTheClipboard) {
     action("mnu_copyresults")->trigger();
     const QString text = QGuiApplication::clipboard()->text();
