@@ -59,9 +59,11 @@ void open_window_prepare(Session& s) {
 
 FileForm::FileForm(MainForm& main, FormView& view, Kind kind) : main_(main), view_(view), kind_(kind) {}
 
-FileWindowState& FileForm::state() { return kind_ == Kind::Save ? main_.s.files.save : main_.s.files.open; }
-const FileWindowState& FileForm::state() const { return kind_ == Kind::Save ? main_.s.files.save : main_.s.files.open; }
-FileWindowState& FileForm::other() { return kind_ == Kind::Save ? main_.s.files.open : main_.s.files.save; }
+FileWindowState& FileForm::state() { return kind_ == Kind::Save ? main_.session.files.save : main_.session.files.open; }
+const FileWindowState& FileForm::state() const {
+    return kind_ == Kind::Save ? main_.session.files.save : main_.session.files.open;
+}
+FileWindowState& FileForm::other() { return kind_ == Kind::Save ? main_.session.files.open : main_.session.files.save; }
 
 std::string FileForm::drive() const { return drive_of(drive_list(), state().folder); }
 
@@ -91,7 +93,7 @@ bool FileForm::Text1_KeyPress(int key) { return key == kEnter && Command1_Click(
 bool FileForm::Command1_Click() { return kind_ == Kind::Save ? save() : open(); }
 
 bool FileForm::save() {
-    Session& s = main_.s;
+    Session& s = main_.session;
     FileWindowState& w = state();
     const auto where = project_path(w.folder, w.name);
     if (!where) return false;  // no usable name: nothing happens
@@ -130,7 +132,7 @@ bool FileForm::Command2_Click() {
 
 void FileForm::Command3_Click() {
     if (kind_ != Kind::Save) return;
-    Session& s = main_.s;
+    Session& s = main_.session;
     FileWindowState& w = state();
     s.files.new_folder_prompt = create_folder_prompt(w.folder);
     s.files.new_folder_name.clear();

@@ -54,7 +54,7 @@ std::string project_folder(const ProjectPath& where) {
 }
 
 void load_project(MainForm& m, const ProjectData& p, const ProjectPath& where) {
-    Session& s = m.s;
+    Session& s = m.session;
     BoxDesign& d = s.design;
 
     // In the order of the file's lines: the texts of the two count fields run

@@ -110,7 +110,7 @@ TuneAnswer tune_port(const Session& s, double target_hz) {
 }
 
 void TuneForm::solve() {
-    const Session& s = main_.s;
+    const Session& s = main_.session;
     state_.answer = tune_port(s, numeric_value(state_.target));
     const TuneAnswer& a = state_.answer;
     state_.apply_enabled = a.solved;
@@ -120,7 +120,7 @@ void TuneForm::solve() {
 }
 
 void TuneForm::Form_Show() {
-    const BoxDesign& d = main_.s.design;
+    const BoxDesign& d = main_.session.design;
     if (state_.target.empty() && d.tunefrequency > 0) state_.target = plain_text(d.tunefrequency);
     solve();
 }

@@ -117,7 +117,7 @@ Form1::Form1(std::string appdata_folder, std::string home_folder, QWidget* paren
           this, [this](Window w) { open_window(w); }, [this] { sync(); }),
       model_(view_, std::move(appdata_folder), std::move(home_folder)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(qs(model_.s.main.caption));
+    setWindowTitle(qs(model_.session.main.caption));
     build_fields();
     build_results();
     build_menus();
@@ -262,7 +262,7 @@ void Form1::build_fields() {
     results_place_->addWidget(frame4_);
     results_place_->addWidget(frame3_);
 
-    picture1_ = new GraphView(model_.s.main, central);
+    picture1_ = new GraphView(model_.session.main, central);
 
     auto* grid = new QGridLayout(central);
     grid->addLayout(left, 0, 0);
@@ -460,7 +460,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::sync() {
-    const Session& s = model_.s;
+    const Session& s = model_.session;
     const MainState& m = s.main;
     setWindowTitle(qs(m.caption));
 

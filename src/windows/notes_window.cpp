@@ -78,7 +78,7 @@ FrmComments::FrmComments(MainForm& main, ModalOpener opener, QWidget* parent)
 void FrmComments::sync() {
     for (int n = 1; n <= kNotesLines; ++n) {
         QLineEdit* edit = text_[static_cast<std::size_t>(n)];
-        const QString t = qs(main_.s.notes.lines[static_cast<std::size_t>(n - 1)]);
+        const QString t = qs(main_.session.notes.lines[static_cast<std::size_t>(n - 1)]);
         if (edit->text() != t) {
             const QSignalBlocker block(edit);
             edit->setText(t);

@@ -106,7 +106,7 @@ FrmReport::FrmReport(MainForm& main, ModalOpener opener, QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
-    ReportState& r = main_.s.report;
+    ReportState& r = main_.session.report;
     const std::pair<QCheckBox*, bool ReportState::*> boxes[] = {
         {check1_, &ReportState::check1}, {check2_, &ReportState::check2}, {check3_, &ReportState::check3},
         {check4_, &ReportState::check4}, {check5_, &ReportState::check5}, {check6_, &ReportState::check6},
@@ -128,7 +128,7 @@ FrmReport::FrmReport(MainForm& main, ModalOpener opener, QWidget* parent)
 }
 
 void FrmReport::sync() {
-    const ReportState& r = main_.s.report;
+    const ReportState& r = main_.session.report;
     label2_->setText(qs(r.reportpath));
     const std::pair<QCheckBox*, bool> values[] = {
         {check1_, r.check1}, {check2_, r.check2}, {check3_, r.check3},
