@@ -15,8 +15,10 @@
 #include "forms/project_io.hpp"
 #include "forms/report_form.hpp"
 #include "forms/response_form.hpp"
+#include "forms/sheet_layout_form.hpp"
 #include "forms/tune_form.hpp"
 #include "forms/view.hpp"
+#include "sheets/texts.hpp"
 #include "storage/files.hpp"
 #include "storage/project.hpp"
 #include "storage/report.hpp"
@@ -192,6 +194,32 @@ int tune_command(const std::vector<std::string>& args, std::ostream& out, std::o
     return kCliOk;
 }
 
+int sheets_command(const SheetOptions& o, std::ostream& out, std::ostream& err, const std::string& appdata) {
+    CliView view;
+    MainForm main(view, appdata, current_folder());
+    DesignOptions design;
+    design.units = o.units;
+    design.project = o.project;
+    if (!build_design(main, view, design, err)) return kCliFailed;
+
+    const SheetSettings settings{o.board, o.boxes, o.allowance};
+    const sheets::Layout layout = sheets::lay_out(sheet_pieces(main.session, settings), settings.board);
+    if (layout.refusal) {
+        err << sheets::refusal_text(layout, main.session.mode) << '\n';
+        return kCliFailed;
+    }
+    out << (o.tsv ? sheets::layout_tsv(layout) : sheets::layout_text(layout, main.session.mode));
+    out.flush();
+    if (o.svg_prefix) {
+        const SvgSave saved = save_layout_svg(layout, main.session.mode, *o.svg_prefix);
+        if (!saved.failure.empty()) {
+            err << saved.failure << '\n';
+            return kCliFailed;
+        }
+    }
+    return kCliOk;
+}
+
 // The driver: the project's parameters, then those the command line gives;
 // as many drivers as the design has.
 DriverParameters driver_of(const MainForm& main, const DesignOptions& o) {
@@ -322,6 +350,14 @@ int run_cli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
                 return kCliOk;
             }
             return report_command(o, out, err, appdata);
+        }
+        if (command == "sheets") {
+            const SheetOptions o = parse_sheet_options(args, 1);
+            if (o.help) {
+                out << cli_help();
+                return kCliOk;
+            }
+            return sheets_command(o, out, err, appdata);
         }
         if (!command.empty() && command[0] == '-') return usage_error(err, "unknown option: " + command);
         return usage_error(err, "unknown command: " + command);

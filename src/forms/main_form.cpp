@@ -464,9 +464,7 @@ void MainForm::mnu_open_Click() {
     // Only a project actually loaded refreshes the design: a cancelled or
     // refused open leaves everything as it was.
     if (!session.files.opened) return;
-    populateall();
-    if (const auto f = flange_from_word(session.projectflange)) run_flange(*f);
-    Text9_DblClick();
+    finish_project_open(*this);
 }
 
 void MainForm::mnu_porting_Click() { view_.show_modal(Window::Form8); }

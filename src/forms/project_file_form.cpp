@@ -47,6 +47,7 @@ void save_window_prepare(Session& s) {
     s.files.save.name = s.projectname;
     s.files.save.saved_folder = s.files.save.folder;
     s.files.opened = false;
+    s.files.saved = false;
 }
 
 void open_window_prepare(Session& s) {
@@ -105,6 +106,7 @@ bool FileForm::save() {
     s.lastfolder = w.folder;
     s.projectname = where->filename;
     s.main.caption = main_caption(s.projectname);
+    s.files.saved = true;
     go_to(other(), w.folder);
     return true;
 }

@@ -16,7 +16,7 @@ namespace enclavio {
 void files_windows_load(Session& s);
 // Before each showing of the save window (name field = project name) and of
 // the open window (empty name field); both remember the folder for Cancel and
-// clear Session::files.opened.
+// clear Session::files.opened and Session::files.saved.
 void save_window_prepare(Session& s);
 void open_window_prepare(Session& s);
 

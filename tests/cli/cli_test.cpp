@@ -413,3 +413,128 @@ TEST_F(CliTest, OutputFileTheUserMayNotWriteToIsNotReplaced) {
 
 }  // namespace
 }  // namespace enclavio
+
+namespace enclavio {
+namespace {
+
+// `sheets`: the layout in the window's words, its TSV, its SVG files, and its
+// refusals (status 1) and command-line mistakes (status 2).
+TEST_F(CliTest, SheetsPrintsTheLayout) {
+    const Outcome text = run_cli_process({"sheets"});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.err, "");
+    EXPECT_EQ(text.out.rfind("1 sheet (fewest possible). Board used: 46.5%\n"
+                             "Board 2440 x 1220 mm, kerf 3.2 mm, trim 0 mm, pieces may be turned\n"
+                             "\n"
+                             "Sheet 1 of 1: 8 pieces, 46.5% used\n"
+                             "  Top panel 300 x 381 mm\n",
+                             0),
+              0u)
+        << text.out;
+    EXPECT_NE(text.out.find("\n  1. Cross-cut the sheet at 381 mm from its top edge. "), std::string::npos);
+
+    // The header, one line per piece, the count last; plain decimals.
+    const Outcome tsv = run_cli_process({"sheets", "--tsv", "--units", "inches"});
+    EXPECT_EQ(tsv.status, 0);
+    const std::vector<std::string> lines = split_lines(tsv.out);
+    ASSERT_EQ(lines.size(), 1u + 8 + 1) << tsv.out;
+    EXPECT_EQ(tsv.out.back(), '\n');
+    EXPECT_EQ(lines[0], "sheet\tpanel\tx_mm\ty_mm\tacross_mm\talong_mm\tturned");
+    EXPECT_EQ(lines[1], "1\tTop panel\t0\t0\t300\t381\tno");
+    EXPECT_EQ(lines[2], "1\tLeft side panel\t303.2\t0\t681\t381\tyes");
+    EXPECT_EQ(lines[9], "# sheets 1 proven");
+
+    // The project's panels, two boxes, every option, in inches.
+    const Outcome pair = run_cli_process({"sheets", "--sheet=2438.4x1219.2", "--kerf", "2.4", "--trim", "5", "--boxes",
+                                          "2", "--no-turn", "--allowance", "--units", "decimalinches", project});
+    EXPECT_EQ(pair.status, 0) << pair.err;
+    EXPECT_NE(pair.out.find("Board 96 x 48 inches, kerf .09 inches, trim .2 inches, first dimension across\n"),
+              std::string::npos)
+        << pair.out;
+    EXPECT_NE(pair.out.find("  Trim 3/16 inches off every edge of the sheet first"), std::string::npos);
+    EXPECT_EQ(pair.out.find(", turned"), std::string::npos);
+    const Outcome pair_tsv = run_cli_process({"sheets", "--sheet=2438.4x1219.2", "--kerf", "2.4", "--trim", "5",
+                                              "--boxes", "2", "--no-turn", "--allowance", "--tsv", project});
+    int pieces = 0;
+    for (const std::string& line : split_lines(pair_tsv.out)) {
+        if (line.empty() || line[0] == '#' || line.rfind("sheet\t", 0) == 0) continue;
+        ++pieces;
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 6) << line;
+        EXPECT_EQ(line.substr(line.size() - 3), "\tno") << line;
+    }
+    EXPECT_EQ(pieces, 2 * 7);  // a single front
+    EXPECT_TRUE(std::regex_search(pair_tsv.out, std::regex("\n# sheets [0-9]+ (proven|best-found)\n$")));
+}
+
+TEST_F(CliTest, SheetsWritesOneSvgPerSheet) {
+    const std::string prefix = folder.file("sub");
+    const Outcome r = run_cli_process({"sheets", "--boxes", "3", "--tsv", "--svg", prefix + ".svg"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(r.out, m, std::regex("# sheets ([0-9]+) ")));
+    const int sheets = std::stoi(m[1]);
+    ASSERT_GE(sheets, 2);
+    for (int s = 1; s <= sheets; ++s) {
+        const std::string svg = get_bytes(prefix + "-" + std::to_string(s) + ".svg");
+        EXPECT_EQ(svg.rfind("<?xml", 0), 0u) << s;
+        EXPECT_NE(svg.find("Sheet " + std::to_string(s) + " of " + std::to_string(sheets)), std::string::npos);
+    }
+    EXPECT_FALSE(fs::exists(prefix + "-" + std::to_string(sheets + 1) + ".svg"));
+
+    const std::string nowhere = folder.file("no/such/sub");
+    const Outcome failed = run_cli_process({"sheets", "--svg", nowhere});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "Unable to save " + nowhere + "-1.svg: No such file or directory\n");
+}
+
+TEST_F(CliTest, SheetsRefusalsAndMistakes) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"sheets", "--sheet", "1000x300"},
+         1,
+         "Left side panel 381 x 681 mm is larger than the board after trim (1000 x 300 mm).\n"},
+        {{"sheets", "--sheet", "1000x400", "--trim", "10", "--units", "metric-cm"},
+         1,
+         "Left side panel 38.1 x 68.1 cm is larger than the board after trim (98 x 38 cm).\n"},
+        {{"sheets", "--sheet", "700x400", "--no-turn"},
+         1,
+         "Front outer panel 300 x 700 mm fits the board after trim (700 x 400 mm) only turned, and turning is "
+         "off.\n"},
+        {{"sheets", folder.file("missing.ecv")}, 1, "Unable to open " + folder.file("missing.ecv") + "\n"},
+        {{"sheets", "--kerf", "abc"}, 2, "bad value for --kerf: \"abc\" (millimetres, for example 3.2)"},
+        {{"sheets", "--kerf", "60"}, 2, "The kerf must be from 0 to 50 mm."},
+        {{"sheets", "--trim=-1"}, 2, "bad value for --trim: \"-1\" (millimetres, for example 5)"},
+        {{"sheets", "--trim", "700"}, 2, "The trim must be 0 or more and leave some of the sheet."},
+        {{"sheets", "--sheet", "2440"},
+         2,
+         "bad value for --sheet: \"2440\" (ACROSSxALONG in millimetres, for example 2440x1220)"},
+        {{"sheets", "--sheet", "20000x1220"}, 2, "The sheet must be more than 0 and at most 10000 mm each way."},
+        {{"sheets", "--boxes", "9"}, 2, "bad value for --boxes: \"9\" (a whole number from 1 to 8)"},
+        {{"sheets", "--boxes", "1.5"}, 2, "bad value for --boxes: \"1.5\" (a whole number from 1 to 8)"},
+        {{"sheets", "--boxes"}, 2, "--boxes needs a value"},
+        {{"sheets", "--tsv=yes"}, 2, "--tsv takes no value"},
+        {{"sheets", "--svg="}, 2, "bad value for --svg: \"\" (a file name)"},
+        {{"sheets", "--units", "feet"},
+         2,
+         "bad value for --units: \"feet\" (metric, metric-cm, inches or decimalinches)"},
+        {{"sheets", "--flange", "noflange"}, 2, "unknown option: --flange"},
+        {{"sheets", "a.ecv", "b.ecv"}, 2, "more than one project given: \"b.ecv\""},
+    };
+    for (const Case& c : cases) {
+        std::string shown;
+        for (const auto& a : c.args) shown += "[" + a + "]";
+        SCOPED_TRACE(shown);
+        const Outcome r = run_cli_process(c.args);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, c.status == 2 ? "enclavio-cli: " + c.err + "\n" + cli_usage() : c.err);
+    }
+    EXPECT_EQ(run_cli_process({"sheets", "--help"}).out, cli_help());
+}
+
+}  // namespace
+}  // namespace enclavio
