@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "forms/cutting_list_form.hpp"
+#include "forms/main_fields.hpp"
 #include "forms/project_file_form.hpp"
 #include "storage/settings.hpp"
 
@@ -16,21 +17,18 @@ namespace enclavio {
 
 namespace {
 
-constexpr int kEnter = 13;
-
 // Texts the main window's fields hold before anything reads them.
 struct DesignText {
-    int control;
+    MainField field;
     const char* text;
 };
 constexpr DesignText kDesignTexts[] = {
-    {6, "400"}, {7, "300"}, {8, "700"},  {4, "19"}, {1, "823"}, {2, "86"},    {3, "2"},
-    {5, "2"},   {11, "30"}, {12, "200"}, {13, "2"}, {10, "1"},  {9, "Text9"},
+    {MainField::Depth, "400"},      {MainField::Width, "300"},        {MainField::Height, "700"},
+    {MainField::Thickness, "19"},   {MainField::PortLength, "823"},   {MainField::PortDiameter, "86"},
+    {MainField::PortWall, "2"},     {MainField::Ports, "2"},          {MainField::DriverDepth, "30"},
+    {MainField::DriverDown, "200"}, {MainField::DriverSideways, "2"}, {MainField::Drivers, "1"},
+    {MainField::Volume, "Text9"},
 };
-
-constexpr int kPortsControl = 5;
-constexpr int kDriversControl = 10;
-constexpr int kVolumeControl = 9;
 
 std::optional<LengthField> field_of_control(int n) {
     for (const auto& info : length_fields()) {
@@ -65,7 +63,7 @@ private:
 MainForm::MainForm(FormView& view, std::string appdata_folder, std::string home_folder)
     : view_(view), home_folder_(std::move(home_folder)) {
     session.appdata_folder = std::move(appdata_folder);
-    for (const auto& d : kDesignTexts) session.main.text[d.control].text = d.text;
+    for (const auto& d : kDesignTexts) session.main.text[control_number(d.field)].text = d.text;
     session.design.doublefront = session.main.check3 ? 1 : 0;
 }
 
@@ -161,11 +159,11 @@ void MainForm::populate(LengthField f) {
 }
 
 void MainForm::validateboxvol() {
-    session.design.boxvol = volume_from_text(session.mode, session.main.text[kVolumeControl].text);
+    session.design.boxvol = volume_from_text(session.mode, session.main.text[control_number(MainField::Volume)].text);
 }
 
 void MainForm::populateboxvol() {
-    TextField& field = session.main.text[kVolumeControl];
+    TextField& field = session.main.text[control_number(MainField::Volume)];
     {
         FlagScope populating(session.main.populating);
         field.text = volume_text(session.mode, session.design.boxvol);
@@ -187,7 +185,8 @@ void MainForm::validateall() {
         }
         validate(info.field);
     }
-    if (session.main.text[kVolumeControl].text != volume_text(session.mode, session.design.boxvol)) validateboxvol();
+    if (session.main.text[control_number(MainField::Volume)].text != volume_text(session.mode, session.design.boxvol))
+        validateboxvol();
 }
 
 void MainForm::populateall() {
@@ -219,7 +218,7 @@ void MainForm::change(int n, std::string text) {
         return;
     }
 
-    if (n == kVolumeControl) {
+    if (n == control_number(MainField::Volume)) {
         if (session.main.populating) return;
         field.back = colours::light_orange;
         field.pending = true;
@@ -227,7 +226,7 @@ void MainForm::change(int n, std::string text) {
         return;
     }
 
-    if (n == kPortsControl) {
+    if (n == control_number(MainField::Ports)) {
         const bool ports = std::fabs(numeric_value(field.text)) != 0;
         for (int port : {1, 2, 3}) {
             session.main.text[port].enabled = ports;
@@ -238,7 +237,7 @@ void MainForm::change(int n, std::string text) {
         return;
     }
 
-    if (n == kDriversControl) res_wall2wall();
+    if (n == control_number(MainField::Drivers)) res_wall2wall();
 }
 
 void MainForm::set_text(int n, std::string text) {
@@ -249,7 +248,7 @@ void MainForm::set_text(int n, std::string text) {
 }
 
 void MainForm::keypress(int n, int key) {
-    if (key != kEnter) return;
+    if (key != kEnterKey) return;
     if (const auto f = field_of_control(n)) {
         validate(*f);
         if (*f == LengthField::Depth && (session.mode == UnitMode::Metric || session.mode == UnitMode::MetricCm)) {
@@ -258,7 +257,7 @@ void MainForm::keypress(int n, int key) {
         res_wall2wall();
         return;
     }
-    if (n == kVolumeControl) {
+    if (n == control_number(MainField::Volume)) {
         validateboxvol();
         populateboxvol();
         res_wall2wall();
@@ -268,7 +267,7 @@ void MainForm::keypress(int n, int key) {
 void MainForm::lost_focus(int n) {
     if (n < 1 || n > 13) return;
     if (!session.main.text[n].pending) return;
-    if (field_of_control(n) || n == kVolumeControl) keypress(n, kEnter);
+    if (field_of_control(n) || n == control_number(MainField::Volume)) keypress(n, kEnterKey);
 }
 
 void MainForm::dblclick(int n) {
@@ -365,8 +364,8 @@ void MainForm::Text8_DblClick() {
 
 AnalysisInputs analysis_inputs(const Session& session) {
     AnalysisInputs in;
-    in.ports_text = session.main.text[kPortsControl].text;
-    in.drivers_text = session.main.text[kDriversControl].text;
+    in.ports_text = session.main.text[control_number(MainField::Ports)].text;
+    in.drivers_text = session.main.text[control_number(MainField::Drivers)].text;
     in.mode = session.mode;
     in.flange = session.main.flange;
     in.graph = session.main.graph;

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "forms/folders.hpp"
+#include "forms/main_fields.hpp"
 #include "forms/project_io.hpp"
 #include "storage/files.hpp"
 #include "storage/project.hpp"
@@ -16,8 +17,6 @@ namespace enclavio {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kEnter = 13;
 
 // Moves a window's folder list to `path`; a folder that cannot be reached is
 // ignored and the list stays where it was.
@@ -89,7 +88,7 @@ bool FileForm::File1_DblClick(const std::string& name) {
 
 void FileForm::Text1_Change(std::string text) { state().name = std::move(text); }
 
-bool FileForm::Text1_KeyPress(int key) { return key == kEnter && Command1_Click(); }
+bool FileForm::Text1_KeyPress(int key) { return key == kEnterKey && Command1_Click(); }
 
 bool FileForm::Command1_Click() { return kind_ == Kind::Save ? save() : open(); }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "forms/main_fields.hpp"
 #include "forms/tune_form.hpp"
 #include "storage/project.hpp"
 
@@ -11,9 +12,6 @@ namespace enclavio {
 
 namespace {
 
-constexpr int kPortLengthControl = 1;
-constexpr int kDepthControl = 6;
-constexpr int kEnter = 13;
 constexpr std::string_view kKeyPrefix = "driver.";
 
 // A figure with a fixed number of decimals: "27.4".
@@ -326,16 +324,16 @@ namespace {
 std::string type_port_length(MainForm& m, double tuning) {
     const TuneAnswer answer = tune_port(m.session, tuning);
     if (!answer.solved) return answer.message;
-    m.change(kPortLengthControl, answer.text);
-    m.keypress(kPortLengthControl, kEnter);
+    m.change(control_number(MainField::PortLength), answer.text);
+    m.keypress(control_number(MainField::PortLength), kEnterKey);
     return {};
 }
 
 // The new depth, the internal volume worked out from the dimensions (the
 // volume field's double click), then the port length for the tuning.
 std::string type_box(MainForm& m, double depth, double tuning) {
-    m.change(kDepthControl, length_text(m.session.mode, depth));
-    m.keypress(kDepthControl, kEnter);
+    m.change(control_number(MainField::Depth), length_text(m.session.mode, depth));
+    m.keypress(control_number(MainField::Depth), kEnterKey);
     m.Text9_DblClick();
     return type_port_length(m, tuning);
 }

@@ -1,4 +1,5 @@
 #include "windows/create_folder_window.hpp"
+#include "forms/main_fields.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,7 +51,7 @@ Form6::Form6(MainForm& main, ModalOpener opener, QWidget* parent)
 
     connect(text1_, &QLineEdit::textEdited, this, [this](const QString& t) { model_.Text1_Change(t.toStdString()); });
     connect(text1_, &QLineEdit::returnPressed, this, [this] {
-        if (model_.Text1_KeyPress(13)) QDialog::accept();
+        if (model_.Text1_KeyPress(kEnterKey)) QDialog::accept();
     });
     connect(command1_, &QPushButton::clicked, this, [this] {
         if (model_.Command1_Click()) QDialog::accept();

@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "forms/main_fields.hpp"
 #include "forms/response_form.hpp"
 #include "forms/tune_form.hpp"
 #include "windows/drawings/app_icon.hpp"
@@ -167,7 +168,7 @@ void Form1::build_fields() {
         text_[n] = edit;
         connect(edit, &QLineEdit::textEdited, this,
                 [this, n](const QString& t) { run([&] { model_.change(n, t.toStdString()); }, n, true); });
-        connect(edit, &FieldEdit::enterPressed, this, [this, n] { run([&] { model_.keypress(n, 13); }, n); });
+        connect(edit, &FieldEdit::enterPressed, this, [this, n] { run([&] { model_.keypress(n, kEnterKey); }, n); });
         connect(edit, &FieldEdit::focusLost, this, [this, n] { run([&] { model_.lost_focus(n); }, n); });
         connect(edit, &FieldEdit::doubleClicked, this, [this, n] { run([&] { model_.dblclick(n); }, n); });
     }
