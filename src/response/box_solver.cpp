@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/budget.hpp"
+#include "analysis/port_solver.hpp"
 
 namespace enclavio {
 
@@ -78,6 +79,17 @@ BoxSolution solve_box(const BoxDesign& d, const AnalysisInputs& in, double worki
     const double longest = std::max({t.innerdepth, t.innerwidth, t.innerheight});
     if (port_inside_length(t, length) > longest) {
         return refuse("The port would be longer than the box's longest inner dimension.");
+    }
+    // Apply types the port length through the port-length solver: a fit is
+    // only offered where that solver, asked for this tuning in the box of this
+    // depth, gives the same port.
+    BoxDesign sized = d;
+    sized.boxdepth = depth;
+    compute_volume(sized);
+    if (const PortSolveResult port = find_port_length(sized, in, tuning); !port.solved) {
+        return refuse(port.message);
+    } else if (std::fabs(port.length - length) > 1e-6 * std::max(1.0, length)) {
+        return refuse("No depth and port length give this working volume and tuning.");
     }
     BoxSolution s;
     s.outcome = box_outcome(t);

@@ -38,7 +38,9 @@ struct BoxSolution {
 // its length. Refused, with the reason, when there are no ports or no port
 // diameter, when no length above 5 mm gives the tuning, when no depth with
 // room inside gives the volume, or when the port would be longer inside the
-// box than the box's longest inner dimension.
+// box than the box's longest inner dimension, or where the port-length
+// solver, asked for the tuning in the box of that depth, would not give the
+// same port (typing the fit in goes through that solver).
 BoxSolution solve_box(const BoxDesign& d, const AnalysisInputs& in, double working_volume, double tuning);
 
 }  // namespace enclavio

@@ -177,7 +177,10 @@ void add_cubic_roots(const Polynomial& p, const Polynomial& dp, double lo, doubl
             x -= p(x) / d;
         }
     }
-    std::sort(roots.begin(), roots.begin() + count);
+    // At most three roots, in ascending order (swaps rather than std::sort,
+    // whose unrolled form GCC's bounds warning misreads on a three-element array).
+    for (int i = 1; i < count; ++i)
+        for (int j = i; j > 0 && roots[j] < roots[j - 1]; --j) std::swap(roots[j], roots[j - 1]);
     for (int i = 0; i < count; ++i) {
         const double x = roots[i];
         if (!(x > lo && x < hi) || !std::isfinite(x)) continue;
