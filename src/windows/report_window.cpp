@@ -26,7 +26,7 @@ QCheckBox* check(QWidget* parent, const char* name, const char* caption) {
 
 }  // namespace
 
-FrmReport::FrmReport(MainForm& main, ModalOpener opener, QWidget* parent)
+frmReport::frmReport(MainForm& main, ModalOpener opener, QWidget* parent)
     : ModelDialog(main, std::move(opener), parent), model_(main, view_) {
     setObjectName(QStringLiteral("frmReport"));
     setWindowTitle(qs(kReportCaption));
@@ -127,7 +127,7 @@ FrmReport::FrmReport(MainForm& main, ModalOpener opener, QWidget* parent)
     sync();
 }
 
-void FrmReport::sync() {
+void frmReport::sync() {
     const ReportState& r = main_.session.report;
     label2_->setText(qs(r.reportpath));
     const std::pair<QCheckBox*, bool> values[] = {
@@ -142,7 +142,7 @@ void FrmReport::sync() {
     check6_->setEnabled(r.check6_enabled);
 }
 
-void FrmReport::showEvent(QShowEvent* event) {
+void frmReport::showEvent(QShowEvent* event) {
     if (!placed_) {
         adjustSize();
         place_window(this, 0.3, 0.3);

@@ -116,7 +116,7 @@ TEST_F(WindowTest, CuttingListShowsTheLinesAndTheAllowanceOption) {
 }
 
 TEST_F(WindowTest, NotesLinesAreTypedAndCleared) {
-    auto form = make<FrmComments>();
+    auto form = make<frmComments>();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Notes for this project"));
     expect_texts(form.get(), {{"Command1", "&OK"}, {"Command2", "&Clear"}});
     form->adjustSize();
@@ -133,7 +133,7 @@ TEST_F(WindowTest, NotesLinesAreTypedAndCleared) {
 }
 
 TEST_F(WindowTest, ReportChoicesReachTheModelAndTheReviewLinkOpensTheCuttingList) {
-    auto form = make<FrmReport>();
+    auto form = make<frmReport>();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Generate Report"));
     expect_texts(form.get(), {{"Check6", "Include Notes"},
                               {"Check3", "Include Cutting List"},
