@@ -35,7 +35,7 @@ AnalysisInputs inputs_of(const Session& s) {
 // One analysis run as every edit makes it. Arg 1: identifying numbers shown
 // on a 2 kHz graph, the run that draws the most.
 void BM_res_wall2wall(benchmark::State& state) {
-    Session s = started_model().s;
+    Session s = started_model().session;
     AnalysisInputs in = inputs_of(s);
     if (state.range(0) == 1) {
         in.graph.shownums = true;
@@ -52,7 +52,7 @@ BENCHMARK(BM_res_wall2wall)->Arg(0)->Arg(1);
 
 // The cutting list with trimming allowance (the longer texts) in each mode.
 void BM_do_panels(benchmark::State& state) {
-    const Session& s = started_model().s;
+    const Session& s = started_model().session;
     const auto mode = static_cast<UnitMode>(state.range(0));
     CuttingList list;
     for (auto _ : state) {
@@ -71,7 +71,7 @@ BENCHMARK(BM_do_panels)
 // with its texts: arg boxes. One box is searched to the end, proven; more
 // stop at the bound or the 200 ms limit.
 void BM_sheet_layout(benchmark::State& state) {
-    const Session& s = started_model().s;
+    const Session& s = started_model().session;
     const auto boxes = static_cast<int>(state.range(0));
     const std::vector<sheets::Piece> pieces = sheets::design_pieces(s.design, true, boxes);
     for (auto _ : state) {
@@ -85,7 +85,7 @@ BENCHMARK(BM_sheet_layout)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // One sheet of two boxes drawn as primitives and written as SVG.
 void BM_sheet_drawing(benchmark::State& state) {
-    const Session& s = started_model().s;
+    const Session& s = started_model().session;
     const sheets::Layout l = sheets::lay_out(sheets::design_pieces(s.design, true, 2), sheets::Board{});
     for (auto _ : state) {
         std::string svg = sheets::sheet_svg(sheets::draw_sheet(l, 0, s.mode));
@@ -96,7 +96,7 @@ BENCHMARK(BM_sheet_drawing);
 
 // The report text with every section, notes and trimming hints included.
 void BM_compose_report(benchmark::State& state) {
-    Session s = started_model().s;
+    Session s = started_model().session;
     s.cutting.show_exact = false;
     do_panels(s.design, s.mode, s.cutting.show_exact, s.cutting.list);
     s.cutting.tooltips = [] {
@@ -115,7 +115,7 @@ void BM_compose_report(benchmark::State& state) {
 BENCHMARK(BM_compose_report);
 
 ProjectData sample_project() {
-    Session s = started_model().s;
+    Session s = started_model().session;
     s.notes.lines = {"Birch ply, 19 mm", "Two 10 inch drivers", "", "", "", "", "", "Sealed with PVA"};
     return project_from_session(s);
 }
@@ -168,7 +168,7 @@ DriverParameters ten_inch_driver() {
 // What the response window redraws on each change: the model of the drivers
 // in the analysed box, every curve at 400 points, and the figures.
 void BM_response_curves(benchmark::State& state) {
-    const Session& s = started_model().s;
+    const Session& s = started_model().session;
     const DriverParameters p = ten_inch_driver();
     for (auto _ : state) {
         const std::optional<ResponseModel> m = response_model(p, s.design);
@@ -182,7 +182,7 @@ BENCHMARK(BM_response_curves);
 
 // "Tune this box": the tuning for the start-up box and its port length.
 void BM_fit_tune(benchmark::State& state) {
-    const Session& s = started_model().s;
+    const Session& s = started_model().session;
     const AnalysisInputs in = inputs_of(s);
     const DriverParameters p = ten_inch_driver();
     for (auto _ : state) {
@@ -195,7 +195,7 @@ BENCHMARK(BM_fit_tune)->Unit(benchmark::kMillisecond);
 
 // "Box for a target F3" of 25 hz: the working volume, tuning, depth and port length.
 void BM_fit_box(benchmark::State& state) {
-    const Session& s = started_model().s;
+    const Session& s = started_model().session;
     const AnalysisInputs in = inputs_of(s);
     const DriverParameters p = ten_inch_driver();
     for (auto _ : state) {

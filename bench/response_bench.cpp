@@ -79,15 +79,15 @@ void fit_and_apply(benchmark::State& state, bool box) {
     MainForm& start = started_model();
     NullView view;
     MainForm main(view, "", "");
-    main.s = start.s;
+    main.session = start.s;
     ResponseForm form(main, view);
     form.design_changed();
     type_driver(form);
     form.target_change("25");
-    const Session fresh = main.s;
+    const Session fresh = main.session;
     for (auto _ : state) {
         state.PauseTiming();
-        main.s = fresh;
+        main.session = fresh;
         state.ResumeTiming();
         form.design_changed();
         if (!(box ? form.apply_box() : form.apply_tune())) state.SkipWithError("the fit could not be applied");

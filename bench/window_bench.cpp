@@ -81,7 +81,7 @@ void keystroke(QLineEdit* text6) { QTest::keyClick(text6, text6->text().size() <
 // and the design was validated from it.
 void check_edit(benchmark::State& state) {
     Form1* form = main_window();
-    const double depth = form->model().s.design.boxdepth;
+    const double depth = form->model().session.design.boxdepth;
     const QString text = form->findChild<QLineEdit*>(QStringLiteral("Text6"))->text();
     if ((text != QStringLiteral("400") || depth != 400) && (text != QStringLiteral("4005") || depth != 4005))
         state.SkipWithError("the keystrokes did not reach the design");

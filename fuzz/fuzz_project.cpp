@@ -90,23 +90,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     };
     m.startup();
-    check_fields(m.s);
+    check_fields(m.session);
 
     // Open: the window ends up with what the core reader reads.
     m.mnu_open_Click();
-    check(m.s.files.opened, "the project was opened");
-    check_fields(m.s);
+    check(m.session.files.opened, "the project was opened");
+    check_fields(m.session);
     const ProjectData read = parse_project_text(bytes);
     const auto from_disk = read_project(projects.file("fuzz.ecv"));
     check(from_disk.has_value() && *from_disk == read, "read_project reads what parse_project_text does");
-    ProjectData loaded = project_from_session(m.s);
+    ProjectData loaded = project_from_session(m.session);
     loaded.boxvol = read.boxvol;  // recomputed from the dimensions after every open
     if (!flange_from_word(read.flange_word)) loaded.flange_word = read.flange_word;  // kept as it was
     check_same_project(read, loaded, "the window holds what the file says");
-    check(m.s.main.caption == "Enclavio - fuzz.ecv", "caption after open", m.s.main.caption);
+    check(m.session.main.caption == "Enclavio - fuzz.ecv", "caption after open", m.session.main.caption);
 
     // What would be written reads back the same, and writes the same again.
-    const ProjectData now = project_from_session(m.s);
+    const ProjectData now = project_from_session(m.session);
     const std::string written = project_file_text(now);
     const ProjectData reread = parse_project_text(to_file_encoding(written));
     check_same_project(now, reread, "project_file_text then parse_project_text");
@@ -117,12 +117,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const UnitMode mode : kModes) {
         m.set_unit_mode(mode);
         m.populateall();
-        check_fields(m.s);
+        check_fields(m.session);
         for (const bool exact : {true, false}) {
             if (exact) cutting.Option1_Click();
             else cutting.Option2_Click();
-            check_cutting(m.s.cutting.list);
-            const ReportInput in = report_input(m.s, 0);
+            check_cutting(m.session.cutting.list);
+            const ReportInput in = report_input(m.session, 0);
             check_report_input(in);
             const std::string report = compose_report(in);
             check(report.starts_with("Enclavio report for project: fuzz.ecv\r\n"), "report title");
@@ -133,24 +133,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReportForm report(m, view);
     report.Form_Load();
     report.Command3_Click(0);
-    check(view.last_message == "Report " + m.s.report.reportpath + " created", "report written", view.last_message);
-    const auto report_bytes = read_whole_file(m.s.report.reportpath);
-    check(report_bytes && *report_bytes == to_file_encoding(compose_report(report_input(m.s, 0))),
+    check(view.last_message == "Report " + m.session.report.reportpath + " created", "report written",
+          view.last_message);
+    const auto report_bytes = read_whole_file(m.session.report.reportpath);
+    check(report_bytes && *report_bytes == to_file_encoding(compose_report(report_input(m.session, 0))),
           "report.txt holds the composed report");
 
     // Save As: the file on disk reads back as the session that saved it.
     m.mnu_save_Click();
-    check(m.s.main.caption == "Enclavio - saved.ecv", "caption after save", m.s.main.caption);
+    check(m.session.main.caption == "Enclavio - saved.ecv", "caption after save", m.session.main.caption);
     const auto saved = read_project(projects.file("saved.ecv"));
     check(saved.has_value(), "the saved project can be read");
-    check_same_project(project_from_session(m.s), *saved, "save then open");
-    check_fields(m.s);
+    check_same_project(project_from_session(m.session), *saved, "save then open");
+    check_fields(m.session);
 
     // The calculator: each unknown dimension solved from the other three.
     m.set_unit_mode(UnitMode::Metric);
     for (const int n : {6, 7, 8, 9}) {
         m.dblclick(n);
-        check_fields(m.s);
+        check_fields(m.session);
     }
     return 0;
 }

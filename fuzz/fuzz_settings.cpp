@@ -51,10 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzView view;
     MainForm m(view, appdata.str(), home.str());
     m.startup();
-    check_session(m.s);
+    check_session(m.session);
 
     // Each line applied as documented; a missing or unknown one keeps its default.
-    const Preferences got = preferences_of(m.s);
+    const Preferences got = preferences_of(m.session);
     check(got.lastfolder == loaded.lastfolder.value_or(home.str()), "line 1: lastfolder", got.lastfolder);
     const auto flange = loaded.flange ? flange_from_word(*loaded.flange) : std::nullopt;
     check(got.flange == flange.value_or(Flange::One), "line 2: port ends");
@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A second start-up restores the same preferences.
     MainForm again(view, appdata.str(), home.str());
     again.startup();
-    check_session(again.s);
-    check(preferences_of(again.s) == got, "a second start-up restores the preferences");
+    check_session(again.session);
+    check(preferences_of(again.session) == got, "a second start-up restores the preferences");
     return 0;
 }

@@ -84,7 +84,7 @@ bool build_design(MainForm& main, CliView& view, const DesignOptions& o, std::os
     }
 
     if (o.flange) main.run_flange(*o.flange);
-    if (o.numbers && !main.s.main.graph.shownums) main.mnu_shownums_Click();
+    if (o.numbers && !main.session.main.graph.shownums) main.mnu_shownums_Click();
     if (o.allowance) {
         view.in_window[Window::Form3] = [&] {
             CuttingForm cutting(main, view);
@@ -95,7 +95,7 @@ bool build_design(MainForm& main, CliView& view, const DesignOptions& o, std::os
     }
     if (o.shelf_braces || o.edge_bracing || o.shelf_bracing) {
         view.in_window[Window::Form7] = [&] {
-            BracingForm bracing(main.s);
+            BracingForm bracing(main.session);
             if (o.shelf_braces) bracing.Text1_Change(*o.shelf_braces);
             if (o.edge_bracing) {
                 bracing.Option2_Click();
@@ -127,7 +127,7 @@ int report_command(const DesignOptions& o, std::ostream& out, std::ostream& err,
     int status = kCliOk;
     // The report window: the user clears check boxes, then generates.
     view.in_window[Window::frmReport] = [&] {
-        Session& s = main.s;
+        Session& s = main.session;
         if (o.no_notes) s.report.check6 = false;
         if (o.no_cutting_list) s.report.check3 = false;
         if (o.no_hints) s.report.check1 = false;
@@ -184,7 +184,7 @@ int tune_command(const std::vector<std::string>& args, std::ostream& out, std::o
     CliView view;
     MainForm main(view, appdata, current_folder());
     if (!build_design(main, view, o, err)) return kCliFailed;
-    const TuneAnswer answer = tune_port(main.s, *hz);
+    const TuneAnswer answer = tune_port(main.session, *hz);
     if (!answer.solved) {
         err << answer.message << '\n';
         return kCliFailed;
@@ -203,15 +203,15 @@ int sheets_command(const SheetOptions& o, std::ostream& out, std::ostream& err, 
     if (!build_design(main, view, design, err)) return kCliFailed;
 
     const SheetSettings settings{o.board, o.boxes, o.allowance};
-    const sheets::Layout layout = sheets::lay_out(sheet_pieces(main.s, settings), settings.board);
+    const sheets::Layout layout = sheets::lay_out(sheet_pieces(main.session, settings), settings.board);
     if (layout.refusal) {
-        err << sheets::refusal_text(layout, main.s.mode) << '\n';
+        err << sheets::refusal_text(layout, main.session.mode) << '\n';
         return kCliFailed;
     }
-    out << (o.tsv ? sheets::layout_tsv(layout) : sheets::layout_text(layout, main.s.mode));
+    out << (o.tsv ? sheets::layout_tsv(layout) : sheets::layout_text(layout, main.session.mode));
     out.flush();
     if (o.svg_prefix) {
-        const SvgSave saved = save_layout_svg(layout, main.s.mode, *o.svg_prefix);
+        const SvgSave saved = save_layout_svg(layout, main.session.mode, *o.svg_prefix);
         if (!saved.failure.empty()) {
             err << saved.failure << '\n';
             return kCliFailed;
@@ -223,10 +223,10 @@ int sheets_command(const SheetOptions& o, std::ostream& out, std::ostream& err, 
 // The driver: the project's parameters, then those the command line gives;
 // as many drivers as the design has.
 DriverParameters driver_of(const MainForm& main, const DesignOptions& o) {
-    DriverParameters p = driver_parameters_from(main.s.project_values);
+    DriverParameters p = driver_parameters_from(main.session.project_values);
     for (const auto& [parameter, value] : o.driver) p.*driver_parameter(parameter).member = value;
     if (o.wiring) p.wiring = *o.wiring;
-    p.count = main.s.design.drivercount;
+    p.count = main.session.design.drivercount;
     return p;
 }
 
@@ -251,9 +251,9 @@ int response_command(const DesignOptions& o, std::ostream& out, std::ostream& er
     MainForm main(view, appdata, current_folder());
     DriverParameters p;
     if (const auto status = driver_in_box(main, view, o, p, err)) return *status;
-    const std::optional<ResponseModel> model = response_model(p, main.s.design);
+    const std::optional<ResponseModel> model = response_model(p, main.session.design);
     if (!model) {
-        err << why_no_response(p, box_acoustics(main.s.design)) << '\n';
+        err << why_no_response(p, box_acoustics(main.session.design)) << '\n';
         return kCliFailed;
     }
     out << "hz\tspl_db\tgroup_delay_ms\texcursion_mm\tport_velocity_m_s\timpedance_ohm\n";
@@ -275,8 +275,9 @@ int fit_command(const DesignOptions& o, std::ostream& out, std::ostream& err, co
     MainForm main(view, appdata, current_folder());
     DriverParameters p;
     if (const auto status = driver_in_box(main, view, o, p, err)) return *status;
-    const AnalysisInputs in = analysis_inputs(main.s);
-    const DesignFit f = o.f3 ? box_for_target(p, main.s.design, in, *o.f3) : tune_this_box(p, main.s.design, in);
+    const AnalysisInputs in = analysis_inputs(main.session);
+    const DesignFit f =
+        o.f3 ? box_for_target(p, main.session.design, in, *o.f3) : tune_this_box(p, main.session.design, in);
     if (!f.fit.found || !f.box.solved) {
         err << (f.fit.found ? f.box.reason : f.fit.reason) << '\n';
         return kCliFailed;

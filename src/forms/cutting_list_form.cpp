@@ -14,7 +14,7 @@ void prepare_cutting_list(Session& s) {
     do_panels(s.design, s.mode, s.cutting.show_exact, s.cutting.list);
 }
 
-CuttingForm::CuttingForm(MainForm& main, FormView& view) : s_(main.s), view_(view) {}
+CuttingForm::CuttingForm(MainForm& main, FormView& view) : s_(main.session), view_(view) {}
 CuttingForm::CuttingForm(Session& s, FormView& view) : s_(s), view_(view) {}
 
 void CuttingForm::hide_banner() {

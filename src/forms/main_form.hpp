@@ -23,7 +23,7 @@ public:
     // first needed); home_folder: the default for lastfolder.
     MainForm(FormView& view, std::string appdata_folder, std::string home_folder);
 
-    Session s;
+    Session session;
     // When set, start-up takes these lines instead of reading the settings
     // file (the command-line program starts as if there were none).
     std::optional<LoadedSettings> preset_settings;

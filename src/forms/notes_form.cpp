@@ -6,7 +6,7 @@ NotesForm::NotesForm(MainForm& main, FormView& view) : main_(main), view_(view) 
 
 void NotesForm::Text_Change(int n, std::string text) {
     if (n < 1 || n > kNotesLines) return;
-    main_.s.notes.lines[static_cast<std::size_t>(n - 1)] = std::move(text);
+    main_.session.notes.lines[static_cast<std::size_t>(n - 1)] = std::move(text);
 }
 
 bool NotesForm::Command1_Click() {
@@ -16,7 +16,7 @@ bool NotesForm::Command1_Click() {
 }
 
 void NotesForm::Command2_Click() {
-    for (auto& line : main_.s.notes.lines) line.clear();
+    for (auto& line : main_.session.notes.lines) line.clear();
     view_.refresh();
 }
 

@@ -55,7 +55,7 @@ std::vector<std::string> with_recent(std::vector<std::string> list, const std::s
 ProjectEditor::ProjectEditor(MainForm& main) : main_(main) {}
 
 void ProjectEditor::start() {
-    const Session& s = main_.s;
+    const Session& s = main_.session;
     documents_.assign(1, EditedDocument{s.projectname, s.projectpath, s.projectflange, file_text(s)});
     document_ = 0;
     states_.assign(1, capture());
@@ -65,7 +65,7 @@ void ProjectEditor::start() {
 }
 
 std::string ProjectEditor::current_key() const {
-    const Session& s = main_.s;
+    const Session& s = main_.session;
     const BracingChoices& b = s.bracing;
     // The file text holds the design, the counts, the driver size, the front,
     // the flange and the notes; the bracing choices and the driver's volume
@@ -75,7 +75,7 @@ std::string ProjectEditor::current_key() const {
 }
 
 DesignState ProjectEditor::capture() const {
-    const Session& s = main_.s;
+    const Session& s = main_.session;
     DesignState state;
     state.design = s.design;
     state.text = s.main.text;
@@ -95,7 +95,7 @@ DesignState ProjectEditor::capture() const {
 }
 
 void ProjectEditor::restore(const DesignState& state) {
-    Session& s = main_.s;
+    Session& s = main_.session;
     if (state.document != document_ && state.document < documents_.size()) {
         // Back or forward across an open: the other project's name and file.
         const EditedDocument& d = documents_[state.document];
@@ -140,7 +140,7 @@ void ProjectEditor::push(DesignState state) {
 
 void ProjectEditor::after_change(int field, bool typing) {
     if (states_.empty()) start();
-    Session& s = main_.s;
+    Session& s = main_.session;
     const bool pending = field >= 1 && field <= 13 && s.main.text[static_cast<std::size_t>(field)].pending;
     if (!pending) {
         DesignState now = capture();
@@ -170,7 +170,7 @@ void ProjectEditor::after_change(int field, bool typing) {
 
 bool ProjectEditor::modified() const {
     if (documents_.empty()) return false;
-    return file_text(main_.s) != documents_[document_].baseline;
+    return file_text(main_.session) != documents_[document_].baseline;
 }
 
 void ProjectEditor::undo() {
@@ -188,7 +188,7 @@ void ProjectEditor::redo() {
 // ---- Files ------------------------------------------------------------------------
 
 void ProjectEditor::saved_project() {
-    Session& s = main_.s;
+    Session& s = main_.session;
     EditedDocument& d = documents_[document_];
     d.projectname = s.projectname;
     d.projectpath = s.projectpath;
@@ -198,7 +198,7 @@ void ProjectEditor::saved_project() {
 }
 
 void ProjectEditor::opened_project() {
-    const Session& s = main_.s;
+    const Session& s = main_.session;
     documents_.push_back(EditedDocument{s.projectname, s.projectpath, s.projectflange, file_text(s)});
     document_ = documents_.size() - 1;
     push(capture());
@@ -209,7 +209,7 @@ void ProjectEditor::opened_project() {
 
 bool ProjectEditor::save() {
     if (states_.empty()) start();
-    Session& s = main_.s;
+    Session& s = main_.session;
     if (s.projectpath.empty()) return save_as();
     // Fields typed but not yet stored are stored first, as the save window does.
     main_.validateall();
@@ -226,14 +226,14 @@ bool ProjectEditor::save_as() {
     if (states_.empty()) start();
     main_.mnu_save_Click();
     after_change();
-    if (!main_.s.files.saved) return false;
+    if (!main_.session.files.saved) return false;
     saved_project();
     return true;
 }
 
 bool ProjectEditor::may_discard_changes() {
     if (!modified()) return true;
-    switch (main_.view().ask_save_changes("Save changes to " + main_.s.projectname + "?")) {
+    switch (main_.view().ask_save_changes("Save changes to " + main_.session.projectname + "?")) {
         case SaveAnswer::Save: return save();
         case SaveAnswer::Discard: return true;
         case SaveAnswer::Cancel: return false;
@@ -245,7 +245,7 @@ void ProjectEditor::open() {
     if (states_.empty()) start();
     if (!may_discard_changes()) return;
     main_.mnu_open_Click();
-    if (main_.s.files.opened) {
+    if (main_.session.files.opened) {
         opened_project();
     } else {
         after_change();
@@ -259,7 +259,7 @@ void ProjectEditor::open_recent(const std::string& path) {
         main_.view().show_message("Unable to open " + path);
         std::vector<std::string> list = recent();
         list.erase(std::remove(list.begin(), list.end(), path), list.end());
-        set_recent_projects(main_.s.settings_values, list);
+        set_recent_projects(main_.session.settings_values, list);
         return;
     }
     if (!may_discard_changes()) return;
@@ -268,26 +268,26 @@ void ProjectEditor::open_recent(const std::string& path) {
 
 bool ProjectEditor::open_at_startup(std::string_view path) {
     if (!open_project_file(main_, path)) return false;
-    remember(main_.s.projectpath);
+    remember(main_.session.projectpath);
     start();
     return true;
 }
 
-std::vector<std::string> ProjectEditor::recent() const { return recent_projects(main_.s.settings_values); }
+std::vector<std::string> ProjectEditor::recent() const { return recent_projects(main_.session.settings_values); }
 
 void ProjectEditor::remember(const std::string& path) {
     if (path.empty()) return;
-    set_recent_projects(main_.s.settings_values, with_recent(recent(), path));
+    set_recent_projects(main_.session.settings_values, with_recent(recent(), path));
 }
 
 // ---- Caption and results ----------------------------------------------------------
 
-std::string ProjectEditor::caption() const { return main_caption(main_.s.projectname) + (modified() ? "*" : ""); }
+std::string ProjectEditor::caption() const { return main_caption(main_.session.projectname) + (modified() ? "*" : ""); }
 
-void ProjectEditor::update_caption() { main_.s.main.caption = caption(); }
+void ProjectEditor::update_caption() { main_.session.main.caption = caption(); }
 
 std::string ProjectEditor::results_text() const {
-    const Session& s = main_.s;
+    const Session& s = main_.session;
     const auto& text = s.main.text;
     const Results& r = s.main.results;
     const std::string unit(unit_suffix(s.mode));

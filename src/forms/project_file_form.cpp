@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "forms/folders.hpp"
+#include "forms/main_fields.hpp"
 #include "forms/project_io.hpp"
 #include "storage/files.hpp"
 #include "storage/project.hpp"
@@ -16,8 +17,6 @@ namespace enclavio {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kEnter = 13;
 
 // Moves a window's folder list to `path`; a folder that cannot be reached is
 // ignored and the list stays where it was.
@@ -60,9 +59,11 @@ void open_window_prepare(Session& s) {
 
 FileForm::FileForm(MainForm& main, FormView& view, Kind kind) : main_(main), view_(view), kind_(kind) {}
 
-FileWindowState& FileForm::state() { return kind_ == Kind::Save ? main_.s.files.save : main_.s.files.open; }
-const FileWindowState& FileForm::state() const { return kind_ == Kind::Save ? main_.s.files.save : main_.s.files.open; }
-FileWindowState& FileForm::other() { return kind_ == Kind::Save ? main_.s.files.open : main_.s.files.save; }
+FileWindowState& FileForm::state() { return kind_ == Kind::Save ? main_.session.files.save : main_.session.files.open; }
+const FileWindowState& FileForm::state() const {
+    return kind_ == Kind::Save ? main_.session.files.save : main_.session.files.open;
+}
+FileWindowState& FileForm::other() { return kind_ == Kind::Save ? main_.session.files.open : main_.session.files.save; }
 
 std::string FileForm::drive() const { return drive_of(drive_list(), state().folder); }
 
@@ -87,12 +88,12 @@ bool FileForm::File1_DblClick(const std::string& name) {
 
 void FileForm::Text1_Change(std::string text) { state().name = std::move(text); }
 
-bool FileForm::Text1_KeyPress(int key) { return key == kEnter && Command1_Click(); }
+bool FileForm::Text1_KeyPress(int key) { return key == kEnterKey && Command1_Click(); }
 
 bool FileForm::Command1_Click() { return kind_ == Kind::Save ? save() : open(); }
 
 bool FileForm::save() {
-    Session& s = main_.s;
+    Session& s = main_.session;
     FileWindowState& w = state();
     const auto where = project_path(w.folder, w.name);
     if (!where) return false;  // no usable name: nothing happens
@@ -132,7 +133,7 @@ bool FileForm::Command2_Click() {
 
 void FileForm::Command3_Click() {
     if (kind_ != Kind::Save) return;
-    Session& s = main_.s;
+    Session& s = main_.session;
     FileWindowState& w = state();
     s.files.new_folder_prompt = create_folder_prompt(w.folder);
     s.files.new_folder_name.clear();

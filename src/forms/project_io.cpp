@@ -1,16 +1,12 @@
 #include "forms/project_io.hpp"
+#include "forms/main_fields.hpp"
 
 #include <filesystem>
 #include <system_error>
 
 namespace enclavio {
 
-namespace {
-
-constexpr int kDriversControl = 10;
-constexpr int kPortsControl = 5;
-
-}  // namespace
+namespace {}  // namespace
 
 std::string main_caption(std::string_view projectname) { return "Enclavio - " + std::string(projectname); }
 
@@ -24,12 +20,12 @@ ProjectData project_from_session(const Session& s) {
     p.driverdepth = d.driverdepth;
     p.driverdown = d.driverdown;
     p.driversideways = d.driversideways;
-    p.drivers_text = s.main.text[kDriversControl].text;
+    p.drivers_text = s.main.text[control_number(MainField::Drivers)].text;
     p.portlength = d.portlength;
     p.portdiameter = d.portdiameter;
     p.portwallthickness = d.portwallthickness;
     p.boxthickness = d.boxthickness;
-    p.ports_text = s.main.text[kPortsControl].text;
+    p.ports_text = s.main.text[control_number(MainField::Ports)].text;
     p.driversize_text = s.main.combo_text;
     p.doublefront = s.main.check3;
     p.flange_word = std::string(flange_word(s.main.flange));
@@ -54,7 +50,7 @@ std::string project_folder(const ProjectPath& where) {
 }
 
 void load_project(MainForm& m, const ProjectData& p, const ProjectPath& where) {
-    Session& s = m.s;
+    Session& s = m.session;
     BoxDesign& d = s.design;
 
     // In the order of the file's lines: the texts of the two count fields run
@@ -66,12 +62,12 @@ void load_project(MainForm& m, const ProjectData& p, const ProjectPath& where) {
     d.driverdepth = p.driverdepth;
     d.driverdown = p.driverdown;
     d.driversideways = p.driversideways;
-    m.set_text(kDriversControl, p.drivers_text);
+    m.set_text(control_number(MainField::Drivers), p.drivers_text);
     d.portlength = p.portlength;
     d.portdiameter = p.portdiameter;
     d.portwallthickness = p.portwallthickness;
     d.boxthickness = p.boxthickness;
-    m.set_text(kPortsControl, p.ports_text);
+    m.set_text(control_number(MainField::Ports), p.ports_text);
 
     // Driver size: one of the list's texts selects that size with its
     // displacement, but the depth stays the one saved with the project, so a
@@ -109,7 +105,7 @@ void load_project(MainForm& m, const ProjectData& p, const ProjectPath& where) {
 
 void finish_project_open(MainForm& m) {
     m.populateall();
-    if (const auto f = flange_from_word(m.s.projectflange)) m.run_flange(*f);
+    if (const auto f = flange_from_word(m.session.projectflange)) m.run_flange(*f);
     m.Text9_DblClick();
 }
 

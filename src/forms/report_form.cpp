@@ -48,12 +48,12 @@ ReportInput report_input(const Session& s, std::time_t when) {
 ReportForm::ReportForm(MainForm& main, FormView& view) : main_(main), view_(view) {}
 
 void ReportForm::Form_Load() {
-    main_.s.report.reportpath = report_path(main_.s.appdata_folder);
+    main_.session.report.reportpath = report_path(main_.session.appdata_folder);
     view_.refresh();
 }
 
 void ReportForm::Label4_Click() {
-    Session& s = main_.s;
+    Session& s = main_.session;
     prepare_cutting_list(s);
     view_.show_modal(Window::Form3);
     s.report.check1_enabled = !s.cutting.show_exact;
@@ -61,7 +61,7 @@ void ReportForm::Label4_Click() {
 }
 
 void ReportForm::Command3_Click(std::time_t when) {
-    Session& s = main_.s;
+    Session& s = main_.session;
     // The cutting-list texts must match the design and unit mode of now,
     // whether or not the list goes into the report.
     do_panels(s.design, s.mode, s.cutting.show_exact, s.cutting.list);

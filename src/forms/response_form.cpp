@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "forms/main_fields.hpp"
 #include "forms/tune_form.hpp"
 #include "storage/project.hpp"
 
@@ -11,9 +12,6 @@ namespace enclavio {
 
 namespace {
 
-constexpr int kPortLengthControl = 1;
-constexpr int kDepthControl = 6;
-constexpr int kEnter = 13;
 constexpr std::string_view kKeyPrefix = "driver.";
 
 // A figure with a fixed number of decimals: "27.4".
@@ -125,7 +123,7 @@ int ResponseForm::entry_index(DriverParameter p) {
 }
 
 void ResponseForm::load_entries() {
-    const Session& s = main_.s;
+    const Session& s = main_.session;
     state_.mode = s.mode;
     for (int i = 0; i < kParameterEntryCount; ++i) {
         ParameterField& field = state_.entries[static_cast<std::size_t>(i)];
@@ -137,12 +135,12 @@ void ResponseForm::load_entries() {
 }
 
 void ResponseForm::store() {
-    store_driver_parameters(main_.s.project_values, state_.parameters);
-    shown_values_ = driver_values(main_.s.project_values);
+    store_driver_parameters(main_.session.project_values, state_.parameters);
+    shown_values_ = driver_values(main_.session.project_values);
 }
 
 void ResponseForm::design_changed() {
-    const Session& s = main_.s;
+    const Session& s = main_.session;
     // A project opened (or its values otherwise replaced) brings its own
     // parameters; a new unit mode shows the stored ones in its units.
     if (!loaded_ || driver_values(s.project_values) != shown_values_) {
@@ -201,7 +199,7 @@ void ResponseForm::target_change(std::string text) {
 }
 
 void ResponseForm::recompute() {
-    const Session& s = main_.s;
+    const Session& s = main_.session;
     ResponseState& st = state_;
     st.parameters.count = s.design.drivercount;
     st.parameters.wiring = st.wiring;
@@ -286,7 +284,7 @@ void ResponseForm::recompute() {
 }
 
 void ResponseForm::recompute_box_fit() {
-    const Session& s = main_.s;
+    const Session& s = main_.session;
     ResponseState& st = state_;
     FitView& box = st.box;
     box = {};
@@ -324,18 +322,18 @@ namespace {
 // Types the port length that gives `tuning` into its field and presses Enter,
 // as the tuning window's Apply does. Empty when it could; else why not.
 std::string type_port_length(MainForm& m, double tuning) {
-    const TuneAnswer answer = tune_port(m.s, tuning);
+    const TuneAnswer answer = tune_port(m.session, tuning);
     if (!answer.solved) return answer.message;
-    m.change(kPortLengthControl, answer.text);
-    m.keypress(kPortLengthControl, kEnter);
+    m.change(control_number(MainField::PortLength), answer.text);
+    m.keypress(control_number(MainField::PortLength), kEnterKey);
     return {};
 }
 
 // The new depth, the internal volume worked out from the dimensions (the
 // volume field's double click), then the port length for the tuning.
 std::string type_box(MainForm& m, double depth, double tuning) {
-    m.change(kDepthControl, length_text(m.s.mode, depth));
-    m.keypress(kDepthControl, kEnter);
+    m.change(control_number(MainField::Depth), length_text(m.session.mode, depth));
+    m.keypress(control_number(MainField::Depth), kEnterKey);
     m.Text9_DblClick();
     return type_port_length(m, tuning);
 }
@@ -369,8 +367,8 @@ bool ResponseForm::apply_box() {
     // main window is left exactly as it was.
     {
         NullView quiet;
-        MainForm trial(quiet, main_.s.appdata_folder, "");
-        trial.s = main_.s;
+        MainForm trial(quiet, main_.session.appdata_folder, "");
+        trial.session = main_.session;
         if (const std::string why = type_box(trial, depth, tuning); !why.empty()) {
             view_.show_message(why);
             return false;

@@ -4,13 +4,11 @@
 #include <utility>
 
 #include "analysis/port_solver.hpp"
+#include "forms/main_fields.hpp"
 
 namespace enclavio {
 
 namespace {
-
-constexpr int kPortLengthControl = 1;
-constexpr int kEnter = 13;
 
 // How finely the port length field shows a length in each unit mode.
 std::string_view rounding_step(UnitMode mode) {
@@ -110,7 +108,7 @@ TuneAnswer tune_port(const Session& s, double target_hz) {
 }
 
 void TuneForm::solve() {
-    const Session& s = main_.s;
+    const Session& s = main_.session;
     state_.answer = tune_port(s, numeric_value(state_.target));
     const TuneAnswer& a = state_.answer;
     state_.apply_enabled = a.solved;
@@ -120,7 +118,7 @@ void TuneForm::solve() {
 }
 
 void TuneForm::Form_Show() {
-    const BoxDesign& d = main_.s.design;
+    const BoxDesign& d = main_.session.design;
     if (state_.target.empty() && d.tunefrequency > 0) state_.target = plain_text(d.tunefrequency);
     solve();
 }
@@ -132,8 +130,8 @@ void TuneForm::Text1_Change(std::string text) {
 
 bool TuneForm::Command1_Click() {
     if (!state_.apply_enabled) return false;
-    main_.change(kPortLengthControl, state_.answer.text);
-    main_.keypress(kPortLengthControl, kEnter);
+    main_.change(control_number(MainField::PortLength), state_.answer.text);
+    main_.keypress(control_number(MainField::PortLength), kEnterKey);
     return true;
 }
 

@@ -56,7 +56,7 @@ public:
     void Option3_Click() { Option_Click(UnitMode::DecimalInches); }
 
     // The option selected now, and the rule colours that go with it.
-    UnitMode selected() const { return main_.s.mode; }
+    UnitMode selected() const { return main_.session.mode; }
     UnitRuleColours rule_colours() const { return unit_rule_colours(selected()); }
 
 private:

@@ -82,7 +82,7 @@ void show_label(QLabel* label, const ResultLabel& l) {
 }  // namespace
 
 Form7::Form7(MainForm& main, ModalOpener opener, QWidget* parent)
-    : ModelDialog(main, std::move(opener), parent), model_(main.s) {
+    : ModelDialog(main, std::move(opener), parent), model_(main.session) {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(qs(kBracingCaption));
     QPalette pal = palette();
@@ -177,7 +177,7 @@ Form7::Form7(MainForm& main, ModalOpener opener, QWidget* parent)
 }
 
 void Form7::sync() {
-    const BracingChoices& b = main_.s.bracing;
+    const BracingChoices& b = main_.session.bracing;
     option1_->setChecked(!b.edge_manual);
     option2_->setChecked(b.edge_manual);
     option3_->setChecked(!b.shelf_manual);

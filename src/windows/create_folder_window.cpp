@@ -1,4 +1,5 @@
 #include "windows/create_folder_window.hpp"
+#include "forms/main_fields.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,7 +11,7 @@
 namespace enclavio {
 
 Form6::Form6(MainForm& main, ModalOpener opener, QWidget* parent)
-    : ModelDialog(main, std::move(opener), parent), model_(main.s, view_) {
+    : ModelDialog(main, std::move(opener), parent), model_(main.session, view_) {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(qs(kCreateFolderCaption));
 
@@ -50,7 +51,7 @@ Form6::Form6(MainForm& main, ModalOpener opener, QWidget* parent)
 
     connect(text1_, &QLineEdit::textEdited, this, [this](const QString& t) { model_.Text1_Change(t.toStdString()); });
     connect(text1_, &QLineEdit::returnPressed, this, [this] {
-        if (model_.Text1_KeyPress(13)) QDialog::accept();
+        if (model_.Text1_KeyPress(kEnterKey)) QDialog::accept();
     });
     connect(command1_, &QPushButton::clicked, this, [this] {
         if (model_.Command1_Click()) QDialog::accept();
@@ -60,10 +61,10 @@ Form6::Form6(MainForm& main, ModalOpener opener, QWidget* parent)
 
 void Form6::sync() {
     // A zero-width space after each "/" lets a long path break there.
-    QString prompt = qs(main_.s.files.new_folder_prompt);
+    QString prompt = qs(main_.session.files.new_folder_prompt);
     prompt.replace(QChar('/'), QStringLiteral("/\u200B"));
     label1_->setText(prompt);
-    const QString name = qs(main_.s.files.new_folder_name);
+    const QString name = qs(main_.session.files.new_folder_name);
     if (text1_->text() != name) {
         const QSignalBlocker block(text1_);
         text1_->setText(name);

@@ -356,16 +356,16 @@ static QString ask_save_path(QWidget* parent, const Session& s, const char* titl
 }
 
 void Form3::save_workshop_sheet() {
-    const QString path = ask_save_path(this, main_.s, "Save Workshop Sheet", ".pdf", "PDF files (*.pdf)");
+    const QString path = ask_save_path(this, main_.session, "Save Workshop Sheet", ".pdf", "PDF files (*.pdf)");
     if (path.isEmpty()) return;
     const std::string date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toStdString();
     QString error;
-    if (!write_workshop_sheet(path, workshop_sheet(main_.s, date), workshop_page_size(), &error))
+    if (!write_workshop_sheet(path, workshop_sheet(main_.session, date), workshop_page_size(), &error))
         model_.report_save_failure(path.toStdString(), error.toStdString());
 }
 
 void Form3::save_csv() {
-    const QString path = ask_save_path(this, main_.s, "Save as CSV", ".csv", "CSV files (*.csv)");
+    const QString path = ask_save_path(this, main_.session, "Save as CSV", ".csv", "CSV files (*.csv)");
     if (!path.isEmpty()) model_.save_csv(path.toStdString());
 }
 

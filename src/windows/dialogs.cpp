@@ -25,8 +25,8 @@ std::unique_ptr<ModelDialog> make_dialog(Window w, MainForm& main, ModalOpener o
         case Window::Form2: return std::make_unique<Form2>(main, opener, parent);
         case Window::Form5: return std::make_unique<Form5>(main, opener, parent);
         case Window::Form6: return std::make_unique<Form6>(main, opener, parent);
-        case Window::frmComments: return std::make_unique<FrmComments>(main, opener, parent);
-        case Window::frmReport: return std::make_unique<FrmReport>(main, opener, parent);
+        case Window::frmComments: return std::make_unique<frmComments>(main, opener, parent);
+        case Window::frmReport: return std::make_unique<frmReport>(main, opener, parent);
         case Window::frmTune: return std::make_unique<frmTune>(main, opener, parent);
         case Window::frmUnits: return std::make_unique<frmUnits>(main, opener, parent);
         case Window::Form7: return std::make_unique<Form7>(main, opener, parent);

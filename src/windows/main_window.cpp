@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "forms/main_fields.hpp"
 #include "forms/response_form.hpp"
 #include "forms/tune_form.hpp"
 #include "windows/drawings/app_icon.hpp"
@@ -134,7 +135,7 @@ Form1::Form1(std::string appdata_folder, std::string home_folder, QWidget* paren
       editor_(model_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(app_icon());
-    setWindowTitle(qs(model_.s.main.caption));
+    setWindowTitle(qs(model_.session.main.caption));
     build_fields();
     build_results();
     build_menus();
@@ -167,7 +168,7 @@ void Form1::build_fields() {
         text_[n] = edit;
         connect(edit, &QLineEdit::textEdited, this,
                 [this, n](const QString& t) { run([&] { model_.change(n, t.toStdString()); }, n, true); });
-        connect(edit, &FieldEdit::enterPressed, this, [this, n] { run([&] { model_.keypress(n, 13); }, n); });
+        connect(edit, &FieldEdit::enterPressed, this, [this, n] { run([&] { model_.keypress(n, kEnterKey); }, n); });
         connect(edit, &FieldEdit::focusLost, this, [this, n] { run([&] { model_.lost_focus(n); }, n); });
         connect(edit, &FieldEdit::doubleClicked, this, [this, n] { run([&] { model_.dblclick(n); }, n); });
     }
@@ -280,7 +281,7 @@ void Form1::build_fields() {
     results_place_->addWidget(frame4_);
     results_place_->addWidget(frame3_);
 
-    picture1_ = new GraphView(model_.s.main, central);
+    picture1_ = new GraphView(model_.session.main, central);
 
     auto* grid = new QGridLayout(central);
     grid->addLayout(left, 0, 0);
@@ -539,7 +540,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::sync() {
-    const Session& s = model_.s;
+    const Session& s = model_.session;
     const MainState& m = s.main;
     setWindowTitle(qs(m.caption));
 

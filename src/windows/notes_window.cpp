@@ -15,7 +15,7 @@ namespace enclavio {
 
 namespace {}  // namespace
 
-FrmComments::FrmComments(MainForm& main, ModalOpener opener, QWidget* parent)
+frmComments::frmComments(MainForm& main, ModalOpener opener, QWidget* parent)
     : ModelDialog(main, std::move(opener), parent), model_(main, view_) {
     setObjectName(QStringLiteral("frmComments"));
     setWindowTitle(qs(kNotesCaption));
@@ -75,10 +75,10 @@ FrmComments::FrmComments(MainForm& main, ModalOpener opener, QWidget* parent)
     sync();
 }
 
-void FrmComments::sync() {
+void frmComments::sync() {
     for (int n = 1; n <= kNotesLines; ++n) {
         QLineEdit* edit = text_[static_cast<std::size_t>(n)];
-        const QString t = qs(main_.s.notes.lines[static_cast<std::size_t>(n - 1)]);
+        const QString t = qs(main_.session.notes.lines[static_cast<std::size_t>(n - 1)]);
         if (edit->text() != t) {
             const QSignalBlocker block(edit);
             edit->setText(t);
@@ -86,12 +86,12 @@ void FrmComments::sync() {
     }
 }
 
-void FrmComments::reject() {
+void frmComments::reject() {
     model_.Form_Close();
     QDialog::reject();
 }
 
-void FrmComments::showEvent(QShowEvent* event) {
+void frmComments::showEvent(QShowEvent* event) {
     if (!placed_) {
         adjustSize();
         place_window(this, 0.3, 0.3);

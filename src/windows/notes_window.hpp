@@ -11,9 +11,9 @@ class QPushButton;
 
 namespace enclavio {
 
-class FrmComments : public ModelDialog {
+class frmComments : public ModelDialog {
 public:
-    FrmComments(MainForm& main, ModalOpener opener, QWidget* parent);
+    frmComments(MainForm& main, ModalOpener opener, QWidget* parent);
     void sync() override;
     NotesForm& model() { return model_; }
 

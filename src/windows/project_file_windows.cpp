@@ -1,4 +1,5 @@
 #include "windows/project_file_windows.hpp"
+#include "forms/main_fields.hpp"
 
 #include <QApplication>
 #include <QComboBox>
@@ -157,7 +158,7 @@ ProjectFileWindow::ProjectFileWindow(MainForm& main, ModalOpener opener, QWidget
     connect(file1_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { run(model_.File1_DblClick(raw_of(item->data(kPathRole)))); });
     connect(text1_, &QLineEdit::textEdited, this, [this](const QString& t) { model_.Text1_Change(t.toStdString()); });
-    connect(text1_, &QLineEdit::returnPressed, this, [this] { run(model_.Text1_KeyPress(13)); });
+    connect(text1_, &QLineEdit::returnPressed, this, [this] { run(model_.Text1_KeyPress(kEnterKey)); });
     connect(command1_, &QPushButton::clicked, this, [this] { run(model_.Command1_Click()); });
     connect(command2_, &QPushButton::clicked, this, &ProjectFileWindow::reject);
 

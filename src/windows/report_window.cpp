@@ -26,7 +26,7 @@ QCheckBox* check(QWidget* parent, const char* name, const char* caption) {
 
 }  // namespace
 
-FrmReport::FrmReport(MainForm& main, ModalOpener opener, QWidget* parent)
+frmReport::frmReport(MainForm& main, ModalOpener opener, QWidget* parent)
     : ModelDialog(main, std::move(opener), parent), model_(main, view_) {
     setObjectName(QStringLiteral("frmReport"));
     setWindowTitle(qs(kReportCaption));
@@ -106,7 +106,7 @@ FrmReport::FrmReport(MainForm& main, ModalOpener opener, QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
-    ReportState& r = main_.s.report;
+    ReportState& r = main_.session.report;
     const std::pair<QCheckBox*, bool ReportState::*> boxes[] = {
         {check1_, &ReportState::check1}, {check2_, &ReportState::check2}, {check3_, &ReportState::check3},
         {check4_, &ReportState::check4}, {check5_, &ReportState::check5}, {check6_, &ReportState::check6},
@@ -127,8 +127,8 @@ FrmReport::FrmReport(MainForm& main, ModalOpener opener, QWidget* parent)
     sync();
 }
 
-void FrmReport::sync() {
-    const ReportState& r = main_.s.report;
+void frmReport::sync() {
+    const ReportState& r = main_.session.report;
     label2_->setText(qs(r.reportpath));
     const std::pair<QCheckBox*, bool> values[] = {
         {check1_, r.check1}, {check2_, r.check2}, {check3_, r.check3},
@@ -142,7 +142,7 @@ void FrmReport::sync() {
     check6_->setEnabled(r.check6_enabled);
 }
 
-void FrmReport::showEvent(QShowEvent* event) {
+void frmReport::showEvent(QShowEvent* event) {
     if (!placed_) {
         adjustSize();
         place_window(this, 0.3, 0.3);

@@ -11,9 +11,9 @@ class QPushButton;
 
 namespace enclavio {
 
-class FrmReport : public ModelDialog {
+class frmReport : public ModelDialog {
 public:
-    FrmReport(MainForm& main, ModalOpener opener, QWidget* parent);
+    frmReport(MainForm& main, ModalOpener opener, QWidget* parent);
     void sync() override;
     ReportForm& model() { return model_; }
 

@@ -104,7 +104,7 @@ std::string window_report(const std::vector<std::string>& args, const std::strin
         main.mnu_panels_Click();
     }
     view.on_modal[Window::Form7] = [&] {
-        BracingForm bracing(main.s);
+        BracingForm bracing(main.session);
         if (o.count("--shelf-braces")) bracing.Text1_Change(o["--shelf-braces"]);
         if (o.count("--edge-bracing")) bracing.Option2_Click(), bracing.Text2_Change(o["--edge-bracing"]);
         if (o.count("--shelf-bracing")) bracing.option4_Click(), bracing.Text3_Change(o["--shelf-bracing"]);
@@ -113,7 +113,7 @@ std::string window_report(const std::vector<std::string>& args, const std::strin
     view.on_modal[Window::frmReport] = [&] {
         ReportForm report(main, view);
         report.Form_Load();
-        ReportState& r = main.s.report;
+        ReportState& r = main.session.report;
         const std::pair<const char*, bool*> boxes[] = {{"--no-notes", &r.check6}, {"--no-cutting-list", &r.check3},
                                                        {"--no-hints", &r.check1}, {"--no-resonances", &r.check2},
                                                        {"--no-ports", &r.check4}, {"--no-driver", &r.check5}};

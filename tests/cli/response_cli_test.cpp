@@ -79,8 +79,8 @@ TEST(CliResponse, TableHasOneHeaderNLinesAndTheFigures) {
     StartupDesign st;
     DriverParameters p;
     p.fs = 28, p.qes = 0.42, p.qms = 6, p.vas = 60, p.re = 3.6, p.sd = 340, p.xmax = 11, p.power = 10;
-    p.count = st.main.s.design.drivercount;
-    const auto model = response_model(p, st.main.s.design);
+    p.count = st.main.session.design.drivercount;
+    const auto model = response_model(p, st.main.session.design);
     ASSERT_TRUE(model);
     const auto curves = response_curves(*model, {10, 500, 7});
     for (std::size_t i = 0; i < curves.size(); ++i) {
@@ -111,9 +111,9 @@ TEST(CliResponse, ProjectDriverAndCommandLineOverIt) {
     StartupDesign st;
     DriverParameters p;
     p.fs = 28, p.qes = 0.42, p.qms = 6, p.vas = 60, p.re = 3.6, p.sd = 340;
-    store_driver_parameters(st.main.s.project_values, p);
+    store_driver_parameters(st.main.session.project_values, p);
     const std::string project = folder.file("sub.ecv");
-    ASSERT_TRUE(write_project(project, project_from_session(st.main.s)));
+    ASSERT_TRUE(write_project(project, project_from_session(st.main.session)));
 
     const CliRun from_project = cli({"response", "--points", "3", project});
     ASSERT_EQ(from_project.status, kCliOk) << from_project.err;
@@ -168,10 +168,10 @@ TEST(CliFit, TuningAndBoxForATarget) {
     StartupDesign st;
     DriverParameters p;
     p.fs = 28, p.qes = 0.42, p.qms = 6, p.vas = 60, p.re = 3.6, p.sd = 340;
-    p.count = st.main.s.design.drivercount;
-    const AnalysisInputs in = analysis_inputs(st.main.s);
-    const DesignFit tune = tune_this_box(p, st.main.s.design, in);
-    const DesignFit box = box_for_target(p, st.main.s.design, in, 25);
+    p.count = st.main.session.design.drivercount;
+    const AnalysisInputs in = analysis_inputs(st.main.session);
+    const DesignFit tune = tune_this_box(p, st.main.session.design, in);
+    const DesignFit box = box_for_target(p, st.main.session.design, in, 25);
     for (const auto& [args, fit] : {std::pair{with_driver({"fit"}), tune}, {with_driver({"fit", "--f3", "25"}), box}}) {
         const CliRun r = cli(args);
         ASSERT_EQ(r.status, kCliOk) << r.err;

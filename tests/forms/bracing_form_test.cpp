@@ -16,7 +16,7 @@ class BracingFormTest : public ::testing::Test {
 protected:
     TempFolder root;
     StartedMain m{root};
-    BracingForm form{m.form.s};
+    BracingForm form{m.form.session};
 };
 
 // Each part's options: manual enables its field and greys its automatic
@@ -45,7 +45,7 @@ TEST_F(BracingFormTest, OptionsEnableTheFieldsAndShowTheNote) {
 }
 
 TEST_F(BracingFormTest, TypedValuesCountOnlyWhileManualAndSurviveSwitchingBack) {
-    const double& volume = m.form.s.design.bracingvolume;
+    const double& volume = m.form.session.design.bracingvolume;
     form.Option2_Click();
     form.Text2_Change("3");
     m.form.res_wall2wall();

@@ -32,7 +32,7 @@ TEST(FormFaults, FailedSaveKeepsTheOldProjectAndSaysSo) {
     TempFolder root;
     put_bytes(root.file("box.ecv"), kOld);
     StartedMain m(root);
-    m.form.s.notes.lines[0] = std::string(4000, 'n');  // more than the disk takes
+    m.form.session.notes.lines[0] = std::string(4000, 'n');  // more than the disk takes
     bool saved = true;
     m.view.on_modal[Window::Form2] = [&] {
         FileForm save(m.form, m.view, FileForm::Kind::Save);
@@ -44,8 +44,8 @@ TEST(FormFaults, FailedSaveKeepsTheOldProjectAndSaysSo) {
     m.form.mnu_save_Click();
     EXPECT_FALSE(saved);
     EXPECT_EQ(m.view.messages, std::vector<std::string>{"Unable to save " + root.file("box.ecv")});
-    EXPECT_EQ(m.form.s.main.caption, "Enclavio - default");
-    EXPECT_EQ(m.form.s.projectname, "default");
+    EXPECT_EQ(m.form.session.main.caption, "Enclavio - default");
+    EXPECT_EQ(m.form.session.projectname, "default");
     EXPECT_EQ(get_bytes(root.file("box.ecv")), kOld);
     for (const auto& e : fs::directory_iterator(root.str()))
         EXPECT_FALSE(e.path().filename().string().starts_with(kTemporaryPrefix)) << "temporary left behind";
@@ -76,7 +76,7 @@ TEST(FormFaults, SpecialFilesAreNeitherOpenedNorReplaced) {
         StartedMain m(root);
         EXPECT_FALSE(project_testing::through_menu(m, c.kind, root.str(), c.name));
         EXPECT_EQ(m.view.messages, std::vector<std::string>{c.message});
-        EXPECT_EQ(m.form.s.projectname, "default");
+        EXPECT_EQ(m.form.session.projectname, "default");
     }
     EXPECT_EQ(
         std::string({kind_of(root.file("pipe.ecv")), kind_of(root.file("sock.ecv")), kind_of(root.file("folder.ecv"))}),
@@ -95,7 +95,7 @@ TEST(FormFaults, UnwritableProgramFolder) {
         report.Form_Load();
         report.Command3_Click(0);
         EXPECT_EQ(view.messages, std::vector<std::string>{"There was a problem creating the report"}) << app;
-        form.s.lastfolder = "/home/ann";
+        form.session.lastfolder = "/home/ann";
         EXPECT_NO_THROW(form.shutdown()) << app;
         EXPECT_EQ(view.messages.size(), 1u) << app;
     }

@@ -21,8 +21,8 @@ protected:
     RecordingView view;
     MainForm form{view, root.file("app"), root.str()};
 
-    const std::string& text(int n) const { return form.s.main.text[n].text; }
-    const TextField& field(int n) const { return form.s.main.text[n]; }
+    const std::string& text(int n) const { return form.session.main.text[n].text; }
+    const TextField& field(int n) const { return form.session.main.text[n]; }
     void switch_units(UnitMode m) {
         view.on_modal[Window::frmUnits] = [this, m] { form.set_unit_mode(m); };
         form.mnu_units_Click();
@@ -34,7 +34,7 @@ protected:
 
 TEST_F(MainFormTest, StartupWithoutSettingsShowsTheDesignTimeDesign) {
     form.startup();
-    EXPECT_EQ(form.s.main.caption, "Enclavio - default");
+    EXPECT_EQ(form.session.main.caption, "Enclavio - default");
     const std::map<int, std::string> expected{
         {6, "400"}, {7, "300"},  {8, "700"}, {4, "19"}, {1, "823"},  {2, "86"},    {3, "2"},
         {5, "2"},   {12, "200"}, {13, "2"},  {10, "1"}, {11, " 30"}, {9, " 59.4"},
@@ -45,8 +45,8 @@ TEST_F(MainFormTest, StartupWithoutSettingsShowsTheDesignTimeDesign) {
         EXPECT_EQ(field(n).fore, colours::black) << "Text" << n;
         EXPECT_EQ(field(n).back, colours::white) << "Text" << n;
     }
-    EXPECT_NEAR(form.s.design.boxvol, 59.491292, 1e-9);
-    EXPECT_EQ(form.s.main.results.label27.caption, "Tune  29.4hz");
+    EXPECT_NEAR(form.session.design.boxvol, 59.491292, 1e-9);
+    EXPECT_EQ(form.session.main.results.label27.caption, "Tune  29.4hz");
     EXPECT_TRUE(view.messages.empty());
 }
 
@@ -75,14 +75,14 @@ TEST_F(MainFormTest, StartupAppliesTheSettingsFile) {
         RecordingView v;
         MainForm f(v, dir.file("app"), dir.str());
         f.startup();
-        EXPECT_EQ(f.s.mode, c.mode);
-        EXPECT_EQ(f.s.main.text[6].text, c.depth_text);
-        EXPECT_EQ(f.s.main.text[9].text, c.volume_text);
-        EXPECT_EQ(f.s.main.flange_caption, c.flange_caption);
-        EXPECT_EQ(f.s.main.graph.range, c.range);
-        EXPECT_EQ(f.s.main.graph.shownums, c.shownums);
-        EXPECT_EQ(f.s.main.graph.highlight, c.highlight);
-        EXPECT_NEAR(f.s.design.boxdepth, 400, 1e-9);
+        EXPECT_EQ(f.session.mode, c.mode);
+        EXPECT_EQ(f.session.main.text[6].text, c.depth_text);
+        EXPECT_EQ(f.session.main.text[9].text, c.volume_text);
+        EXPECT_EQ(f.session.main.flange_caption, c.flange_caption);
+        EXPECT_EQ(f.session.main.graph.range, c.range);
+        EXPECT_EQ(f.session.main.graph.shownums, c.shownums);
+        EXPECT_EQ(f.session.main.graph.highlight, c.highlight);
+        EXPECT_NEAR(f.session.design.boxdepth, 400, 1e-9);
         EXPECT_TRUE(v.messages.empty());
     }
 }
@@ -113,13 +113,14 @@ TEST_F(MainFormTest, CancelledSaveAsKeepsTheStoredDesign) {
         f.Text9_DblClick();
         f.set_unit_mode(mode);
         f.populateall();
-        const ProjectData before = project_from_session(f.s);
-        const Results results = f.s.main.results;
+        const ProjectData before = project_from_session(f.session);
+        const Results results = f.session.main.results;
         v.on_modal[Window::Form2] = [&] { FileForm(f, v, FileForm::Kind::Save).Command2_Click(); };
         f.mnu_save_Click();
-        EXPECT_EQ(project_from_session(f.s), before);
-        EXPECT_EQ(f.s.main.results.label27.caption, results.label27.caption);
-        for (int n = 1; n <= 9; ++n) EXPECT_EQ(f.s.main.results.resonance[n].caption, results.resonance[n].caption);
+        EXPECT_EQ(project_from_session(f.session), before);
+        EXPECT_EQ(f.session.main.results.label27.caption, results.label27.caption);
+        for (int n = 1; n <= 9; ++n)
+            EXPECT_EQ(f.session.main.results.resonance[n].caption, results.resonance[n].caption);
         EXPECT_TRUE(v.messages.empty());
     }
 }
@@ -127,9 +128,9 @@ TEST_F(MainFormTest, CancelledSaveAsKeepsTheStoredDesign) {
 // ---- Typing and Enter in each unit mode ------------------------------------------------
 
 double stored_value(const MainForm& f, int control) {
-    if (control == 9) return f.s.design.boxvol;
+    if (control == 9) return f.session.design.boxvol;
     for (const auto& info : length_fields()) {
-        if (MainForm::control_of(info.field) == control) return f.s.design.*info.member;
+        if (MainForm::control_of(info.field) == control) return f.session.design.*info.member;
     }
     return -1;
 }
@@ -173,7 +174,7 @@ TEST_F(MainFormTest, PendingUntilEnterOrLostFocusAndTheEditMarkUntilACalculation
     form.startup();
     type(8, "650");
     EXPECT_FALSE(field(8).pending);
-    EXPECT_EQ(form.s.design.boxheight, 650);
+    EXPECT_EQ(form.session.design.boxheight, 650);
     EXPECT_EQ(field(8).back, colours::light_orange);
     EXPECT_EQ(text(9), " 59.4");  // the volume waits for a double click
     switch_units(UnitMode::Inches);
@@ -189,7 +190,7 @@ TEST_F(MainFormTest, PendingUntilEnterOrLostFocusAndTheEditMarkUntilACalculation
     EXPECT_EQ(view.messages.size(), 2u);
     EXPECT_FALSE(field(7).pending);
     EXPECT_EQ(text(7), "1'");
-    EXPECT_NEAR(form.s.design.boxwidth, 304.8, 1e-9);
+    EXPECT_NEAR(form.session.design.boxwidth, 304.8, 1e-9);
     form.dblclick(9);
     for (int n = 6; n <= 9; ++n) EXPECT_EQ(field(n).back, colours::white) << "Text" << n;
 }
@@ -205,7 +206,7 @@ TEST_F(MainFormTest, NumberOfPortsGreysOrEnablesThePortFields) {
             EXPECT_EQ(field(n).enabled, enabled) << t;
             EXPECT_EQ(field(n).back, enabled ? colours::white : colours::light_grey) << t;
         }
-        EXPECT_EQ(form.s.main.port_labels_enabled, enabled) << t;
+        EXPECT_EQ(form.session.main.port_labels_enabled, enabled) << t;
         EXPECT_EQ(text(5), t);  // never rewritten
     }
 }
@@ -215,10 +216,10 @@ TEST_F(MainFormTest, DriverSizeFrontAndMin) {
     type(11, "80");
     form.Combo1_Click(3);
     EXPECT_EQ(text(11), " 45");
-    EXPECT_DOUBLE_EQ(form.s.design.drivervolume, 4);
-    EXPECT_EQ(form.s.design.driversize, "15 inch");
+    EXPECT_DOUBLE_EQ(form.session.design.drivervolume, 4);
+    EXPECT_EQ(form.session.design.driversize, "15 inch");
     form.Combo1_Click(-1);  // no selection: only redisplays
-    EXPECT_EQ(form.s.main.combo_index, 3);
+    EXPECT_EQ(form.session.main.combo_index, 3);
 
     type(7, "300");
     form.Check3_Click(false);
@@ -247,12 +248,12 @@ TEST_F(MainFormTest, SolversRefuseASmallVolumeThenStoreShowAndClearTheEditMarks)
     };
     for (const auto& [control, message] : cases) {
         view.messages.clear();
-        const BoxDesign before = form.s.design;
+        const BoxDesign before = form.session.design;
         form.dblclick(control);
         EXPECT_EQ(view.messages, std::vector<std::string>{message});
-        EXPECT_DOUBLE_EQ(form.s.design.boxdepth, before.boxdepth);
-        EXPECT_DOUBLE_EQ(form.s.design.boxwidth, before.boxwidth);
-        EXPECT_DOUBLE_EQ(form.s.design.boxheight, before.boxheight);
+        EXPECT_DOUBLE_EQ(form.session.design.boxdepth, before.boxdepth);
+        EXPECT_DOUBLE_EQ(form.session.design.boxwidth, before.boxwidth);
+        EXPECT_DOUBLE_EQ(form.session.design.boxheight, before.boxheight);
         EXPECT_EQ(field(8).back, colours::light_orange);
     }
     type(9, "50");
@@ -276,11 +277,11 @@ TEST_F(MainFormTest, FlangeItemsSetCaptionAndTuning) {
         {&MainForm::mnu_twoflange_Click, "&Port Flanges=2", "Tune  29.2hz"},
         {&MainForm::mnu_oneflange_Click, "&Port Flanges=1", "Tune  29.4hz"},
     };
-    EXPECT_EQ(form.s.main.flange_caption, "&Port Flanges-1");
+    EXPECT_EQ(form.session.main.flange_caption, "&Port Flanges-1");
     for (const auto& st : steps) {
         (form.*st.click)();
-        EXPECT_EQ(form.s.main.flange_caption, st.caption);
-        EXPECT_EQ(form.s.main.results.label27.caption, st.tune);
+        EXPECT_EQ(form.session.main.flange_caption, st.caption);
+        EXPECT_EQ(form.session.main.results.label27.caption, st.tune);
     }
 }
 
@@ -301,37 +302,37 @@ TEST_F(MainFormTest, MenuItemsOpenTheirWindows) {
         {&MainForm::mnu_panels_Click,
          Window::Form3,
          {},
-         [](F f) { EXPECT_TRUE(f.s.main.where); },
+         [](F f) { EXPECT_TRUE(f.session.main.where); },
          [](F f) {
              f.change(10, "1");
-             EXPECT_FALSE(f.s.main.where);
+             EXPECT_FALSE(f.session.main.where);
          }},
         // Save As validates every field first: the pending 1' is stored before the window shows.
         {&MainForm::mnu_save_Click,
          Window::Form2,
          [](F f) { f.set_unit_mode(UnitMode::Inches), f.change(7, "1'"); },
-         [](F f) { EXPECT_NEAR(f.s.design.boxwidth, 304.8, 1e-9); },
+         [](F f) { EXPECT_NEAR(f.session.design.boxwidth, 304.8, 1e-9); },
          {}},
         // A load stores the file's values and keyword; the main window is refreshed from them.
         {&MainForm::mnu_open_Click,
          Window::Form5,
          {},
          [](F f) {
-             f.s.design.boxdepth = 500, f.s.design.boxvol = 1;
-             f.s.projectflange = "twoflange", f.s.files.opened = true;
+             f.session.design.boxdepth = 500, f.session.design.boxvol = 1;
+             f.session.projectflange = "twoflange", f.session.files.opened = true;
          },
          [](F f) {
-             EXPECT_EQ(f.s.main.text[6].text, " 500");
-             EXPECT_EQ(f.s.main.flange_caption, "&Port Flanges=2");
-             EXPECT_EQ(f.s.main.text[9].text, " 76.8");  // recomputed
+             EXPECT_EQ(f.session.main.text[6].text, " 500");
+             EXPECT_EQ(f.session.main.flange_caption, "&Port Flanges=2");
+             EXPECT_EQ(f.session.main.text[9].text, " 76.8");  // recomputed
          }},
         // The bracing window gets the front picture; the main window analyses after.
         {&MainForm::mnu_bracing_Click, Window::Form7, [](F f) { f.Check3_Click(false); },
          [](F f) {
-             EXPECT_FALSE(f.s.bracing_window.picture_double);
-             f.s.bracing.edge_manual = true, f.s.bracing.edge_text = "10";
+             EXPECT_FALSE(f.session.bracing_window.picture_double);
+             f.session.bracing.edge_manual = true, f.session.bracing.edge_text = "10";
          },
-         [](F f) { EXPECT_NEAR(f.s.design.bracingvolume, 10 + 0.696369, 1e-9); }},
+         [](F f) { EXPECT_NEAR(f.session.design.bracingvolume, 10 + 0.696369, 1e-9); }},
     };
     for (const auto& it : items) {
         RecordingView v;

@@ -26,11 +26,11 @@ TEST(Notes, PictureShowsAtOkWhenAnyLineHasText) {
         StartedMain m(root);
         NotesForm notes(m.form, m.view);
         for (int n = 0; n <= 9; ++n) notes.Text_Change(n, n >= 1 && n <= 8 ? c.lines[n - 1] : "x");
-        EXPECT_FALSE(m.form.s.main.notes_picture);  // typing alone leaves the picture
+        EXPECT_FALSE(m.form.session.main.notes_picture);  // typing alone leaves the picture
         EXPECT_TRUE(notes.Command1_Click());
-        EXPECT_EQ(m.form.s.notes.hasnotes, c.hasnotes);
-        EXPECT_EQ(m.form.s.main.notes_picture, c.hasnotes);
-        EXPECT_EQ(m.form.s.notes.lines, c.lines);  // kept exactly as typed
+        EXPECT_EQ(m.form.session.notes.hasnotes, c.hasnotes);
+        EXPECT_EQ(m.form.session.main.notes_picture, c.hasnotes);
+        EXPECT_EQ(m.form.session.notes.lines, c.lines);  // kept exactly as typed
     }
 }
 
@@ -40,13 +40,13 @@ TEST(Notes, ClearThenOkHidesThePictureAndTheFrameActsLikeOk) {
     NotesForm notes(m.form, m.view);
     notes.Text_Change(3, "keep");
     EXPECT_TRUE(notes.Form_Close());
-    ASSERT_TRUE(m.form.s.main.notes_picture);
+    ASSERT_TRUE(m.form.session.main.notes_picture);
 
     notes.Command2_Click();
-    for (const auto& line : m.form.s.notes.lines) EXPECT_EQ(line, "");
-    EXPECT_TRUE(m.form.s.main.notes_picture);  // until "&OK"
+    for (const auto& line : m.form.session.notes.lines) EXPECT_EQ(line, "");
+    EXPECT_TRUE(m.form.session.main.notes_picture);  // until "&OK"
     notes.Command1_Click();
-    EXPECT_FALSE(m.form.s.main.notes_picture);
+    EXPECT_FALSE(m.form.session.main.notes_picture);
 }
 
 }  // namespace

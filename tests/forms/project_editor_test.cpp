@@ -73,34 +73,34 @@ protected:
         return saved;
     }
     void write_project_file(const std::string& name, double depth) {
-        ProjectData p = project_from_session(form.s);
+        ProjectData p = project_from_session(form.session);
         p.boxdepth = depth;
         ASSERT_TRUE(write_project(root.file(name), p));
     }
     // Everything an undo step must give back, as the window shows it.
     std::vector<std::string> shown() const {
         std::vector<std::string> out;
-        for (int n = 1; n <= 13; ++n) out.push_back(form.s.main.text[n].text);
-        for (int n = 1; n <= 9; ++n) out.push_back(form.s.main.results.resonance[n].caption);
-        const Results& r = form.s.main.results;
+        for (int n = 1; n <= 13; ++n) out.push_back(form.session.main.text[n].text);
+        for (int n = 1; n <= 9; ++n) out.push_back(form.session.main.results.resonance[n].caption);
+        const Results& r = form.session.main.results;
         for (const ResultLabel* l : {&r.label6, &r.label28, &r.label26, &r.label27}) out.push_back(l->caption);
-        out.push_back(form.s.main.combo_text);
-        out.push_back(form.s.main.check3 ? "double" : "single");
-        out.push_back(form.s.main.flange_caption);
-        out.push_back(form.s.bracing.shelf_count_text);
-        out.push_back(form.s.main.caption);
+        out.push_back(form.session.main.combo_text);
+        out.push_back(form.session.main.check3 ? "double" : "single");
+        out.push_back(form.session.main.flange_caption);
+        out.push_back(form.session.bracing.shelf_count_text);
+        out.push_back(form.session.main.caption);
         return out;
     }
 };
 
 TEST_F(ProjectEditorTest, TheCaptionIsMarkedWhileTheDesignOrTheNotesDifferFromTheFile) {
-    EXPECT_EQ(form.s.main.caption, "Enclavio - default");
+    EXPECT_EQ(form.session.main.caption, "Enclavio - default");
     EXPECT_FALSE(editor.modified());
     type(6, "45");
     type(6, "450");
-    EXPECT_EQ(form.s.main.caption, "Enclavio - default*");
+    EXPECT_EQ(form.session.main.caption, "Enclavio - default*");
     type(6, "400");  // back to the start-up design
-    EXPECT_EQ(form.s.main.caption, "Enclavio - default");
+    EXPECT_EQ(form.session.main.caption, "Enclavio - default");
 
     // Units, graph options and the where-to-measure picture are no change.
     view.on_modal[Window::frmUnits] = [this] { form.set_unit_mode(UnitMode::Inches); };
@@ -109,16 +109,16 @@ TEST_F(ProjectEditorTest, TheCaptionIsMarkedWhileTheDesignOrTheNotesDifferFromTh
     run([this] { form.mnu_where_Click(); });
     EXPECT_FALSE(editor.modified());
 
-    run([this] { form.s.notes.lines[3] = "Birch ply"; });
-    EXPECT_EQ(form.s.main.caption, "Enclavio - default*");
+    run([this] { form.session.notes.lines[3] = "Birch ply"; });
+    EXPECT_EQ(form.session.main.caption, "Enclavio - default*");
 
     ASSERT_TRUE(save_as("box"));
-    EXPECT_EQ(form.s.main.caption, "Enclavio - box.ecv");
+    EXPECT_EQ(form.session.main.caption, "Enclavio - box.ecv");
     form.change(7, "1' 2");  // typed, not yet stored
     editor.after_change(7, true);
-    EXPECT_EQ(form.s.main.caption, "Enclavio - box.ecv");
+    EXPECT_EQ(form.session.main.caption, "Enclavio - box.ecv");
     enter(7);
-    EXPECT_EQ(form.s.main.caption, "Enclavio - box.ecv*");
+    EXPECT_EQ(form.session.main.caption, "Enclavio - box.ecv*");
 }
 
 TEST_F(ProjectEditorTest, TheCloseQuestionSavesDiscardsOrCancels) {
@@ -150,7 +150,7 @@ TEST_F(ProjectEditorTest, TheCloseQuestionSavesDiscardsOrCancels) {
         EXPECT_EQ(view.questions, std::vector<std::string>{"Save changes to box.ecv?"});
         EXPECT_EQ(get_bytes(root.file("box.ecv")) != saved, c.file_changed);
         EXPECT_EQ(editor.modified(), c.still_modified);
-        EXPECT_EQ(form.s.design.boxheight, 650);  // the design is kept in every case
+        EXPECT_EQ(form.session.design.boxheight, 650);  // the design is kept in every case
         if (c.answer != SaveAnswer::Save) {
             EXPECT_EQ(shown(), before);
         }
@@ -162,12 +162,12 @@ TEST_F(ProjectEditorTest, TheCloseQuestionSavesDiscardsOrCancels) {
     type(8, "640");
     view.answers = {SaveAnswer::Cancel};
     editor.open_recent(root.file("other.ecv"));
-    EXPECT_EQ(form.s.projectname, "box.ecv");
-    EXPECT_EQ(form.s.design.boxheight, 640);
+    EXPECT_EQ(form.session.projectname, "box.ecv");
+    EXPECT_EQ(form.session.design.boxheight, 640);
     view.answers = {SaveAnswer::Discard};
     editor.open_recent(root.file("other.ecv"));
-    EXPECT_EQ(form.s.projectname, "other.ecv");
-    EXPECT_EQ(form.s.design.boxdepth, 512);
+    EXPECT_EQ(form.session.projectname, "other.ecv");
+    EXPECT_EQ(form.session.design.boxdepth, 512);
     EXPECT_FALSE(editor.modified());
 }
 
@@ -184,9 +184,9 @@ TEST_F(ProjectEditorTest, SaveWritesTheProjectsFileWithoutAsking) {
     EXPECT_TRUE(editor.save());
     EXPECT_TRUE(view.modals.empty());
     EXPECT_TRUE(view.questions.empty());
-    EXPECT_EQ(get_bytes(root.file("box.ecv")), project_file_text(project_from_session(form.s)));
+    EXPECT_EQ(get_bytes(root.file("box.ecv")), project_file_text(project_from_session(form.session)));
     EXPECT_EQ(read_project(root.file("box.ecv"))->boxdepth, 430);
-    EXPECT_EQ(form.s.main.caption, "Enclavio - box.ecv");
+    EXPECT_EQ(form.session.main.caption, "Enclavio - box.ecv");
 
     // A file that cannot be written is reported, and the changes stay marked.
     fs::remove(root.file("box.ecv"));
@@ -194,7 +194,7 @@ TEST_F(ProjectEditorTest, SaveWritesTheProjectsFileWithoutAsking) {
     type(6, "440");
     EXPECT_FALSE(editor.save());
     EXPECT_EQ(view.messages, std::vector<std::string>{"Unable to save " + root.file("box.ecv")});
-    EXPECT_EQ(form.s.main.caption, "Enclavio - box.ecv*");
+    EXPECT_EQ(form.session.main.caption, "Enclavio - box.ecv*");
 }
 
 TEST_F(ProjectEditorTest, UndoAndRedoStepThroughEachKindOfChangeBackToTheStartUpDesign) {
@@ -229,7 +229,7 @@ TEST_F(ProjectEditorTest, UndoAndRedoStepThroughEachKindOfChangeBackToTheStartUp
         {"flange", [this] { run([this] { form.mnu_twoflange_Click(); }); }},
         {"bracing window's OK",
          [this] {
-             view.on_modal[Window::Form7] = [this] { BracingForm(form.s).Text1_Change("3"); };
+             view.on_modal[Window::Form7] = [this] { BracingForm(form.session).Text1_Change("3"); };
              run([this] { form.mnu_bracing_Click(); });
          }},
         {"opened project", [this] { editor.open_recent(root.file("opened.ecv")); }},
@@ -248,8 +248,8 @@ TEST_F(ProjectEditorTest, UndoAndRedoStepThroughEachKindOfChangeBackToTheStartUp
         }
         states.push_back(shown());
     }
-    EXPECT_EQ(form.s.projectname, "opened.ecv");
-    EXPECT_EQ(form.s.design.boxdepth, 555);
+    EXPECT_EQ(form.session.projectname, "opened.ecv");
+    EXPECT_EQ(form.session.design.boxdepth, 555);
 
     // Back to the start, through every state on the way.
     for (std::size_t i = states.size() - 1; i > 0; --i) {
@@ -259,7 +259,7 @@ TEST_F(ProjectEditorTest, UndoAndRedoStepThroughEachKindOfChangeBackToTheStartUp
     }
     EXPECT_FALSE(editor.can_undo());
     EXPECT_EQ(shown(), start);
-    EXPECT_EQ(form.s.projectname, "default");
+    EXPECT_EQ(form.session.projectname, "default");
     EXPECT_FALSE(editor.modified());
     for (std::size_t i = 1; i < states.size(); ++i) {
         editor.redo();
@@ -279,11 +279,11 @@ TEST_F(ProjectEditorTest, UndoShowsStoredValuesInTheUnitsOfToday) {
     view.on_modal[Window::frmUnits] = [this] { form.set_unit_mode(UnitMode::Inches); };
     run([this] { form.mnu_units_Click(); });
     editor.undo();
-    EXPECT_EQ(form.s.design.boxdepth, 400);
-    EXPECT_EQ(form.s.main.text[6].text, length_text(UnitMode::Inches, 400));
-    EXPECT_EQ(form.s.mode, UnitMode::Inches);
+    EXPECT_EQ(form.session.design.boxdepth, 400);
+    EXPECT_EQ(form.session.main.text[6].text, length_text(UnitMode::Inches, 400));
+    EXPECT_EQ(form.session.mode, UnitMode::Inches);
     editor.redo();
-    EXPECT_EQ(form.s.main.text[6].text, length_text(UnitMode::Inches, 450));
+    EXPECT_EQ(form.session.main.text[6].text, length_text(UnitMode::Inches, 450));
 }
 
 TEST_F(ProjectEditorTest, RecentProjectsSurviveARestartAndAMissingOneIsDropped) {
@@ -307,7 +307,7 @@ TEST_F(ProjectEditorTest, RecentProjectsSurviveARestartAndAMissingOneIsDropped) 
     editor2.open_recent(root.file("c.ecv"));
     EXPECT_EQ(view2.messages, std::vector<std::string>{"Unable to open " + root.file("c.ecv")});
     EXPECT_TRUE(view2.questions.empty());
-    EXPECT_EQ(again.s.projectname, "default");
+    EXPECT_EQ(again.session.projectname, "default");
     EXPECT_EQ(editor2.recent(), (std::vector<std::string>{root.file("b.ecv"), root.file("d.ecv"), root.file("a.ecv")}));
 
     // Eight at most, the most recent first.
@@ -325,22 +325,22 @@ TEST_F(ProjectEditorTest, RecentProjectsSurviveARestartAndAMissingOneIsDropped) 
 TEST_F(ProjectEditorTest, AProjectNamedAtStartUpOpensAsTheOpenWindowWould) {
     write_project_file("sub.v2.ecv", 480);  // the name as given, dots and all
     EXPECT_TRUE(editor.open_at_startup(root.file("sub.v2.ecv")));
-    EXPECT_EQ(form.s.projectname, "sub.v2.ecv");
-    EXPECT_EQ(form.s.design.boxdepth, 480);
-    EXPECT_EQ(form.s.main.text[6].text, " 480");
-    EXPECT_EQ(form.s.main.caption, "Enclavio - sub.v2.ecv");
-    EXPECT_EQ(form.s.lastfolder, root.str());
+    EXPECT_EQ(form.session.projectname, "sub.v2.ecv");
+    EXPECT_EQ(form.session.design.boxdepth, 480);
+    EXPECT_EQ(form.session.main.text[6].text, " 480");
+    EXPECT_EQ(form.session.main.caption, "Enclavio - sub.v2.ecv");
+    EXPECT_EQ(form.session.lastfolder, root.str());
     EXPECT_FALSE(editor.can_undo());  // the history starts with it
     EXPECT_EQ(editor.recent(), std::vector<std::string>{root.file("sub.v2.ecv")});
 
     EXPECT_FALSE(editor.open_at_startup(root.file("nosuch.ecv")));
     EXPECT_EQ(view.messages, std::vector<std::string>{"Unable to open " + root.file("nosuch.ecv")});
-    EXPECT_EQ(form.s.projectname, "sub.v2.ecv");
+    EXPECT_EQ(form.session.projectname, "sub.v2.ecv");
 }
 
 TEST_F(ProjectEditorTest, CopyResultsPutsTheResultsAndTheMainSizesOnTheClipboard) {
     run([this] { editor.copy_results(); });
-    const Results& r = form.s.main.results;
+    const Results& r = form.session.main.results;
     for (const std::string& line :
          {std::string("Enclavio - default\n"),
           std::string("Finished size  300 mm wide    700 mm high  400 mm deep - Panel thickness  19 mm"),

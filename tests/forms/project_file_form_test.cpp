@@ -21,7 +21,7 @@ protected:
     StartedMain m{root};
     FileForm save{m.form, m.view, FileForm::Kind::Save};
     FileForm open{m.form, m.view, FileForm::Kind::Open};
-    Session& s = m.form.s;
+    Session& s = m.form.session;
 
     void SetUp() override {
         save_window_prepare(s);
@@ -194,8 +194,8 @@ TEST_F(FilesTest, ALineBreakInTheLastFolderIsKeptInTheRunAndItsParentInTheSettin
     m.form.shutdown();
     EXPECT_EQ(split_lines(get_bytes(root.file("app/enclavio.ini"))).front(), root.str());
     StartedMain next(root);
-    EXPECT_EQ(next.form.s.lastfolder, root.str());
-    EXPECT_EQ(next.form.s.files.save.folder, root.str());
+    EXPECT_EQ(next.form.session.lastfolder, root.str());
+    EXPECT_EQ(next.form.session.files.save.folder, root.str());
 }
 
 TEST(FolderList, ShowsThePathDownAndTheSubFolders) {

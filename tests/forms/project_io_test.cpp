@@ -25,7 +25,7 @@ TEST_P(ProjectRoundTrip, ReopenedProjectIsTheSavedOne) {
     ASSERT_TRUE(through_menu(a, FileForm::Kind::Save, root.str(), "round"));
     EXPECT_TRUE(a.view.messages.empty());
     const std::string bytes = get_bytes(root.file("round.ecv"));
-    EXPECT_EQ(bytes, project_file_text(project_from_session(a.form.s)));
+    EXPECT_EQ(bytes, project_file_text(project_from_session(a.form.session)));
     const ProjectData in_file = parse_project_text(bytes);
 
     StartedMain b(root);
@@ -33,7 +33,7 @@ TEST_P(ProjectRoundTrip, ReopenedProjectIsTheSavedOne) {
     b.form.populateall();
     ASSERT_TRUE(through_menu(b, FileForm::Kind::Open, root.str(), "round.ecv"));
     EXPECT_TRUE(b.view.messages.empty());
-    const Session& s = b.form.s;
+    const Session& s = b.form.session;
     EXPECT_EQ(project_but_volume(s, in_file), in_file);
     EXPECT_EQ(s.design.drivervolume, 2.5);
     EXPECT_FALSE(s.main.check3);
@@ -111,8 +111,8 @@ TEST(ProjectFile, TolerantOpen) {
         put_bytes(root.file("p.ecv"), c.bytes);
         EXPECT_TRUE(through_menu(m, FileForm::Kind::Open, root.str(), "p"));
         EXPECT_TRUE(m.view.messages.empty());
-        EXPECT_EQ(m.form.s.main.caption, "Enclavio - p.ecv");
-        c.check(m.form.s);
+        EXPECT_EQ(m.form.session.main.caption, "Enclavio - p.ecv");
+        c.check(m.form.session);
     }
 }
 
@@ -127,10 +127,10 @@ TEST(ProjectFile, FailedOrCancelledOpenChangesNothing) {
             put_bytes(root.file("p.ecv"), file_with(0, ""));
             ASSERT_TRUE(through_menu(m, FileForm::Kind::Open, root.str(), "p"));
         }
-        m.form.s.notes.lines[2] = "keep me";
+        m.form.session.notes.lines[2] = "keep me";
         m.form.check_notes();
         m.form.mnu_noflange_Click();
-        const Session before = m.form.s;
+        const Session before = m.form.session;
 
         bool closed = false;
         m.view.on_modal[Window::Form5] = [&] {
@@ -139,7 +139,7 @@ TEST(ProjectFile, FailedOrCancelledOpenChangesNothing) {
             closed = what == "cancelled" ? open.Command2_Click() : open.Command1_Click();
         };
         m.form.mnu_open_Click();
-        const Session& s = m.form.s;
+        const Session& s = m.form.session;
         EXPECT_EQ(closed, what == "cancelled");
         EXPECT_EQ(m.view.messages, what == "cancelled"
                                        ? std::vector<std::string>{}

@@ -62,19 +62,19 @@ TEST(ProjectRegression, HugeNumbersInAProjectFile) {
             ASSERT_TRUE(open.Command1_Click());
         };
         m.form.mnu_open_Click();
-        expect_sound(m.form.s, "opened");
+        expect_sound(m.form.session, "opened");
         CuttingForm cutting(m.form, m.view);
         for (const UnitMode mode : {UnitMode::Metric, UnitMode::MetricCm, UnitMode::Inches, UnitMode::DecimalInches}) {
             m.form.set_unit_mode(mode);
             m.form.populateall();
             cutting.Option1_Click();
-            expect_sound(m.form.s, "exact sizes");
+            expect_sound(m.form.session, "exact sizes");
             cutting.Option2_Click();
-            expect_sound(m.form.s, "with allowance");
+            expect_sound(m.form.session, "with allowance");
         }
         for (const int n : {6, 7, 8, 9}) {
             m.form.dblclick(n);
-            expect_sound(m.form.s, "calculator");
+            expect_sound(m.form.session, "calculator");
         }
     }
 }

@@ -110,8 +110,8 @@ inline void change_every_field(MainForm& f, UnitMode mode) {
     f.Check3_Click(false);
     f.mnu_twoflange_Click();
     f.Text9_DblClick();
-    f.s.notes.lines = {"Driver: the big one", "", "   ",      "Birch ply from the yard", "",
-                       "  indented  ",        "", "last line"};
+    f.session.notes.lines = {"Driver: the big one", "", "   ",      "Birch ply from the yard", "",
+                             "  indented  ",        "", "last line"};
     f.check_notes();
     f.set_unit_mode(mode);
     f.populateall();

@@ -16,7 +16,7 @@ protected:
     TempFolder root;
     StartedMain m{root};
     ReportForm report{m.form, m.view};
-    Session& s = m.form.s;
+    Session& s = m.form.session;
 
     void SetUp() override { report.Form_Load(); }
     // Opens the window from the menu and presses "&Generate Report".

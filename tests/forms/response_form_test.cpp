@@ -42,7 +42,7 @@ struct Started {
             {DriverParameter::Xmax, "11"},
         };
         for (const auto& [p, text] : typed) {
-            form.parameter_change(p, parameter_text(p, main.s.mode, metric(p, text)));
+            form.parameter_change(p, parameter_text(p, main.session.mode, metric(p, text)));
         }
     }
     static DriverParameters metric(DriverParameter p, const char* text) {
@@ -64,7 +64,7 @@ TEST(ResponseForm, EmptyParametersShowOnlyWhatIsMissing) {
     EXPECT_EQ(r.tune.reason, "Fs, Qes, Qms, Vas, Re and Sd are missing.");
     EXPECT_EQ(r.entries[ResponseForm::entry_index(DriverParameter::Power)].text, "1");
     EXPECT_EQ(r.entries[ResponseForm::entry_index(DriverParameter::QL)].text, "7");
-    EXPECT_TRUE(st.main.s.project_values.empty());
+    EXPECT_TRUE(st.main.session.project_values.empty());
 }
 
 // Each entry reads the mode's unit and stores hz, litres, cm2 and mm.
@@ -100,7 +100,7 @@ TEST(ResponseForm, EntriesInEveryUnitMode) {
         const ResponseState& r = st.form.state();
         EXPECT_FALSE(r.entries[ResponseForm::entry_index(c.p)].bad);
         EXPECT_NEAR(r.parameters.*driver_parameter(c.p).member, c.stored, 1e-9 * c.stored);
-        EXPECT_NEAR(driver_parameters_from(st.main.s.project_values).*driver_parameter(c.p).member, c.stored,
+        EXPECT_NEAR(driver_parameters_from(st.main.session.project_values).*driver_parameter(c.p).member, c.stored,
                     1e-9 * c.stored);
         st.form.parameter_done(c.p);
         EXPECT_TRUE(st.window_view.messages.empty());
@@ -129,14 +129,14 @@ TEST(ResponseForm, RefusalsStoreNothing) {
         Started st;
         st.type_ten_inch();
         const DriverParameters before = st.form.state().parameters;
-        const KeyValues stored = st.main.s.project_values;
+        const KeyValues stored = st.main.session.project_values;
         const auto curves = st.form.state().curves.size();
         st.form.parameter_change(c.p, c.text);
         const ParameterField& field = st.form.state().entries[ResponseForm::entry_index(c.p)];
         EXPECT_TRUE(field.bad);
         EXPECT_EQ(field.text, c.text);
         EXPECT_EQ(st.form.state().parameters, before);
-        EXPECT_EQ(st.main.s.project_values, stored);
+        EXPECT_EQ(st.main.session.project_values, stored);
         EXPECT_EQ(st.form.state().curves.size(), curves);
         EXPECT_TRUE(st.window_view.messages.empty());
         st.form.parameter_done(c.p);
@@ -193,7 +193,7 @@ TEST(ResponseForm, ModeChangeReshowsEntries) {
 // a project without parameters stays 24 lines.
 TEST(ResponseForm, SaveAndOpenRoundTrip) {
     Started plain;
-    const std::string plain_text = project_file_text(project_from_session(plain.main.s));
+    const std::string plain_text = project_file_text(project_from_session(plain.main.session));
     EXPECT_EQ(std::count(plain_text.begin(), plain_text.end(), '\n'), 24);
 
     Started st;
@@ -202,7 +202,7 @@ TEST(ResponseForm, SaveAndOpenRoundTrip) {
     st.form.design_changed();
     st.form.parameter_change(DriverParameter::Power, "50");
     st.form.wiring_click(Wiring::Series);
-    const std::string text = project_file_text(project_from_session(st.main.s));
+    const std::string text = project_file_text(project_from_session(st.main.session));
     const std::string tail = text.substr(plain_text.size());
     EXPECT_NE(tail.find("driver.fs=28\r\n"), std::string::npos) << tail;
     EXPECT_NE(tail.find("driver.vas=60\r\n"), std::string::npos) << tail;
@@ -243,15 +243,15 @@ TEST(ResponseForm, ApplyLandsOnTheFitInEveryUnitMode) {
             const FitView tune = st.form.state().tune;
             ASSERT_TRUE(tune.can_apply) << tune.reason;
             ASSERT_TRUE(st.form.apply_tune());
-            const BoxDesign& d = st.main.s.design;
+            const BoxDesign& d = st.main.session.design;
             EXPECT_NEAR(d.tunefrequency, tune.fit.fit.tuning, 0.1);
             EXPECT_NEAR(d.workingvolume, tune.fit.fit.working_volume, 0.005 * d.workingvolume);
-            EXPECT_FALSE(st.main.s.main.text[1].pending);
+            EXPECT_FALSE(st.main.session.main.text[1].pending);
             EXPECT_TRUE(st.view.messages.empty());
             // Tuning the tuned box again changes nothing the field shows.
-            const std::string length = st.main.s.main.text[1].text;
+            const std::string length = st.main.session.main.text[1].text;
             ASSERT_TRUE(st.form.apply_tune());
-            EXPECT_EQ(st.main.s.main.text[1].text, length);
+            EXPECT_EQ(st.main.session.main.text[1].text, length);
         }
         for (const char* target : {"22", "25"}) {
             SCOPED_TRACE(target);
@@ -261,7 +261,7 @@ TEST(ResponseForm, ApplyLandsOnTheFitInEveryUnitMode) {
             const FitView box = st.form.state().box;
             ASSERT_TRUE(box.can_apply) << box.reason;
             ASSERT_TRUE(st.form.apply_box());
-            const BoxDesign& d = st.main.s.design;
+            const BoxDesign& d = st.main.session.design;
             EXPECT_NEAR(d.workingvolume, box.fit.fit.working_volume, 0.01 * box.fit.fit.working_volume);
             EXPECT_NEAR(d.tunefrequency, box.fit.fit.tuning, 0.1);
             EXPECT_NEAR(d.boxwidth, 300, 1e-9);
@@ -302,18 +302,18 @@ TEST(ResponseForm, NoFitChangesNothing) {
         st.type_ten_inch();
         c.setup(st);
         st.form.design_changed();
-        const BoxDesign before = st.main.s.design;
-        const MainState texts = st.main.s.main;
+        const BoxDesign before = st.main.session.design;
+        const MainState texts = st.main.session.main;
         st.window_view.messages.clear();
         EXPECT_FALSE(c.box ? st.form.apply_box() : st.form.apply_tune());
         ASSERT_EQ(st.window_view.messages.size(), 1u);
         if (c.message) {
             EXPECT_EQ(st.window_view.messages[0], c.message);
         }
-        EXPECT_EQ(st.main.s.design.boxdepth, before.boxdepth);
-        EXPECT_EQ(st.main.s.design.portlength, before.portlength);
-        EXPECT_EQ(st.main.s.design.boxvol, before.boxvol);
-        for (int n = 1; n <= 13; ++n) EXPECT_EQ(st.main.s.main.text[n].text, texts.text[n].text) << n;
+        EXPECT_EQ(st.main.session.design.boxdepth, before.boxdepth);
+        EXPECT_EQ(st.main.session.design.portlength, before.portlength);
+        EXPECT_EQ(st.main.session.design.boxvol, before.boxvol);
+        for (int n = 1; n <= 13; ++n) EXPECT_EQ(st.main.session.main.text[n].text, texts.text[n].text) << n;
         EXPECT_TRUE(st.view.messages.empty());
     }
 }

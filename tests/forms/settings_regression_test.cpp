@@ -35,7 +35,7 @@ TEST(SettingsRegression, FolderStartingWithAByteOrderMarkSurvivesRestarts) {
             RecordingView view;
             MainForm form(view, app, root.str());
             form.startup();
-            EXPECT_EQ(form.s.lastfolder, c.lastfolder) << c.lastfolder << ", start-up " << run;
+            EXPECT_EQ(form.session.lastfolder, c.lastfolder) << c.lastfolder << ", start-up " << run;
             form.shutdown();
         }
     }
@@ -54,10 +54,10 @@ TEST(SettingsRegression, EarlierNestedSettingsAreReadOnceAndLeftInPlace) {
         RecordingView view;
         MainForm form(view, app, root.str());
         form.startup();
-        EXPECT_EQ(form.s.lastfolder, run == 1 ? "/boxes" : "/moved") << "start-up " << run;
-        EXPECT_EQ(form.s.mode, UnitMode::Inches) << "start-up " << run;
-        EXPECT_EQ(form.s.main.flange, Flange::Two) << "start-up " << run;
-        form.s.lastfolder = "/moved";
+        EXPECT_EQ(form.session.lastfolder, run == 1 ? "/boxes" : "/moved") << "start-up " << run;
+        EXPECT_EQ(form.session.mode, UnitMode::Inches) << "start-up " << run;
+        EXPECT_EQ(form.session.main.flange, Flange::Two) << "start-up " << run;
+        form.session.lastfolder = "/moved";
         form.shutdown();
     }
     EXPECT_EQ(get_bytes(settings_path(app)), "/moved\r\ntwoflange\r\n2000\r\nshow\r\nnohighlight\r\ninches\r\n");

@@ -29,9 +29,9 @@ std::string tune_caption(double hz) { return "Tune " + number_text(hz) + "hz"; }
 
 TEST(TuneForm, StartupDesignGivesBackItsOwnLengthAndARoundTuningItsOwn) {
     Started st;
-    const double own = tuning_unrounded(st.main.s.design);
+    const double own = tuning_unrounded(st.main.session.design);
     EXPECT_NEAR(own, 29.4384, 1e-4);
-    const TuneAnswer a = tune_port(st.main.s, own);
+    const TuneAnswer a = tune_port(st.main.session, own);
     ASSERT_TRUE(a.solved) << a.message;
     EXPECT_NEAR(a.length, 823, 0.1);
     EXPECT_EQ(a.text, " 823");
@@ -62,12 +62,12 @@ TEST(TuneForm, ApplyRoundTripShowsTheTarget) {
                 EXPECT_TRUE(a.note.empty()) << a.note;
                 EXPECT_LE(std::fabs(a.applied - a.length), 1.5875 + 1e-9);  // at most a sixteenth of an inch
                 ASSERT_TRUE(form.Command1_Click());
-                const TextField& field = m.s.main.text[1];
+                const TextField& field = m.session.main.text[1];
                 EXPECT_EQ(field.text, a.text);
                 EXPECT_FALSE(field.pending);
                 EXPECT_EQ(field.fore, colours::black);
-                EXPECT_EQ(m.s.design.portlength, a.applied);
-                EXPECT_EQ(m.s.main.results.label27.caption, tune_caption(truncate_to(std::stod(target), 1)));
+                EXPECT_EQ(m.session.design.portlength, a.applied);
+                EXPECT_EQ(m.session.main.results.label27.caption, tune_caption(truncate_to(std::stod(target), 1)));
             }
         }
     }
@@ -95,8 +95,8 @@ TEST(TuneForm, RefusalsAndCancelLeaveThePortAlone) {
         EXPECT_EQ(form.state().message, message);
         EXPECT_FALSE(form.Command1_Click());
         EXPECT_TRUE(form.Command2_Click());
-        EXPECT_EQ(st.main.s.design.portlength, 823);
-        EXPECT_EQ(st.main.s.main.text[1].text, "823");
+        EXPECT_EQ(st.main.session.design.portlength, 823);
+        EXPECT_EQ(st.main.session.main.text[1].text, "823");
     }
 }
 
@@ -110,7 +110,7 @@ TEST(TuneForm, ShowingStartsFromTheShownTuningAndKeepsATypedTarget) {
     st.main.change(5, "1");
     tune.Form_Show();
     EXPECT_EQ(tune.state().target, "31");
-    EXPECT_EQ(tune.state().answer.length, tune_port(st.main.s, 31).length);
+    EXPECT_EQ(tune.state().answer.length, tune_port(st.main.session, 31).length);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ protected:
     TempFolder root;
     StartedMain m{root};
     UnitsForm form{m.form};
-    Session& s = m.form.s;
+    Session& s = m.form.session;
 };
 
 // Each option sets its mode and the imperial rules' colours; the field texts

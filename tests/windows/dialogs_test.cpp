@@ -43,8 +43,8 @@ TEST_F(WindowTest, SaveAndOpenListTheFolderAndAClickedFileIsTaken) {
     std::filesystem::create_directories(root.file("sub folder"));
     project_testing::put_bytes(root.file("b.ecv"), "");
     project_testing::put_bytes(root.file("a.ecv"), "");
-    save_window_prepare(main->s);
-    open_window_prepare(main->s);
+    save_window_prepare(main->session);
+    open_window_prepare(main->session);
     auto save = make<Form2>();
     auto open = make<Form5>();
     EXPECT_EQ(save->windowTitle(), "Save Project As ...");
@@ -67,12 +67,12 @@ TEST_F(WindowTest, SaveAndOpenListTheFolderAndAClickedFileIsTaken) {
     ASSERT_EQ(files->count(), 2);
     EXPECT_EQ(files->item(0)->text(), QStringLiteral("a.ecv"));
     emit files->itemClicked(files->item(1));
-    EXPECT_EQ(main->s.files.open.name, "b.ecv");
+    EXPECT_EQ(main->session.files.open.name, "b.ecv");
     EXPECT_EQ(child<QLineEdit>(open.get(), "Text1")->text(), QStringLiteral("b.ecv"));
 }
 
 TEST_F(WindowTest, CreateFolderReturnsTheTypedName) {
-    main->s.files.new_folder_prompt = create_folder_prompt("/home/ann/boxes");
+    main->session.files.new_folder_prompt = create_folder_prompt("/home/ann/boxes");
     auto form = make<Form6>();
     form->sync();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Create Folder"));
@@ -82,11 +82,11 @@ TEST_F(WindowTest, CreateFolderReturnsTheTypedName) {
     type_keys(child<QLineEdit>(form.get(), "Text1"), QStringLiteral("my folder"));
     child<QPushButton>(form.get(), "Command1")->click();
     EXPECT_EQ(form->result(), QDialog::Accepted);
-    EXPECT_EQ(main->s.files.new_folder_name, "my folder");
+    EXPECT_EQ(main->session.files.new_folder_name, "my folder");
     // A long folder path wraps instead of being cut off.
     std::string deep;
     for (int i = 0; i < 12; ++i) deep += "/speaker_projects_" + std::to_string(i);
-    main->s.files.new_folder_prompt = create_folder_prompt(deep);
+    main->session.files.new_folder_prompt = create_folder_prompt(deep);
     form->sync();
     expect_nothing_clipped(form.get());
 }
@@ -95,10 +95,10 @@ TEST_F(WindowTest, CuttingListShowsTheLinesAndTheAllowanceOption) {
     auto form = make<Form3>();
     for (const char* name : {"Picture1", "Label13", "Label16", "Command1", "Command2"}) child(form.get(), name);
     for (bool double_front : {false, true}) {
-        main->s.design.doublefront = double_front ? 1 : 0;
-        prepare_cutting_list(main->s);
+        main->session.design.doublefront = double_front ? 1 : 0;
+        prepare_cutting_list(main->session);
         form->sync();
-        const CuttingState& c = main->s.cutting;
+        const CuttingState& c = main->session.cutting;
         for (int i = 0; i < kPanelCount; ++i) {
             EXPECT_EQ(numbered<QLabel>(form.get(), "Label", i + 1)->text().toStdString(), c.list.panel_lines[i]);
         }
@@ -109,31 +109,31 @@ TEST_F(WindowTest, CuttingListShowsTheLinesAndTheAllowanceOption) {
         EXPECT_EQ(child(form.get(), "Label3")->isHidden(), !double_front);  // one front: no inner front line
     }
     child<QRadioButton>(form.get(), "Option2")->click();
-    EXPECT_FALSE(main->s.cutting.show_exact);
+    EXPECT_FALSE(main->session.cutting.show_exact);
     EXPECT_EQ(child(form.get(), "Label1")->toolTip().toStdString(), trimming_hints()[0]);
     EXPECT_FALSE(child(form.get(), "Label14")->isHidden());
     EXPECT_TRUE(child<QTimer>(form.get(), "Timer1")->isActive());
 }
 
 TEST_F(WindowTest, NotesLinesAreTypedAndCleared) {
-    auto form = make<FrmComments>();
+    auto form = make<frmComments>();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Notes for this project"));
     expect_texts(form.get(), {{"Command1", "&OK"}, {"Command2", "&Clear"}});
     form->adjustSize();
     for (int n = 2; n <= 8; ++n) {
         EXPECT_GT(numbered(form.get(), "Text", n)->y(), numbered(form.get(), "Text", n - 1)->y()) << n;
     }
-    main->s.notes.lines[7] = "from a file";
+    main->session.notes.lines[7] = "from a file";
     form->sync();
     EXPECT_EQ(numbered<QLineEdit>(form.get(), "Text", 8)->text(), QStringLiteral("from a file"));
     type_keys(numbered<QLineEdit>(form.get(), "Text", 3), QStringLiteral("third line"));
-    EXPECT_EQ(main->s.notes.lines[2], "third line");
+    EXPECT_EQ(main->session.notes.lines[2], "third line");
     child<QPushButton>(form.get(), "Command2")->click();
     for (int n = 1; n <= 8; ++n) EXPECT_TRUE(numbered<QLineEdit>(form.get(), "Text", n)->text().isEmpty()) << n;
 }
 
 TEST_F(WindowTest, ReportChoicesReachTheModelAndTheReviewLinkOpensTheCuttingList) {
-    auto form = make<FrmReport>();
+    auto form = make<frmReport>();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Generate Report"));
     expect_texts(form.get(), {{"Check6", "Include Notes"},
                               {"Check3", "Include Cutting List"},
@@ -147,11 +147,11 @@ TEST_F(WindowTest, ReportChoicesReachTheModelAndTheReviewLinkOpensTheCuttingList
                               {"Label4", "Review Cutting List"},
                               {"Command3", "&Generate Report"},
                               {"Command1", "&Done"}});
-    main->s.report.check1_enabled = false;
+    main->session.report.check1_enabled = false;
     form->sync();
     EXPECT_FALSE(numbered(form.get(), "Check", 1)->isEnabled());
     numbered<QCheckBox>(form.get(), "Check", 2)->click();
-    EXPECT_FALSE(main->s.report.check2);
+    EXPECT_FALSE(main->session.report.check2);
     QLabel* review = child<QLabel>(form.get(), "Label4");
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), review->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
@@ -178,8 +178,8 @@ TEST_F(WindowTest, TuneSolvesAsTheUserTypesAndApplyTypesTheLength) {
     }
     child<QPushButton>(form.get(), "Command1")->click();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(main->s.main.text[1].text, form->model().state().answer.text);
-    EXPECT_EQ(main->s.main.results.label27.caption, "Tune  31hz");
+    EXPECT_EQ(main->session.main.text[1].text, form->model().state().answer.text);
+    EXPECT_EQ(main->session.main.results.label27.caption, "Tune  31hz");
 }
 
 TEST_F(WindowTest, UnitsOptionsSetTheModeAndColourTheRules) {
@@ -190,7 +190,7 @@ TEST_F(WindowTest, UnitsOptionsSetTheModeAndColourTheRules) {
         SCOPED_TRACE(std::string(o.control));
         expect_texts(form.get(), {{o.control.data(), std::string(o.caption)}});
         child<QRadioButton>(form.get(), qs(o.control))->click();
-        EXPECT_EQ(main->s.mode, mode);
+        EXPECT_EQ(main->session.mode, mode);
         EXPECT_EQ(text_colour(child(form.get(), "Frame2")), qc(unit_rule_colours(mode).frame));
         for (const UnitRule& rule : unit_rules()) {
             expect_texts(form.get(), {{rule.control.data(), std::string(rule.caption)}});
@@ -214,12 +214,12 @@ TEST_F(WindowTest, BracingManualEdgeVolumeIsTypedAndKept) {
     EXPECT_EQ(text_colour(child(form.get(), "Label2")), QColor(128, 128, 128));
     EXPECT_TRUE(child(form.get(), "Label1")->isVisible());
     type_keys(text2, QStringLiteral("4.5"));
-    EXPECT_EQ(main->s.bracing.edge_text, "4.5");
+    EXPECT_EQ(main->session.bracing.edge_text, "4.5");
     child<QRadioButton>(form.get(), "Option1")->click();
     EXPECT_FALSE(text2->isEnabled());
     EXPECT_EQ(text2->text(), "4.5");
     EXPECT_EQ(text2->palette().color(QPalette::Base), QColor(224, 224, 224));
-    main->s.bracing_window.picture_double = true;
+    main->session.bracing_window.picture_double = true;
     form->sync();
     EXPECT_EQ(child<BracingPicture>(form.get(), "Picture1")->kind(), BracingPicture::Kind::DoubleFront);
 }
@@ -264,7 +264,7 @@ TEST_F(WindowTest, BracingDoubleFrontShowsTheInnerLayerAsItIsCut) {
 }
 
 TEST_F(WindowTest, PortDetailsChoicesAndRadiusSurviveReopening) {
-    const std::string tune = main->s.main.results.label27.caption;
+    const std::string tune = main->session.main.results.label27.caption;
     auto form = make<Form8>();
     for (const char* name : {"Frame1", "Frame2", "Label1", "Label2", "Text1", "Picture1"}) child(form.get(), name);
     EXPECT_TRUE(numbered<QRadioButton>(form.get(), "Option", 1)->isChecked());
@@ -273,9 +273,9 @@ TEST_F(WindowTest, PortDetailsChoicesAndRadiusSurviveReopening) {
     numbered<QRadioButton>(form.get(), "Option", 7)->click();
     EXPECT_EQ(child<QLineEdit>(form.get(), "Text2")->text(), "20");
     type_keys(child<QLineEdit>(form.get(), "Text2"), QStringLiteral("35"));
-    EXPECT_EQ(main->s.port_details.inside_radius, "35");
-    EXPECT_EQ(main->s.main.results.label27.caption, tune);  // only kept: nothing is recalculated
-    form = make<Form8>();                                   // a new window on the same session
+    EXPECT_EQ(main->session.port_details.inside_radius, "35");
+    EXPECT_EQ(main->session.main.results.label27.caption, tune);  // only kept: nothing is recalculated
+    form = make<Form8>();                                         // a new window on the same session
     EXPECT_TRUE(numbered<QRadioButton>(form.get(), "Option", 2)->isChecked());
     EXPECT_TRUE(numbered<QRadioButton>(form.get(), "Option", 7)->isChecked());
     EXPECT_FALSE(numbered<QRadioButton>(form.get(), "Option", 5)->isChecked());
@@ -304,8 +304,8 @@ TEST_F(WindowTest, AboutShowsItsTextsAndLinksAndClosesOnEnterAndEscape) {
 // Enter and Space press the focused button of every window: Enter on a focused
 // Cancel or Print no longer presses the window's default button instead.
 TEST_F(WindowTest, EnterAndSpacePressTheFocusedButtonInEveryWindow) {
-    main->s.files.new_folder_prompt = create_folder_prompt(root.str());
-    prepare_cutting_list(main->s);
+    main->session.files.new_folder_prompt = create_folder_prompt(root.str());
+    prepare_cutting_list(main->session);
     for (Window w : {Window::Form2, Window::Form3, Window::Form5, Window::Form6, Window::Form7, Window::Form8,
                      Window::frmUnits, Window::frmReport, Window::frmComments, Window::frmAbout, Window::frmTune}) {
         std::unique_ptr<ModelDialog> dialog = make_dialog(w, *main, nullptr, nullptr);
@@ -323,14 +323,14 @@ TEST_F(WindowTest, NamesAreShownAsPlainTextInEveryWindowAndMessage) {
     NullView quiet;
     MainForm session(quiet, root.file(marked + " app"), root.file(marked));
     session.startup();
-    session.s.projectname = marked + ".ecv";
-    session.s.main.caption = main_caption(session.s.projectname);
-    session.s.notes.lines.fill(marked);
+    session.session.projectname = marked + ".ecv";
+    session.session.main.caption = main_caption(session.session.projectname);
+    session.session.notes.lines.fill(marked);
     session.check_notes();
-    session.s.files.new_folder_prompt = create_folder_prompt(root.file(marked));
-    session.s.report.reportpath = root.file(marked + " app") + "/report.txt";
-    session.s.files.save.name = marked;
-    prepare_cutting_list(session.s);
+    session.session.files.new_folder_prompt = create_folder_prompt(root.file(marked));
+    session.session.report.reportpath = root.file(marked + " app") + "/report.txt";
+    session.session.files.save.name = marked;
+    prepare_cutting_list(session.session);
     for (Window w : {Window::Form2, Window::Form3, Window::Form5, Window::Form6, Window::Form7, Window::Form8,
                      Window::frmUnits, Window::frmReport, Window::frmComments, Window::frmAbout, Window::frmTune}) {
         std::unique_ptr<ModelDialog> dialog = make_dialog(w, session, nullptr, nullptr);

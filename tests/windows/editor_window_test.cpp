@@ -109,15 +109,15 @@ TEST_F(EditorWindowTest, TypingMarksTheCaptionAndCtrlZFromTheFieldUndoesIt) {
     depth->setFocus();
     type_keys(depth, QStringLiteral("450"));
     EXPECT_EQ(form->windowTitle(), "Enclavio - default*");
-    EXPECT_EQ(form->model().s.design.boxdepth, 450);
+    EXPECT_EQ(form->model().session.design.boxdepth, 450);
     EXPECT_TRUE(action("mnu_undo")->isEnabled());
 
     QTest::keyClick(depth, Qt::Key_Z, Qt::ControlModifier);  // one step for the three keystrokes
-    EXPECT_EQ(form->model().s.design.boxdepth, 400);
+    EXPECT_EQ(form->model().session.design.boxdepth, 400);
     EXPECT_EQ(depth->text(), "400");
     EXPECT_EQ(form->windowTitle(), "Enclavio - default");
     QTest::keyClick(depth, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(form->model().s.design.boxdepth, 450);
+    EXPECT_EQ(form->model().session.design.boxdepth, 450);
     EXPECT_EQ(form->windowTitle(), "Enclavio - default*");
 }
 
@@ -130,7 +130,7 @@ TEST_F(EditorWindowTest, ClosingWithChangesAsksAndCancelKeepsTheWindow) {
     answer_next_box(QMessageBox::Cancel);
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->model().s.design.boxheight, 650);
+    EXPECT_EQ(form->model().session.design.boxheight, 650);
     EXPECT_EQ(form->windowTitle(), "Enclavio - default*");
 
     answer_next_box(QMessageBox::Discard);
@@ -157,7 +157,7 @@ TEST_F(EditorWindowTest, CopyResultsPutsThePanelOnTheClipboard) {
     action("mnu_copyresults")->trigger();
     const QString text = QGuiApplication::clipboard()->text();
     EXPECT_TRUE(text.startsWith(QStringLiteral("Enclavio - default\n"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(qs(form->model().s.main.results.label27.caption))) << text.toStdString();
+    EXPECT_TRUE(text.contains(qs(form->model().session.main.results.label27.caption))) << text.toStdString();
 }
 
 // ---- The program itself --------------------------------------------------------------

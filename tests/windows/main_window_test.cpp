@@ -36,8 +36,8 @@ protected:
         form->show();
     }
     QLineEdit* field(int n) { return child<QLineEdit>(form.get(), QStringLiteral("Text%1").arg(n)); }
-    MainState& main() { return form->model().s.main; }
-    BoxDesign& design() { return form->model().s.design; }
+    MainState& main() { return form->model().session.main; }
+    BoxDesign& design() { return form->model().session.design; }
     void switch_units(UnitMode m) {
         form->model().set_unit_mode(m);
         form->model().populateall();
@@ -192,7 +192,7 @@ TEST_F(Form1Test, WheelChangesTheDriverSizeOnlyWithTheFocus) {
 // size box, as the report and the next save use it.
 TEST_F(Form1Test, AProjectsOwnDriverSizeIsShownInTheSizeBox) {
     auto* combo = child<QComboBox>(form.get(), "Combo1");
-    ProjectData p = project_from_session(form->model().s);
+    ProjectData p = project_from_session(form->model().session);
     p.driversize_text = "21 inch";
     load_project(form->model(), p, ProjectPath{"sub.ecv", appdata.path().toStdString() + "/sub.ecv"});
     form->model().populateall();

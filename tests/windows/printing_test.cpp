@@ -54,11 +54,11 @@ TEST(PrintingTest, MainWindowAndCuttingListPrintTheirTextNotAScreenImage) {
     ASSERT_TRUE(dir.isValid());
     Form1 form(dir.filePath(QStringLiteral("app")).toStdString(), QDir::homePath().toStdString());
     form.startup();
-    const MainState& m = form.model().s.main;
+    const MainState& m = form.model().session.main;
     expect_printed(&form, dir.filePath(QStringLiteral("main.pdf")),
                    {"Resonances", m.results.label27.caption, m.results.resonance[1].caption});
 
-    Session& s = form.model().s;
+    Session& s = form.model().session;
     s.mode = UnitMode::Inches;
     prepare_cutting_list(s);
     Form3 cutting(form.model(), nullptr, &form);

@@ -38,14 +38,14 @@ protected:
         for (const std::string& name : {std::string("b.ecv"), std::string("a.ecv"), kLatin1File}) {
             project_testing::put_bytes(root.file(name), "");
         }
-        save_window_prepare(main->s);
-        open_window_prepare(main->s);
+        save_window_prepare(main->session);
+        open_window_prepare(main->session);
     }
     // The window of `kind`, shown so that its lists are laid out.
     std::unique_ptr<ProjectFileWindow> window(FileForm::Kind kind) {
         const ModalOpener opener = [this](Window w) {
             opened.push_back(w);
-            if (w == Window::Form6) main->s.files.new_folder_name = folder_to_create;
+            if (w == Window::Form6) main->session.files.new_folder_name = folder_to_create;
         };
         std::unique_ptr<ProjectFileWindow> w;
         if (kind == FileForm::Kind::Save) w = std::make_unique<Form2>(*main, opener, nullptr);
@@ -93,19 +93,19 @@ TEST_F(FileWindowTest, DoubleClickSavesOrOpensAtOnce) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         if (c.kind == FileForm::Kind::Save) project_testing::put_bytes(root.file(c.file), "");
-        open_window_prepare(main->s);
-        save_window_prepare(main->s);
+        open_window_prepare(main->session);
+        save_window_prepare(main->session);
         auto w = window(c.kind);
         QListWidget* files = child<QListWidget>(w.get(), "File1");
         double_click(files, file_item(files, c.file));
         EXPECT_FALSE(w->isVisible());
         EXPECT_EQ(w->result(), QDialog::Accepted);
-        EXPECT_EQ(main->s.projectname, c.file);
-        EXPECT_EQ(main->s.projectpath, root.file(c.file));
+        EXPECT_EQ(main->session.projectname, c.file);
+        EXPECT_EQ(main->session.projectpath, root.file(c.file));
         if (c.kind == FileForm::Kind::Save) {
             EXPECT_EQ(split_lines(project_testing::get_bytes(root.file(c.file))).size(), 24u);
         } else {
-            EXPECT_TRUE(main->s.files.opened);
+            EXPECT_TRUE(main->session.files.opened);
         }
     }
 }
@@ -120,12 +120,12 @@ TEST_F(FileWindowTest, ArrowKeysCopyTheNameAndEnterOpens) {
     for (const auto& [key, row] : keys) {
         QTest::keyClick(files, key);
         const std::string raw = files->item(row)->data(Qt::UserRole).toByteArray().toStdString();
-        EXPECT_EQ(main->s.files.open.name, raw) << key;
+        EXPECT_EQ(main->session.files.open.name, raw) << key;
         EXPECT_EQ(child<QLineEdit>(w.get(), "Text1")->text(), files->item(row)->text()) << key;
     }
     QTest::keyClick(files, Qt::Key_Return);
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(main->s.projectname, "b.ecv");
+    EXPECT_EQ(main->session.projectname, "b.ecv");
 }
 
 // Folders are entered by their bytes, by a double click or by Enter; a name that
@@ -152,7 +152,7 @@ TEST_F(FileWindowTest, FoldersAreEnteredByTheirBytes) {
             double_click(dir, item);
         }
         QApplication::processEvents();
-        EXPECT_EQ(main->s.files.save.folder, root.file(c.folder));
+        EXPECT_EQ(main->session.files.save.folder, root.file(c.folder));
         EXPECT_EQ(dir->currentItem()->data(0, Qt::UserRole).toByteArray().toStdString(), root.file(c.folder));
         EXPECT_EQ(child<QListWidget>(w.get(), "File1")->count(), 0);
         // Enter in the name field saves there.
@@ -160,8 +160,8 @@ TEST_F(FileWindowTest, FoldersAreEnteredByTheirBytes) {
         QTest::keyClick(child<QLineEdit>(w.get(), "Text1"), Qt::Key_Return);
         EXPECT_FALSE(w->isVisible());
         EXPECT_TRUE(fs::exists(root.file(c.folder + "/box.ecv")));
-        EXPECT_EQ(main->s.lastfolder, root.file(c.folder));
-        main->s.files.save.folder = root.str();
+        EXPECT_EQ(main->session.lastfolder, root.file(c.folder));
+        main->session.files.save.folder = root.str();
     }
 }
 
@@ -173,7 +173,7 @@ TEST_F(FileWindowTest, AClickedNameKeepsItsBytesForEnter) {
     QListWidgetItem* item = file_item(files, kLatin1File);
     const QString shown = item->text();
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(item).center());
-    EXPECT_EQ(main->s.files.save.name, kLatin1File);
+    EXPECT_EQ(main->session.files.save.name, kLatin1File);
     EXPECT_EQ(child<QLineEdit>(w.get(), "Text1")->text(), shown);
     QTest::keyClick(child<QLineEdit>(w.get(), "Text1"), Qt::Key_Return);
     EXPECT_FALSE(w->isVisible());
@@ -192,7 +192,7 @@ TEST_F(FileWindowTest, AnEmptyNameKeepsTheSaveWindowOpenAndATypedOneSaves) {
     save->click();
     EXPECT_EQ(w->result(), QDialog::Accepted);
     EXPECT_TRUE(fs::exists(root.file("boxed.ecv")));
-    EXPECT_EQ(main->s.main.caption, "Enclavio - boxed.ecv");
+    EXPECT_EQ(main->session.main.caption, "Enclavio - boxed.ecv");
 }
 
 TEST_F(FileWindowTest, CancelReturnsToTheFolderShownAtOpeningAndCreateFolderMovesIntoIt) {
@@ -200,10 +200,10 @@ TEST_F(FileWindowTest, CancelReturnsToTheFolderShownAtOpeningAndCreateFolderMove
     QTreeWidget* dir = child<QTreeWidget>(w.get(), "Dir1");
     double_click(dir, folder_item(dir, root.file("sub folder")));
     QApplication::processEvents();
-    EXPECT_EQ(main->s.files.save.folder, root.file("sub folder"));
+    EXPECT_EQ(main->session.files.save.folder, root.file("sub folder"));
     child<QPushButton>(w.get(), "Command2")->click();
     EXPECT_EQ(w->result(), QDialog::Rejected);
-    EXPECT_EQ(main->s.files.save.folder, root.str());
+    EXPECT_EQ(main->session.files.save.folder, root.str());
 
     w = window(FileForm::Kind::Save);
     folder_to_create = "new one";
@@ -211,7 +211,7 @@ TEST_F(FileWindowTest, CancelReturnsToTheFolderShownAtOpeningAndCreateFolderMove
     EXPECT_EQ(opened, std::vector<Window>{Window::Form6});
     EXPECT_TRUE(fs::is_directory(root.file("new one")));
     EXPECT_EQ(child<QTreeWidget>(w.get(), "Dir1")->currentItem()->text(0), QStringLiteral("new one"));
-    EXPECT_EQ(main->s.files.open.folder, root.file("new one"));
+    EXPECT_EQ(main->session.files.open.folder, root.file("new one"));
     EXPECT_EQ(child<QComboBox>(w.get(), "Drive1")->currentData().toByteArray().toStdString(),
               drive_of(drive_list(), root.str()));
 }

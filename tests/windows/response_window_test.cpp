@@ -82,7 +82,7 @@ TEST_F(ResponseWindowTest, TypingAndDesignChangesUpdateTheGraph) {
     const double spl = w->graph()->data().curves[100].spl_db;
     type(w, "textPower", "100");
     EXPECT_NEAR(w->graph()->data().curves[100].spl_db, spl + 20, 1e-9);
-    EXPECT_EQ(form->model().s.design.boxdepth, 400);  // the main window stays as it is
+    EXPECT_EQ(form->model().session.design.boxdepth, 400);  // the main window stays as it is
 
     // The main window's depth: a larger box.
     const double level = w->graph()->data().curves[20].spl_db;
@@ -115,19 +115,19 @@ TEST_F(ResponseWindowTest, ApplyUpdatesTheMainWindow) {
     ASSERT_TRUE(tune->isEnabled());
     const double tuning = w->model().state().tune.fit.fit.tuning;
     tune->click();
-    EXPECT_NEAR(form->model().s.design.tunefrequency, tuning, 0.1);
+    EXPECT_NEAR(form->model().session.design.tunefrequency, tuning, 0.1);
     EXPECT_EQ(child<QLineEdit>(form.get(), QStringLiteral("Text1"))->text().toStdString(),
-              form->model().s.main.text[1].text);
+              form->model().session.main.text[1].text);
 
     type(w, "textTargetF3", "25");
     auto* box = child<QPushButton>(w, QStringLiteral("commandApplyBox"));
     ASSERT_TRUE(box->isEnabled()) << w->model().state().box.reason;
     const double volume = w->model().state().box.fit.fit.working_volume;
     box->click();
-    EXPECT_NEAR(form->model().s.design.workingvolume, volume, 0.01 * volume);
+    EXPECT_NEAR(form->model().session.design.workingvolume, volume, 0.01 * volume);
     EXPECT_EQ(child<QLineEdit>(form.get(), QStringLiteral("Text6"))->text().toStdString(),
-              form->model().s.main.text[6].text);
-    EXPECT_NE(form->model().s.design.boxdepth, 400);
+              form->model().session.main.text[6].text);
+    EXPECT_NE(form->model().session.design.boxdepth, 400);
 }
 
 }  // namespace

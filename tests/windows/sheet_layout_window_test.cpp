@@ -135,7 +135,7 @@ TEST_F(SheetLayoutWindowTest, ChangingASettingLaysOutAgain) {
     child<QSpinBox>(w.get(), "boxes")->setValue(2);
     EXPECT_EQ(placed_pieces(*w), 2 * one_box);
     EXPECT_EQ(w->pictures().size(), w->model().layout().sheets.size());
-    EXPECT_EQ(find_value(main->s.settings_values, "sheet.boxes"), "2");
+    EXPECT_EQ(find_value(main->session.settings_values, "sheet.boxes"), "2");
 
     child<QCheckBox>(w.get(), "turning")->click();
     EXPECT_FALSE(w->model().layout().board.turning);
@@ -162,7 +162,7 @@ TEST_F(SheetLayoutWindowTest, ChangingASettingLaysOutAgain) {
     press_key(kerf, Qt::Key_Return);
     EXPECT_EQ(message, "The kerf must be a plain number of millimetres, such as 3.2.");
     EXPECT_EQ(kerf->text(), "3.2");
-    EXPECT_EQ(find_value(main->s.settings_values, "sheet.kerf"), "3.2");
+    EXPECT_EQ(find_value(main->session.settings_values, "sheet.kerf"), "3.2");
 }
 
 // The main window's design reaches an open layout; so does the brace count.
@@ -185,12 +185,12 @@ TEST_F(SheetLayoutWindowTest, FollowsTheDesignFromTheMainWindow) {
     const double width = layout->model().layout().pieces[0].first;
     auto* text7 = form.findChild<QLineEdit*>("Text7");  // box width
     text7->setFocus();
-    type_keys(text7, QString::number(form.model().s.design.boxwidth + 100));
+    type_keys(text7, QString::number(form.model().session.design.boxwidth + 100));
     press_key(text7, Qt::Key_Return);
     QTRY_COMPARE(layout->model().layout().pieces[0].first, width + 100);
     EXPECT_EQ(layout->pictures().size(), layout->model().layout().sheets.size());
 
-    form.model().s.bracing.shelf_count_text = "3";
+    form.model().session.bracing.shelf_count_text = "3";
     form.sync();
     layout->flush_design_change();
     int braces = 0;

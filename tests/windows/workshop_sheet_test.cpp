@@ -31,7 +31,7 @@ TEST_F(WindowTest, WorkshopSheetIsOnePageOfTextInEveryModeOnA4AndLetter) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     CuttingForm cutting(*main, view);
-    main->s.projectname = "sub.ecv";
+    main->session.projectname = "sub.ecv";
     struct Case {
         UnitMode mode;
         bool allowance;
@@ -41,10 +41,10 @@ TEST_F(WindowTest, WorkshopSheetIsOnePageOfTextInEveryModeOnA4AndLetter) {
                           Case{UnitMode::DecimalInches, true, QPageSize::A4}}) {
         main->set_unit_mode(c.mode);
         main->populateall();
-        prepare_cutting_list(main->s);
+        prepare_cutting_list(main->session);
         if (c.allowance) cutting.Option2_Click();
         else cutting.Option1_Click();
-        const WorkshopSheet sheet = workshop_sheet(main->s, "8 December 2026");
+        const WorkshopSheet sheet = workshop_sheet(main->session, "8 December 2026");
         const QPageSize size(c.paper);
         const QString stem = QStringLiteral("sheet-%1").arg(qs(unit_mode_literal(c.mode)));
         keep_pages(sheet, size, stem);
@@ -69,13 +69,13 @@ TEST_F(WindowTest, WorkshopSheetIsOnePageOfTextInEveryModeOnA4AndLetter) {
     // Where the sheet cannot be written, the reason comes back.
     QString error;
     EXPECT_FALSE(write_workshop_sheet(dir.filePath(QStringLiteral("missing/sheet.pdf")),
-                                      workshop_sheet(main->s, "today"), QPageSize(QPageSize::A4), &error));
+                                      workshop_sheet(main->session, "today"), QPageSize(QPageSize::A4), &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
 TEST_F(WindowTest, CuttingListHasTheSaveButtonsUnclipped) {
     auto form = make<Form3>();
-    prepare_cutting_list(main->s);
+    prepare_cutting_list(main->session);
     form->sync();
     expect_texts(form.get(), {{"saveWorkshopSheet", "Save &Workshop Sheet..."}, {"saveCsv", "Save as &CSV..."}});
     expect_nothing_clipped(form.get());
