@@ -104,14 +104,14 @@ void res_wall2wall(BoxDesign& d, const AnalysisInputs& in, Graph& graph, Results
     auto vol = [&](double litres) { return volume_text(in.mode, litres); };
     std::string ports_line;
     if (d.portcount > 0) ports_line = "Ports =" + vol(d.portvolume) + unit + "    ";
-    results.label6.caption = ports_line + "Bracing =" + vol(d.bracingvolume) + unit;
-    results.label28.caption = "Driver = " + vol(d.drivercount * d.drivervolume) + unit + "    " +
-                              "   Total = " + vol(d.componentvolume) + unit;
-    results.label26.caption = "Working Vol " + vol(d.workingvolume) + unit;
+    results.ports_and_bracing_line.caption = ports_line + "Bracing =" + vol(d.bracingvolume) + unit;
+    results.driver_and_total_line.caption = "Driver = " + vol(d.drivercount * d.drivervolume) + unit + "    " +
+                                            "   Total = " + vol(d.componentvolume) + unit;
+    results.working_volume_line.caption = "Working Vol " + vol(d.workingvolume) + unit;
 
     const bool has_ports = d.portcount != 0;
     results.resonance[1].enabled = has_ports;
-    results.label27.enabled = has_ports;
+    results.tuning_line.enabled = has_ports;
 
     // The port resonance.
     if (d.portcount > 0) {
@@ -122,7 +122,7 @@ void res_wall2wall(BoxDesign& d, const AnalysisInputs& in, Graph& graph, Results
 
     d.endcorrection = end_correction(in.flange);
     d.tunefrequency = tuning_frequency(d);
-    results.label27.caption = "Tune " + number_text(d.tunefrequency) + "hz";
+    results.tuning_line.caption = "Tune " + number_text(d.tunefrequency) + "hz";
 }
 
 }  // namespace enclavio

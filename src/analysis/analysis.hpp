@@ -24,10 +24,10 @@ struct ResultLabel {
 // not applicable leaves its colour as it was.
 struct Results {
     std::array<ResultLabel, 10> resonance;  // [1]..[9] = (1)..(9); [0] unused
-    ResultLabel label6{"Volume Required by Ports unknown", colours::grey};
-    ResultLabel label28{"Label28", colours::grey};
-    ResultLabel label26{"Working Vol", colours::blue};
-    ResultLabel label27{"Tune", colours::blue};
+    ResultLabel ports_and_bracing_line{"Volume Required by Ports unknown", colours::grey};
+    ResultLabel driver_and_total_line{"Label28", colours::grey};
+    ResultLabel working_volume_line{"Working Vol", colours::blue};
+    ResultLabel tuning_line{"Tune", colours::blue};
     std::string edge_caption = "2.1";   // bracing window Label2
     std::string shelf_caption = "0.8";  // bracing window Label3
     Results();

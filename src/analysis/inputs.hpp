@@ -14,16 +14,16 @@ namespace enclavio {
 
 // The bracing window's choices; read by every analysis.
 struct BracingChoices {
-    bool edge_manual = false;            // Option2 selected
-    std::string edge_text = "0";         // Text2
-    bool shelf_manual = false;           // option4 selected
-    std::string shelf_text = "0";        // Text3
-    std::string shelf_count_text = "1";  // Text1, number of shelf braces
+    bool edge_manual = false;            // edge bracing volume typed rather than estimated
+    std::string edge_text = "0";         // the typed edge bracing volume
+    bool shelf_manual = false;           // shelf bracing volume typed rather than estimated
+    std::string shelf_text = "0";        // the typed shelf bracing volume
+    std::string shelf_count_text = "1";  // number of shelf braces, as typed
 };
 
 struct AnalysisInputs {
-    std::string_view ports_text;    // Text5
-    std::string_view drivers_text;  // Text10
+    std::string_view ports_text;    // number of ports, as typed
+    std::string_view drivers_text;  // number of drivers, as typed
     UnitMode mode = UnitMode::Metric;
     Flange flange = Flange::One;
     GraphOptions graph;

@@ -106,7 +106,8 @@ SolveResult solve_width(BoxDesign& d) {
     if (d.boxdepth < 1) return refuse("Can't find box width when depth < 1 or has not been correctly validated");
     if (d.boxheight < 1) return refuse("Can't find box width when height < 1 or has not been correctly validated");
     const double t = d.boxthickness;
-    // Silent stops of the original (nothing is changed here either).
+    // A depth or height of exactly 1 mm passes the checks above but leaves no
+    // inner room to divide by: stop without a message and change nothing.
     if (d.boxdepth <= 1) return refuse("");
     if (d.boxheight <= 1) return refuse("");
     const double innerdepth = d.boxdepth - 3 * t;

@@ -304,9 +304,9 @@ std::string ProjectEditor::results_text() const {
     out += "Driver: " + s.main.combo_text + ", No. " + text[10].text + '\n';
     out += '\n';
     for (std::size_t n = 1; n <= 9; ++n) out += r.resonance[n].caption + '\n';
-    out += r.label6.caption + '\n';
-    out += r.label28.caption + '\n';
-    out += r.label26.caption + "   " + r.label27.caption + '\n';
+    out += r.ports_and_bracing_line.caption + '\n';
+    out += r.driver_and_total_line.caption + '\n';
+    out += r.working_volume_line.caption + "   " + r.tuning_line.caption + '\n';
     return out;
 }
 

@@ -25,10 +25,10 @@ ReportInput report_input(const Session& s, std::time_t when) {
     in.volume_text = text[9].text;
     in.unitsuffix = std::string(unit_suffix(s.mode));
     in.volumesuffix = std::string(volume_suffix(s.mode));
-    in.label6 = r.label6.caption;
-    in.label28 = r.label28.caption;
-    in.label26 = r.label26.caption;
-    in.label27 = r.label27.caption;
+    in.ports_and_bracing_line = r.ports_and_bracing_line.caption;
+    in.driver_and_total_line = r.driver_and_total_line.caption;
+    in.working_volume_line = r.working_volume_line.caption;
+    in.tuning_line = r.tuning_line.caption;
     for (std::size_t n = 1; n <= in.resonances.size(); ++n) in.resonances[n - 1] = r.resonance[n].caption;
     in.ports_text = text[5].text;
     in.diameter_text = text[2].text;

@@ -33,9 +33,9 @@ WorkshopSheet workshop_sheet(const Session& s, std::string_view date) {
     sheet.design_heading = "Design";
     // Worded as the report words them.
     sheet.design = {
-        "Internal Volume: " + text[9].text + std::string(volume_suffix(s.mode)) + "   " + r.label26.caption + "   " +
-            r.label27.caption,
-        "Component volumes: " + r.label6.caption + "   " + r.label28.caption,
+        "Internal Volume: " + text[9].text + std::string(volume_suffix(s.mode)) + "   " +
+            r.working_volume_line.caption + "   " + r.tuning_line.caption,
+        "Component volumes: " + r.ports_and_bracing_line.caption + "   " + r.driver_and_total_line.caption,
         "Ports: " + text[5].text + "   Internal Diameter: " + text[2].text + unit + "   Length: " + text[1].text +
             unit + "   Wall Thickness: " + text[3].text + unit,
         "Driver size: " + s.main.combo_text + "   Number of Drivers: " + text[10].text,

@@ -37,9 +37,10 @@ std::string compose_report(const ReportInput& in, std::string_view line_end) {
 
     line(cut.finished_line);
     line();
-    line("Internal Volume: " + in.volume_text + in.volumesuffix + "   " + in.label26 + "   " + in.label27);
+    line("Internal Volume: " + in.volume_text + in.volumesuffix + "   " + in.working_volume_line + "   " +
+         in.tuning_line);
     line();
-    line("Component volumes: " + in.label6 + "   " + in.label28);
+    line("Component volumes: " + in.ports_and_bracing_line + "   " + in.driver_and_total_line);
     line();
     line();
 

@@ -32,7 +32,7 @@ struct ReportInput {
     std::array<std::string, kPanelCount> hints;  // tool tips of Label1..Label8 (empty in exact mode)
     std::string volume_text;                     // Text9
     std::string unitsuffix, volumesuffix;
-    std::string label6, label28, label26, label27;
+    std::string ports_and_bracing_line, driver_and_total_line, working_volume_line, tuning_line;
     std::array<std::string, 9> resonances;                               // captions (1)..(9)
     std::string ports_text, diameter_text, length_text, wall_text;       // Text5, Text2, Text1, Text3
     std::string driversize_text, drivers_text;                           // Combo1, Text10

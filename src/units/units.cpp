@@ -16,7 +16,7 @@ constexpr double kInt32Max = 2147483647.0;
 // Significant digits a truncated display trusts; the rest is binary noise.
 constexpr int kShownDigits = 12;
 
-// Remove leading and trailing blanks (spaces only, like VB's Trim).
+// Removes leading and trailing spaces (spaces only: tabs and other blanks stay).
 std::string trim_blanks(std::string_view s) {
     std::size_t b = 0;
     std::size_t e = s.size();
@@ -116,9 +116,9 @@ double round_half_even(double x) {
     return std::fmod(f, 2.0) == 0.0 ? f : f + 1.0;
 }
 
-// Hexadecimal / octal integer after "&H" / "&O", VB style: a value that fits
-// 16 bits is read as a signed 16-bit integer, one that fits 32 bits as a signed
-// 32-bit integer; a longer one (VB's overflow) reads as 0.
+// Hexadecimal / octal integer after "&H" / "&O": a value that fits 16 bits
+// is read as a signed 16-bit integer, one that fits 32 bits as a signed 32-bit
+// integer; a longer one overflows and reads as 0.
 double based_integer(std::string_view s, int base) {
     std::uint64_t v = 0;
     bool any = false;
@@ -272,7 +272,7 @@ std::optional<double> integer_divide(double dividend, double divisor) {
     if (a < kInt32Min || a > kInt32Max || b < kInt32Min || b > kInt32Max) return std::nullopt;
     if (b == 0.0) return std::nullopt;
     const std::int64_t q = static_cast<std::int64_t>(a) / static_cast<std::int64_t>(b);
-    // -2147483648 \ -1 overflows a signed 32-bit result (VB's overflow error).
+    // -2147483648 \ -1 overflows a signed 32-bit result: no quotient.
     if (q > static_cast<std::int64_t>(kInt32Max)) return std::nullopt;
     return static_cast<double>(q);
 }
@@ -281,15 +281,15 @@ ImperialParse parse_imperial(std::string_view text) {
     std::string error;
     std::string result;
 
-    // 1-2.
+    // Blanks around the text are ignored; an empty entry is 0 mm.
     std::string t = trim_blanks(text);
     if (t.empty()) return {"0", ""};
 
-    // 3. Backslash counts as slash.
+    // A backslash is taken for a mistyped fraction slash.
     for (char& c : t) {
         if (c == '\\') c = '/';
     }
-    // 4. Runs of blanks become one blank.
+    // Runs of blanks become one blank, so "1  1/2" reads as "1 1/2".
     {
         std::string collapsed;
         for (std::size_t i = 0; i < t.size(); ++i) {
@@ -298,10 +298,10 @@ ImperialParse parse_imperial(std::string_view text) {
         }
         t = std::move(collapsed);
     }
-    // 5.
+    // A foot mark needs a number of feet before it.
     if (t[0] == '\'') return {"ERR", "Foot symbol without any feet"};
 
-    // 6. Character check.
+    // Only digits, one dot, one slash, one foot mark and blanks are allowed.
     int points = 0, slashes = 0, feet_marks = 0, blanks = 0;
     for (char c : t) {
         if (c == '.') ++points;
@@ -310,7 +310,8 @@ ImperialParse parse_imperial(std::string_view text) {
         else if (c == ' ') ++blanks;
         else if (!is_digit(c)) error = "Invalid Character";
     }
-    // 7.
+    // Counted marks: at most one of each, and decimal inches never mix
+    // with fractions or feet.
     if (error.empty()) {
         if (points > 1) error = "More than one dot";
         else if (slashes > 1) error = "More than one slash";
@@ -320,10 +321,10 @@ ImperialParse parse_imperial(std::string_view text) {
     }
 
     if (error.empty() && points == 1) {
-        // 8. Decimal inches.
+        // A dot: decimal inches.
         result = trimmed_number_text(numeric_value(t) * kMmPerInch);
     } else {
-        // 9. Feet, inches, fractions.
+        // Otherwise feet, whole inches and a fraction in halves to sixteenths.
         std::string feet, whole, fraction, numerator, denominator;
         const std::size_t first_slash = t.find('/');
         if (first_slash == 0) error = "slash not allowed at start of field";
@@ -364,7 +365,7 @@ ImperialParse parse_imperial(std::string_view text) {
             if (denominator != "2" && denominator != "4" && denominator != "8" && denominator != "16")
                 error = "Allowable fractions are 1/2 1/4 1/8 1/16";
         }
-        // 10.
+        // The parts add up to inches, then millimetres.
         if (error.empty()) {
             const double f = numeric_value(feet);
             const double w = numeric_value(whole);
@@ -374,24 +375,25 @@ ImperialParse parse_imperial(std::string_view text) {
             result = number_text(inches * kMmPerInch);
         }
     }
-    // 12.
+    // Any error gives "ERR" with its message.
     result = trim_blanks(result);
     if (!error.empty()) result = "ERR";
     return {result, error};
 }
 
 ImperialFormat format_imperial(std::string_view mm_text) {
-    // 1-2.
+    // Blanks around the text are ignored; an empty entry is 0.
     const std::string t = trim_blanks(mm_text);
     if (t.empty()) return {"0", "0", ""};
-    // 3.
+    // Only digits and dots are millimetres.
     for (char c : t) {
         if (c > '9' || (c < '0' && c != '.')) return {"ERR", "ERR", "Invalid character"};
     }
-    // 4-5.
+    // Decimal inches to two places, halves rounded up.
     const double inches = numeric_value(t) / kMmPerInch;
     std::string decimal = number_text(std::floor(inches * 100 + 0.5) / 100);
-    // 6-7.
+    // The fraction to the nearest sixteenth, reduced to eighths, quarters or
+    // halves where it is even; a fraction that rounds up to a whole inch adds one.
     double r = 0, s = std::floor(inches), n = 0, d = 1;
     const double f = inches - s;
     if (f > 0) {
@@ -414,12 +416,12 @@ ImperialFormat format_imperial(std::string_view mm_text) {
             }
         }
     }
-    // 8.
+    // Whole inches beyond a foot become feet.
     if (s > 0) {
         r = std::floor(s / kInchesPerFoot);
         s = s - kInchesPerFoot * r;
     }
-    // 9.
+    // Written as feet' inches n/d, leaving out each part that is 0.
     std::string out;
     if (r != 0) out += trimmed_number_text(r) + "' ";
     if (s != 0) out += trimmed_number_text(s);
@@ -427,7 +429,7 @@ ImperialFormat format_imperial(std::string_view mm_text) {
         if (s != 0) out += ' ';
         out += trimmed_number_text(n) + "/" + trimmed_number_text(d);
     }
-    // 10.
+    // Nothing left to write is "0".
     out = trim_blanks(out);
     if (out.empty()) out = "0";
     decimal = decimal.empty() ? std::string("0") : decimal;

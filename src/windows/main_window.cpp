@@ -589,10 +589,10 @@ void Form1::sync() {
         label->setEnabled(rl.enabled);
     };
     for (int n = 1; n <= 9; ++n) show(resonance_[n], r.resonance[n]);
-    show(label6_, r.label6);
-    show(label28_, r.label28);
-    show(label26_, r.label26);
-    show(label27_, r.label27);
+    show(label6_, r.ports_and_bracing_line);
+    show(label28_, r.driver_and_total_line);
+    show(label26_, r.working_volume_line);
+    show(label27_, r.tuning_line);
 
     results_place_->setCurrentWidget(m.where ? static_cast<QWidget*>(frame3_) : frame4_);
     picture3_->setVisible(m.notes_picture);

@@ -44,10 +44,10 @@ TEST(Analysis, WorkedExample) {
         EXPECT_NEAR(run.d.portvolume, 9.98790844, 1e-8);
         EXPECT_NEAR(run.d.bracingvolume, 2.608225, 1e-12);
         EXPECT_NEAR(run.d.workingvolume, 45.39515855, 1e-8);
-        EXPECT_EQ(run.results.label6.caption, c.ports);
-        EXPECT_EQ(run.results.label28.caption, c.driver);
-        EXPECT_EQ(run.results.label26.caption, c.working);
-        EXPECT_EQ(run.results.label27.caption, "Tune  29.4hz");
+        EXPECT_EQ(run.results.ports_and_bracing_line.caption, c.ports);
+        EXPECT_EQ(run.results.driver_and_total_line.caption, c.driver);
+        EXPECT_EQ(run.results.working_volume_line.caption, c.working);
+        EXPECT_EQ(run.results.tuning_line.caption, "Tune  29.4hz");
         for (int n = 1; n <= 9; ++n) {
             const std::string prefix = c.shownums ? "(" + std::to_string(n) + ") " : "";
             EXPECT_EQ(run.results.resonance[n].caption, prefix + resonances[n - 1]);
@@ -65,25 +65,25 @@ TEST(Analysis, EdgeDesigns) {
         int n;
         std::string caption;
         Colour colour;
-        const char* label27 = nullptr;          // the tuning, if checked
+        const char* tuning_line = nullptr;      // the tuning, if checked
         ResultLabel Results::*label = nullptr;  // and its caption, if it changes
         const char* text = nullptr;
     } cases[] = {
         {"no ports", [](AnalysisRun& r) { r.in.ports_text = "0"; }, 1, "Port resonance not applicable",
-         colours::dark_blue, "Tune  0hz", &Results::label6, "Bracing = 2.6 litres"},
+         colours::dark_blue, "Tune  0hz", &Results::ports_and_bracing_line, "Bracing = 2.6 litres"},
         {"ports not a number", [](AnalysisRun& r) { r.in.ports_text = "abc"; }, 1, "Port resonance not applicable",
-         colours::dark_blue, "Tune  0hz", &Results::label6, "Bracing = 2.6 litres"},
+         colours::dark_blue, "Tune  0hz", &Results::ports_and_bracing_line, "Bracing = 2.6 litres"},
         {"port exactly 5 mm: counted, not tuned", [](AnalysisRun& r) { r.d.portlength = 5; }, 1,
-         "Unable to calculate Port resonance", colours::red, "Tune  0hz", &Results::label6,
+         "Unable to calculate Port resonance", colours::red, "Tune  0hz", &Results::ports_and_bracing_line,
          "Ports =-.5 litres    Bracing = 2.6 litres"},
         {"working volume below 0", [](AnalysisRun& r) { r.d.boxvol = 10; }, 1, "Port Resonance  208 hz", colours::green,
-         "Tune  0hz", &Results::label26, "Working Vol  0 litres"},
+         "Tune  0hz", &Results::working_volume_line, "Working Vol  0 litres"},
         {"-2 ports", [](AnalysisRun& r) { r.in.ports_text = "-2"; }, 1, "Port Resonance  208 hz", colours::green,
-         "Tune  29.4hz", &Results::label6, "Ports = 9.9 litres    Bracing = 2.6 litres"},
+         "Tune  29.4hz", &Results::ports_and_bracing_line, "Ports = 9.9 litres    Bracing = 2.6 litres"},
         {"1.5 ports", [](AnalysisRun& r) { r.in.ports_text = "1.5"; }, 1, "Port Resonance  208 hz", colours::green,
-         "Tune  24.8hz", &Results::label6, "Ports = 7.4 litres    Bracing = 2.6 litres"},
+         "Tune  24.8hz", &Results::ports_and_bracing_line, "Ports = 7.4 litres    Bracing = 2.6 litres"},
         {"-2 drivers", [](AnalysisRun& r) { r.in.drivers_text = "-2"; }, 1, "Port Resonance  208 hz", colours::green,
-         "Tune  29.9hz", &Results::label28, "Driver =  3 litres       Total =  15.5 litres"},
+         "Tune  29.9hz", &Results::driver_and_total_line, "Driver =  3 litres       Total =  15.5 litres"},
         {"centred driver", [](AnalysisRun& r) { r.d.driversideways = 0; }, 9,
          "Driver to side wall-2 resonance  1312 hz", colours::green},
         {"negative sideways offset", [](AnalysisRun& r) { r.d.driversideways = -2; }, 9,
@@ -129,8 +129,8 @@ TEST(Analysis, EdgeDesigns) {
         if (c.label) {
             EXPECT_EQ((run.results.*c.label).caption, c.text);
         }
-        if (c.label27) {
-            EXPECT_EQ(run.results.label27.caption, c.label27);
+        if (c.tuning_line) {
+            EXPECT_EQ(run.results.tuning_line.caption, c.tuning_line);
         }
         EXPECT_EQ(run.results.resonance[c.n].caption, c.caption);
         EXPECT_EQ(run.results.resonance[c.n].colour, c.colour);
@@ -149,14 +149,14 @@ TEST(Analysis, PortsRemovedAndRestored) {
     run.d.boxheight = 43;
     run();
     EXPECT_FALSE(run.results.resonance[1].enabled);
-    EXPECT_FALSE(run.results.label27.enabled);
+    EXPECT_FALSE(run.results.tuning_line.enabled);
     EXPECT_EQ(run.results.resonance[1].colour, colours::green);
     EXPECT_EQ(run.graph.drawn(1), 208);
     EXPECT_EQ(run.graph.drawn(3), 259);
     run.in.ports_text = "2";
     run();
     EXPECT_TRUE(run.results.resonance[1].enabled);
-    EXPECT_TRUE(run.results.label27.enabled);
+    EXPECT_TRUE(run.results.tuning_line.enabled);
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ TEST(PortEnds, TableAndTuning) {
         run.in.flange = c.f;
         run();
         EXPECT_DOUBLE_EQ(run.d.endcorrection, c.factor);
-        EXPECT_EQ(run.results.label27.caption, c.tune);
+        EXPECT_EQ(run.results.tuning_line.caption, c.tune);
         EXPECT_EQ(run.results.resonance[1].caption, "Port Resonance  208 hz");
     }
     EXPECT_EQ(kFlangeMenuStartCaption, "&Port Flanges-1");

@@ -46,7 +46,7 @@ TEST_F(MainFormTest, StartupWithoutSettingsShowsTheDesignTimeDesign) {
         EXPECT_EQ(field(n).back, colours::white) << "Text" << n;
     }
     EXPECT_NEAR(form.session.design.boxvol, 59.491292, 1e-9);
-    EXPECT_EQ(form.session.main.results.label27.caption, "Tune  29.4hz");
+    EXPECT_EQ(form.session.main.results.tuning_line.caption, "Tune  29.4hz");
     EXPECT_TRUE(view.messages.empty());
 }
 
@@ -118,7 +118,7 @@ TEST_F(MainFormTest, CancelledSaveAsKeepsTheStoredDesign) {
         v.on_modal[Window::Form2] = [&] { FileForm(f, v, FileForm::Kind::Save).Command2_Click(); };
         f.mnu_save_Click();
         EXPECT_EQ(project_from_session(f.session), before);
-        EXPECT_EQ(f.session.main.results.label27.caption, results.label27.caption);
+        EXPECT_EQ(f.session.main.results.tuning_line.caption, results.tuning_line.caption);
         for (int n = 1; n <= 9; ++n)
             EXPECT_EQ(f.session.main.results.resonance[n].caption, results.resonance[n].caption);
         EXPECT_TRUE(v.messages.empty());
@@ -281,7 +281,7 @@ TEST_F(MainFormTest, FlangeItemsSetCaptionAndTuning) {
     for (const auto& st : steps) {
         (form.*st.click)();
         EXPECT_EQ(form.session.main.flange_caption, st.caption);
-        EXPECT_EQ(form.session.main.results.label27.caption, st.tune);
+        EXPECT_EQ(form.session.main.results.tuning_line.caption, st.tune);
     }
 }
 

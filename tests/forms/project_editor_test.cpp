@@ -83,7 +83,9 @@ protected:
         for (int n = 1; n <= 13; ++n) out.push_back(form.session.main.text[n].text);
         for (int n = 1; n <= 9; ++n) out.push_back(form.session.main.results.resonance[n].caption);
         const Results& r = form.session.main.results;
-        for (const ResultLabel* l : {&r.label6, &r.label28, &r.label26, &r.label27}) out.push_back(l->caption);
+        for (const ResultLabel* l :
+             {&r.ports_and_bracing_line, &r.driver_and_total_line, &r.working_volume_line, &r.tuning_line})
+            out.push_back(l->caption);
         out.push_back(form.session.main.combo_text);
         out.push_back(form.session.main.check3 ? "double" : "single");
         out.push_back(form.session.main.flange_caption);
@@ -346,8 +348,9 @@ TEST_F(ProjectEditorTest, CopyResultsPutsTheResultsAndTheMainSizesOnTheClipboard
           std::string("Finished size  300 mm wide    700 mm high  400 mm deep - Panel thickness  19 mm"),
           std::string("Internal Volume:  59.4 litres\n"),
           std::string("Ports: 2, Internal Diameter 86 mm, Length 823 mm"), std::string("Driver: 10 inch, No. 1\n"),
-          r.resonance[1].caption + "\n", r.resonance[9].caption + "\n", r.label6.caption + "\n",
-          r.label28.caption + "\n", r.label26.caption + "   " + r.label27.caption + "\n"}) {
+          r.resonance[1].caption + "\n", r.resonance[9].caption + "\n", r.ports_and_bracing_line.caption + "\n",
+          r.driver_and_total_line.caption + "\n",
+          r.working_volume_line.caption + "   " + r.tuning_line.caption + "\n"}) {
         EXPECT_NE(view.clipboard.find(line), std::string::npos) << line << "\nin\n" << view.clipboard;
     }
 }

@@ -31,8 +31,8 @@ void expect_sound(const Session& s, const std::string& where) {
     std::string shown = compose_report(report_input(s, 0));
     for (int n = 1; n <= 13; ++n) shown += "\n" + s.main.text[n].text;
     for (int n = 1; n <= 9; ++n) shown += "\n" + s.main.results.resonance[n].caption;
-    for (const auto* l :
-         {&s.main.results.label6, &s.main.results.label26, &s.main.results.label27, &s.main.results.label28})
+    for (const auto* l : {&s.main.results.ports_and_bracing_line, &s.main.results.working_volume_line,
+                          &s.main.results.tuning_line, &s.main.results.driver_and_total_line})
         shown += "\n" + l->caption;
     for (const auto& line : s.cutting.list.panel_lines) shown += "\n" + line;
     static const std::regex non_number(R"(\b(nan|inf|infinity)\b)", std::regex::icase);

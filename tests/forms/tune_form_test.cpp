@@ -67,7 +67,7 @@ TEST(TuneForm, ApplyRoundTripShowsTheTarget) {
                 EXPECT_FALSE(field.pending);
                 EXPECT_EQ(field.fore, colours::black);
                 EXPECT_EQ(m.session.design.portlength, a.applied);
-                EXPECT_EQ(m.session.main.results.label27.caption, tune_caption(truncate_to(std::stod(target), 1)));
+                EXPECT_EQ(m.session.main.results.tuning_line.caption, tune_caption(truncate_to(std::stod(target), 1)));
             }
         }
     }

@@ -37,10 +37,10 @@ ReportInput metric() {
     in.volume_text = " 71.2";
     in.unitsuffix = " mm";
     in.volumesuffix = " litres";
-    in.label6 = "Ports = 3.1 litres    Bracing = .5 litres";
-    in.label28 = "Driver =  1.3 litres       Total =  4.9 litres";
-    in.label26 = "Working Vol  66.3 litres";
-    in.label27 = "Tuning Frequency  32.5 Hz";
+    in.ports_and_bracing_line = "Ports = 3.1 litres    Bracing = .5 litres";
+    in.driver_and_total_line = "Driver =  1.3 litres       Total =  4.9 litres";
+    in.working_volume_line = "Working Vol  66.3 litres";
+    in.tuning_line = "Tuning Frequency  32.5 Hz";
     in.resonances = {"(1) Port Resonance  450 Hz",
                      "(2) Driver to bottom wall resonance  572 Hz",
                      "(3) Box top to bottom resonance  304 Hz",

@@ -179,7 +179,7 @@ TEST_F(WindowTest, TuneSolvesAsTheUserTypesAndApplyTypesTheLength) {
     child<QPushButton>(form.get(), "Command1")->click();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(main->session.main.text[1].text, form->model().state().answer.text);
-    EXPECT_EQ(main->session.main.results.label27.caption, "Tune  31hz");
+    EXPECT_EQ(main->session.main.results.tuning_line.caption, "Tune  31hz");
 }
 
 TEST_F(WindowTest, UnitsOptionsSetTheModeAndColourTheRules) {
@@ -264,7 +264,7 @@ TEST_F(WindowTest, BracingDoubleFrontShowsTheInnerLayerAsItIsCut) {
 }
 
 TEST_F(WindowTest, PortDetailsChoicesAndRadiusSurviveReopening) {
-    const std::string tune = main->session.main.results.label27.caption;
+    const std::string tune = main->session.main.results.tuning_line.caption;
     auto form = make<Form8>();
     for (const char* name : {"Frame1", "Frame2", "Label1", "Label2", "Text1", "Picture1"}) child(form.get(), name);
     EXPECT_TRUE(numbered<QRadioButton>(form.get(), "Option", 1)->isChecked());
@@ -274,8 +274,8 @@ TEST_F(WindowTest, PortDetailsChoicesAndRadiusSurviveReopening) {
     EXPECT_EQ(child<QLineEdit>(form.get(), "Text2")->text(), "20");
     type_keys(child<QLineEdit>(form.get(), "Text2"), QStringLiteral("35"));
     EXPECT_EQ(main->session.port_details.inside_radius, "35");
-    EXPECT_EQ(main->session.main.results.label27.caption, tune);  // only kept: nothing is recalculated
-    form = make<Form8>();                                         // a new window on the same session
+    EXPECT_EQ(main->session.main.results.tuning_line.caption, tune);  // only kept: nothing is recalculated
+    form = make<Form8>();                                             // a new window on the same session
     EXPECT_TRUE(numbered<QRadioButton>(form.get(), "Option", 2)->isChecked());
     EXPECT_TRUE(numbered<QRadioButton>(form.get(), "Option", 7)->isChecked());
     EXPECT_FALSE(numbered<QRadioButton>(form.get(), "Option", 5)->isChecked());

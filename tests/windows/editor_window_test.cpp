@@ -157,7 +157,7 @@ TEST_F(EditorWindowTest, CopyResultsPutsThePanelOnTheClipboard) {
     action("mnu_copyresults")->trigger();
     const QString text = QGuiApplication::clipboard()->text();
     EXPECT_TRUE(text.startsWith(QStringLiteral("Enclavio - default\n"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(qs(form->model().session.main.results.label27.caption))) << text.toStdString();
+    EXPECT_TRUE(text.contains(qs(form->model().session.main.results.tuning_line.caption))) << text.toStdString();
 }
 
 // ---- The program itself --------------------------------------------------------------

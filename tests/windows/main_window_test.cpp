@@ -61,8 +61,8 @@ TEST_F(Form1Test, ControlsShowTheModelAndAMenuSwapsThePanels) {
     }
     for (int n = 1; n <= 13; ++n) EXPECT_EQ(field(n)->text().toStdString(), main().text[n].text) << n;
     EXPECT_EQ(form->windowTitle(), "Enclavio - default");
-    expect_texts(form.get(),
-                 {{"Label27", main().results.label27.caption}, {"Label28", main().results.label28.caption}});
+    expect_texts(form.get(), {{"Label27", main().results.tuning_line.caption},
+                              {"Label28", main().results.driver_and_total_line.caption}});
     EXPECT_FALSE(child(form.get(), "Picture3")->isVisible());
 
     QAction* where = child<QAction>(form.get(), "mnu_where");

@@ -56,7 +56,7 @@ TEST(PrintingTest, MainWindowAndCuttingListPrintTheirTextNotAScreenImage) {
     form.startup();
     const MainState& m = form.model().session.main;
     expect_printed(&form, dir.filePath(QStringLiteral("main.pdf")),
-                   {"Resonances", m.results.label27.caption, m.results.resonance[1].caption});
+                   {"Resonances", m.results.tuning_line.caption, m.results.resonance[1].caption});
 
     Session& s = form.model().session;
     s.mode = UnitMode::Inches;
