@@ -302,8 +302,8 @@ TEST_F(CliTest, ReportEqualsTheReportWindowsFile) {
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.out.find('\r'), std::string::npos);
         const auto lines = lines_of(r.out);
-        // report.txt is in the file encoding; the standard output is UTF-8.
-        EXPECT_EQ(lines, lines_of(from_file_encoding(window_report(choices, project))));
+        // report.txt and the standard output are both UTF-8.
+        EXPECT_EQ(lines, lines_of(window_report(choices, project)));
         for (const auto& line : c.present) EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1) << line;
         for (const auto& line : c.absent) EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 0) << line;
     }
@@ -322,7 +322,7 @@ TEST_F(CliTest, OutputFileIsWrittenAsTheReportWindowWritesIt) {
     const Outcome r = run_cli_process({"report", "--units", "inches", "-o", file, project});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out + r.err, "");
-    // Byte for byte as the window writes it: CR LF line ends, the notes' letters in the file encoding.
+    // Byte for byte as the window writes it: CR LF line ends, UTF-8.
     const std::string written = get_bytes(file);
     EXPECT_EQ(written.substr(written.size() - 2), "\r\n");
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), std::count(written.begin(), written.end(), '\r'));
