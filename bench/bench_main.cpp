@@ -25,8 +25,9 @@
 #include "startup_runs.hpp"
 
 namespace enclavio::bench {
-void close_windows();  // window_bench.cpp
-}
+void close_windows();           // window_bench.cpp
+void close_response_windows();  // response_bench.cpp
+}  // namespace enclavio::bench
 
 namespace {
 
@@ -94,12 +95,16 @@ constexpr Step kSteps[] = {
     {"BM_sheet_layout/1", "sheet layout, one box, proven", "ms", 50},
     {"BM_sheet_layout/2", "sheet layout, two boxes (200 ms limit)", "ms", 250},
     {"BM_sheet_drawing", "sheet drawing and its SVG", "us", 0},
+    {"BM_sheet_window_redraw", "sheet window, kerf set to redrawn", "ms", 16},
     {"BM_compose_report", "compose_report (every section)", "us", 0},
     {"BM_write_project", "write_project", "us", 0},
     {"BM_read_project", "read_project", "us", 0},
     {"BM_response_curves", "response curves (400 points), figures", "us", 100},
     {"BM_fit_tune", "Tune this box, with its port length", "ms", 5},
     {"BM_fit_box", "Box for F3 25 hz, depth and port length", "ms", 5},
+    {"BM_response_keystroke", "keystroke in a driver entry to graphs", "ms", 16},
+    {"BM_fit_apply_tune", "Tune this box worked out and applied", "ms", 5},
+    {"BM_fit_apply_box", "Box for F3 25 hz worked out and applied", "ms", 5},
 };
 
 std::string load_average() {
@@ -208,6 +213,7 @@ int main(int argc, char** argv) {
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
     close_windows();
+    close_response_windows();
     benchmark::Shutdown();
 
     // The table.

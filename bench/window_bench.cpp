@@ -12,7 +12,9 @@
 #include <memory>
 
 #include "fixture.hpp"
+#include "windows/drawings/sheet_picture.hpp"
 #include "windows/main_window.hpp"
+#include "windows/sheet_layout_window.hpp"
 
 namespace enclavio::bench {
 
@@ -113,11 +115,56 @@ void BM_keystroke_window(benchmark::State& state) {
     check_edit(state);
 }
 
+std::unique_ptr<SheetLayoutWindow>& sheet_slot() {
+    static std::unique_ptr<SheetLayoutWindow> window;
+    return window;
+}
+
+// A setting changed in the Sheet Layout window (the kerf, typed and
+// entered) to the window brought up to date: the layout of the start-up
+// design's panels made again on a 2440 x 1220 board, the sheets' drawings
+// and texts built anew and every drawing painted.
+void BM_sheet_window_redraw(benchmark::State& state) {
+    Form1* form = main_window();
+    if (form == nullptr) {
+        state.SkipWithError("the main window was never exposed");
+        return;
+    }
+    auto& window = sheet_slot();
+    if (!window) {
+        window = std::make_unique<SheetLayoutWindow>(
+            form->model(), [](Window) {}, nullptr);
+        window->resize(900, 760);
+        window->show();
+        if (!wait_until_exposed(window.get())) {
+            state.SkipWithError("the Sheet Layout window was never exposed");
+            return;
+        }
+    }
+    auto* kerf = window->findChild<QLineEdit*>(QStringLiteral("kerf"));
+    bool thin = false;
+    for (auto _ : state) {
+        thin = !thin;
+        kerf->setText(thin ? QStringLiteral("2.4") : QStringLiteral("3.2"));
+        emit kerf->editingFinished();
+        for (SheetPicture* p : window->pictures()) p->repaint();
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (window->model().layout().board.kerf != (thin ? 2.4 : 3.2) || window->pictures().empty())
+        state.SkipWithError("the kerf did not reach the layout");
+}
+
 }  // namespace
 
+BENCHMARK(BM_sheet_window_redraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_keystroke_graph)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_keystroke_window)->Unit(benchmark::kMillisecond);
 
-void close_windows() { form_slot().reset(); }
+void close_windows() {
+    sheet_slot().reset();
+    form_slot().reset();
+}
 
 }  // namespace enclavio::bench

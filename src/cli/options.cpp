@@ -1,12 +1,16 @@
 #include "cli/options.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 #include "design/design.hpp"
+#include "sheets/pieces.hpp"
+#include "storage/report.hpp"
 
 namespace enclavio {
 
@@ -253,19 +257,110 @@ DesignOptions parse_design_options(const std::vector<std::string>& args, std::si
     return o;
 }
 
+SheetOptions parse_sheet_options(const std::vector<std::string>& args, std::size_t from) {
+    SheetOptions o;
+    bool options_done = false;
+    for (std::size_t i = from; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (options_done || arg.size() < 2 || arg[0] != '-') {
+            if (o.project) throw UsageError{"more than one project given: \"" + arg + "\""};
+            o.project = arg;
+            continue;
+        }
+        if (arg == "--") {
+            options_done = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+            continue;
+        }
+        std::string name = arg;
+        std::optional<std::string> value;
+        if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+            name = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+        }
+        const auto flag = [&](bool& to) {
+            if (value) throw UsageError{name + " takes no value"};
+            to = true;
+        };
+        if (name == "--no-turn") {
+            bool off = false;
+            flag(off);
+            o.board.turning = false;
+            continue;
+        }
+        if (name == "--allowance") {
+            flag(o.allowance);
+            continue;
+        }
+        if (name == "--tsv") {
+            flag(o.tsv);
+            continue;
+        }
+        static constexpr std::string_view kValued[] = {"--units", "--sheet", "--kerf", "--trim", "--boxes", "--svg"};
+        if (std::find(std::begin(kValued), std::end(kValued), name) == std::end(kValued))
+            throw UsageError{"unknown option: " + arg};
+        if (!value) {
+            if (i + 1 >= args.size()) throw UsageError{name + " needs a value"};
+            value = args[++i];
+        }
+        const auto bad = [&](std::string_view expected) {
+            throw UsageError{"bad value for " + name + ": \"" + *value + "\" (" + std::string(expected) + ")"};
+        };
+        if (name == "--units") {
+            o.units = unit_mode_from_literal(*value);
+            if (!o.units) bad("metric, metric-cm, inches or decimalinches");
+        } else if (name == "--sheet") {
+            const auto size = sheets::parse_board_size(*value);
+            if (!size) bad("ACROSSxALONG in millimetres, for example 2440x1220");
+            o.board.across = size->across;
+            o.board.along = size->along;
+        } else if (name == "--kerf" || name == "--trim") {
+            const auto mm = sheets::parse_millimetres(*value);
+            if (!mm) bad("millimetres, for example " + std::string(name == "--kerf" ? "3.2" : "5"));
+            (name == "--kerf" ? o.board.kerf : o.board.trim) = *mm;
+        } else if (name == "--boxes") {
+            int n = 0;
+            const auto [end, ec] = std::from_chars(value->data(), value->data() + value->size(), n);
+            if (ec != std::errc() || end != value->data() + value->size() || n < 1 || n > sheets::kMaxBoxes)
+                bad("a whole number from 1 to " + std::to_string(sheets::kMaxBoxes));
+            o.boxes = n;
+        } else {
+            if (value->empty()) bad("a file name");
+            o.svg_prefix = *value;
+        }
+    }
+    if (const auto problem = sheets::board_problem(o.board)) throw UsageError{*problem};
+    return o;
+}
+
 std::string cli_usage() {
     return "Usage: enclavio-cli report [options] [PROJECT]\n"
            "       enclavio-cli tune HZ [options] [PROJECT]\n"
-           "       enclavio-cli response DRIVER [--from HZ] [--to HZ] [--points N] [options] [PROJECT]\n"
+           "       enclavio-cli response DRIVER [--from HZ] [--to HZ] [options] [PROJECT]\n"
            "       enclavio-cli fit DRIVER [--f3 HZ] [options] [PROJECT]\n"
+           "       enclavio-cli sheets [options] [PROJECT]\n"
            "       enclavio-cli parse TEXT\n"
            "       enclavio-cli format MM\n"
            "       enclavio-cli --help | --version\n";
 }
 
+std::string cli_version() {
+    return std::string("enclavio-cli ") + kVersion + "\n" + kCopyright +
+           "\n"
+           "License " +
+           kLicence +
+           ": GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
+}
+
 std::string cli_help() {
     return std::string("enclavio-cli ") + kVersion +
-           ": Enclavio's report, port tuning and imperial measurements from the command line.\n"
+           ": Enclavio's report, port tuning, sheet layout, driver response\n"
+           "and imperial measurements from the command line.\n"
            "\n" +
            cli_usage() +
            "\n"
@@ -288,21 +383,26 @@ std::string cli_help() {
            "                       tabs, after one header line; then \"# f3 X\", \"# f10 Y\"\n"
            "                       (hz, or none) and \"# peak_db Z\" (dB above the level\n"
            "                       far above resonance, or none).\n"
-           "                         enclavio-cli response --fs 28 --qes 0.42 --qms 6 --vas 60 --re 3.6 --sd 340\n"
-           "  fit                  Print the tuning with the lowest F3 for the box's working\n"
-           "                       volume that stays within 0.5 dB (with --f3, the smallest\n"
-           "                       working volume reaching that F3, and its tuning), and the\n"
-           "                       depth and port length that give them, one tab-separated\n"
-           "                       name and value a line.\n"
+           "                         enclavio-cli response --fs 28 --qes 0.42 --qms 6\n"
+           "                             --vas 60 --re 3.6 --sd 340\n"
+           "  fit                  Print the tuning with the lowest F3 for the box's\n"
+           "                       working volume that stays within 0.5 dB (with --f3,\n"
+           "                       the smallest working volume reaching that F3, and its\n"
+           "                       tuning), and the depth and port length that give them,\n"
+           "                       one tab-separated name and value a line.\n"
            "                         enclavio-cli fit --f3 25 sub.ecv\n"
+           "  sheets               Print the layout of the cutting list's panels on the\n"
+           "                       fewest sheets, with the cut sequence, in the words of\n"
+           "                       the Sheet Layout window.\n"
+           "                         enclavio-cli sheets --boxes 2 sub.ecv\n"
            "  parse TEXT           Print the millimetres of a feet-inches-fraction or\n"
            "                       decimal-inch text.\n"
            "                         enclavio-cli parse \"1' 3 15/16\"      (404.8125)\n"
-           "  format MM            Print millimetres as feet, inches and sixteenths, then as\n"
-           "                       decimal inches.\n"
-           "                         enclavio-cli format 400             (1' 3 3/4 and  15.75)\n"
+           "  format MM            Print millimetres as feet, inches and sixteenths, then\n"
+           "                       as decimal inches.\n"
+           "                         enclavio-cli format 400          (1' 3 3/4 and  15.75)\n"
            "\n"
-           "Options of report and tune:\n"
+           "Options of report, tune, response and fit:\n"
            "  --units MODE         Unit mode: metric (the default), metric-cm, inches or\n"
            "                       decimalinches.\n"
            "                         enclavio-cli report --units metric-cm\n"
@@ -327,14 +427,40 @@ std::string cli_help() {
            "                       write to is not replaced.\n"
            "                         enclavio-cli report -o report.txt sub.ecv\n"
            "\n"
+           "Options of sheets (--units as above):\n"
+           "  --sheet AxB          Board size in millimetres, across x along (default\n"
+           "                       2440x1220).\n"
+           "                         enclavio-cli sheets --sheet 2438.4x1219.2\n"
+           "  --kerf MM            Width of the saw cut, 0 to 50 mm (default 3.2).\n"
+           "                         enclavio-cli sheets --kerf 2.4\n"
+           "  --trim MM            Taken off every edge of the sheet first (default 0).\n"
+           "                         enclavio-cli sheets --trim 5\n"
+           "  --boxes N            Boxes to cut, 1 to 8 (default 1; a pair is 2).\n"
+           "                         enclavio-cli sheets --boxes 2\n"
+           "  --no-turn            Keep each panel's first dimension across the sheet (for\n"
+           "                       grained boards).\n"
+           "                         enclavio-cli sheets --no-turn\n"
+           "  --allowance          Panels with trimming allowance, not exact.\n"
+           "                         enclavio-cli sheets --allowance\n"
+           "  --tsv                Print tab-separated values instead: a header line, one\n"
+           "                       line per piece (millimetres from the sheet's corner),\n"
+           "                       then \"# sheets N proven\" or \"# sheets N best-found\".\n"
+           "                         enclavio-cli sheets --tsv > pieces.tsv\n"
+           "  --svg PREFIX         Also write one drawing per sheet, PREFIX-1.svg, ...\n"
+           "                         enclavio-cli sheets --svg sub\n"
+           "\n"
            "Sections of the report (all included by default; notes only when the project\n"
            "has notes, trimming hints only with --allowance):\n"
-           "  --no-notes           Leave out the notes.         enclavio-cli report --no-notes\n"
-           "  --no-cutting-list    Leave out the cutting list.  enclavio-cli report --no-cutting-list\n"
+           "  --no-notes           Leave out the notes.\n"
+           "                         enclavio-cli report --no-notes\n"
+           "  --no-cutting-list    Leave out the cutting list.\n"
+           "                         enclavio-cli report --no-cutting-list\n"
            "  --no-hints           Leave out the trimming hints.\n"
            "                         enclavio-cli report --allowance --no-hints\n"
-           "  --no-resonances      Leave out the resonances.    enclavio-cli report --no-resonances\n"
-           "  --no-ports           Leave out the port details.  enclavio-cli report --no-ports\n"
+           "  --no-resonances      Leave out the resonances.\n"
+           "                         enclavio-cli report --no-resonances\n"
+           "  --no-ports           Leave out the port details.\n"
+           "                         enclavio-cli report --no-ports\n"
            "  --no-driver          Leave out the driver details.\n"
            "                         enclavio-cli report --no-driver\n"
            "\n"
@@ -358,9 +484,15 @@ std::string cli_help() {
            "  --version            Show the version.\n"
            "\n"
            "Exit status: 0 done; 1 no answer (a project that cannot be read, no port length\n"
-           "for that tuning, a text the parser refuses, a report that cannot be written, no\n"
-           "fit);\n"
-           "2 a mistake on the command line.\n";
+           "for that tuning, a text the parser refuses, a report or drawing that cannot be\n"
+           "written, a panel larger than the board, no fit);\n"
+           "2 a mistake on the command line.\n"
+           "\n"
+           "Report bugs to: " +
+           std::string(kEmail) +
+           "\n"
+           "Enclavio home page: <" +
+           std::string(kSiteUrl) + ">\n";
 }
 
 }  // namespace enclavio

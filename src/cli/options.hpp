@@ -11,6 +11,7 @@
 #include "analysis/analysis.hpp"
 #include "response/curves.hpp"
 #include "response/driver.hpp"
+#include "sheets/board.hpp"
 #include "units/units.hpp"
 
 namespace enclavio {
@@ -53,8 +54,27 @@ std::optional<double> number_of(const std::string& text);
 // UsageError.
 DesignOptions parse_design_options(const std::vector<std::string>& args, std::size_t from, Command command);
 
+// What `sheets` takes after the command word.
+struct SheetOptions {
+    std::optional<UnitMode> units;
+    sheets::Board board;
+    int boxes = 1;
+    bool allowance = false;
+    bool tsv = false;
+    std::optional<std::string> svg_prefix;
+    std::optional<std::string> project;
+    bool help = false;
+};
+
+// Options in any order, at most one PROJECT; "--" ends the options. A board
+// the layout cannot use (a kerf over 50 mm, a trim that leaves nothing) is a
+// usage error. Throws UsageError.
+SheetOptions parse_sheet_options(const std::vector<std::string>& args, std::size_t from);
+
 // The short usage (shown after a command-line error) and the full help.
 std::string cli_usage();
 std::string cli_help();
+// --version: the version, the copyright and the licence.
+std::string cli_version();
 
 }  // namespace enclavio

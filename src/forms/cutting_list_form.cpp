@@ -1,6 +1,6 @@
 #include "forms/cutting_list_form.hpp"
 
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
 
 namespace enclavio {
 

@@ -21,6 +21,9 @@ enum class Window {
     SheetLayout,  // the cutting list placed on sheets (modeless)
 };
 
+// The three answers to "Save changes to NAME?".
+enum class SaveAnswer { Save, Discard, Cancel };
+
 class FormView {
 public:
     virtual ~FormView() = default;
@@ -42,6 +45,11 @@ public:
     virtual bool open_file(std::string_view) { return false; }
     // The model changed: bring every control up to date.
     virtual void refresh() = 0;
+    // Asks whether to save the changes before they would be lost. A view that
+    // cannot ask goes on without saving, as the model did before it asked.
+    virtual SaveAnswer ask_save_changes(std::string_view /*text*/) { return SaveAnswer::Discard; }
+    // Puts plain text on the desktop's clipboard.
+    virtual void set_clipboard_text(std::string_view /*text*/) {}
 };
 
 // A view that does nothing: for models driven without a window.

@@ -1,8 +1,8 @@
 // The plain-text report: copies of the texts the windows show, in a fixed
 // order under fixed headings.
-#include <ctime>
+#include "storage/report.hpp"
 
-#include "storage/storage.hpp"
+#include <ctime>
 
 namespace enclavio {
 

@@ -299,6 +299,8 @@ void SheetLayoutWindow::resizeEvent(QResizeEvent* event) {
 
 void SheetLayoutWindow::showEvent(QShowEvent* event) {
     ModelDialog::showEvent(event);
+    // The design may have changed while the window was closed.
+    flush_design_change();
     apply_scale();
 }
 

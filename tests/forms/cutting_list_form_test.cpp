@@ -7,7 +7,7 @@
 #include "forms/cutting_list_form.hpp"
 #include "forms/workshop_sheet.hpp"
 #include "project_windows_support.hpp"
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
 
 namespace enclavio {
 namespace {
