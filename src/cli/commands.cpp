@@ -1,11 +1,15 @@
 #include "cli/commands.hpp"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <istream>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <system_error>
 #include <utility>
 
@@ -33,6 +37,8 @@ namespace {
 // Shows no window: showing one runs what the user would do in it.
 class CliView : public NullView {
 public:
+    explicit CliView(std::istream& in) : input(in) {}
+    std::istream& input;  // where PROJECT "-" is read from
     std::map<Window, std::function<void()>> in_window;
     std::vector<std::string> messages;
 
@@ -52,6 +58,44 @@ std::string current_folder() {
     return ec ? std::string() : folder.string();
 }
 
+// A runtime error: the program's name, what failed and why.
+void runtime_error(std::ostream& err, const std::string& text) { err << "enclavio-cli: " << text << '\n'; }
+
+// The project name shown for a project read from the standard input.
+constexpr std::string_view kInputProjectName = "(standard input)";
+
+// Why the project file at `path` could not be read, in the system's words.
+std::string open_failure(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::file_status st = std::filesystem::status(path, ec);
+    if (ec) return ec.message();
+    if (std::filesystem::is_directory(st)) return std::generic_category().message(EISDIR);
+    if (!std::filesystem::is_regular_file(st)) return "not a regular file";
+    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+        std::fclose(f);
+        return "not a readable project";
+    }
+    return std::generic_category().message(errno);
+}
+
+// The whole standard input, at most the size a project file may have.
+std::optional<std::string> read_input(std::istream& in, std::string& failure) {
+    std::string bytes;
+    char block[4096];
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+        bytes.append(block, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kMaxTextFileBytes) {
+            failure = "more than a project file holds";
+            return std::nullopt;
+        }
+    }
+    if (in.bad()) {
+        failure = std::generic_category().message(errno ? errno : EIO);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 // The design as the program would show it: start-up with no settings file
 // (--units acting as the saved unit mode), the project opened as the Open
 // window opens it, then the options as the windows would apply them.
@@ -64,21 +108,32 @@ bool build_design(MainForm& main, CliView& view, const DesignOptions& o, std::os
 
     if (o.project) {
         const std::string path = *o.project;
+        const bool from_input = path == "-";
+        std::string failure;
         bool read = false;
         view.in_window[Window::Form5] = [&] {
-            const auto data = read_project(path);
-            if (!data) return;
-            std::error_code ec;
-            const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
             ProjectPath where;
-            where.filename = std::filesystem::path(path).filename().string();
-            where.path = ec ? path : absolute.string();
+            std::optional<ProjectData> data;
+            if (from_input) {
+                // "-": the project's lines come on the standard input.
+                if (const auto bytes = read_input(view.input, failure)) data = parse_project_text(*bytes);
+                where.filename = where.path = std::string(kInputProjectName);
+            } else {
+                data = read_project(path);
+                if (!data) failure = open_failure(path);
+                std::error_code ec;
+                const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+                where.filename = std::filesystem::path(path).filename().string();
+                where.path = ec ? path : absolute.string();
+            }
+            if (!data) return;
             load_project(main, *data, where);
             read = true;
         };
         main.mnu_open_Click();
         if (!read) {
-            err << "Unable to open " << path << '\n';
+            runtime_error(
+                err, (from_input ? "unable to read the standard input" : "unable to open " + path) + ": " + failure);
             return false;
         }
     }
@@ -119,8 +174,9 @@ int usage_error(std::ostream& err, const std::string& reason) {
     return kCliUsage;
 }
 
-int report_command(const DesignOptions& o, std::ostream& out, std::ostream& err, const std::string& appdata) {
-    CliView view;
+int report_command(const DesignOptions& o, std::istream& in, std::ostream& out, std::ostream& err,
+                   const std::string& appdata) {
+    CliView view(in);
     MainForm main(view, appdata, current_folder());
     if (!build_design(main, view, o, err)) return kCliFailed;
 
@@ -148,7 +204,7 @@ int report_command(const DesignOptions& o, std::ostream& out, std::ostream& err,
             } else if (file == "/dev/stderr") {
                 err << report_file_bytes(in);
             } else if (const WriteResult written = write_report(file, in); !written) {
-                err << kReportFailed << ": " << file << ": " << written.reason << '\n';
+                runtime_error(err, std::string(kReportFailed) + ": " + file + ": " + written.reason);
                 status = kCliFailed;
             }
             return;
@@ -160,7 +216,7 @@ int report_command(const DesignOptions& o, std::ostream& out, std::ostream& err,
     return status;
 }
 
-int tune_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+int tune_command(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
                  const std::string& appdata) {
     // "tune -- HZ ..." takes everything after "--" as HZ and PROJECT.
     const bool options_ended = args.size() >= 2 && args[1] == "--";
@@ -181,12 +237,12 @@ int tune_command(const std::vector<std::string>& args, std::ostream& out, std::o
     const auto hz = number_of(hz_text);
     if (!hz) return usage_error(err, "bad tuning frequency: \"" + hz_text + "\" (hz, for example 32.5)");
 
-    CliView view;
+    CliView view(in);
     MainForm main(view, appdata, current_folder());
     if (!build_design(main, view, o, err)) return kCliFailed;
     const TuneAnswer answer = tune_port(main.session, *hz);
     if (!answer.solved) {
-        err << answer.message << '\n';
+        runtime_error(err, answer.message);
         return kCliFailed;
     }
     out << answer.text << '\n';
@@ -194,8 +250,9 @@ int tune_command(const std::vector<std::string>& args, std::ostream& out, std::o
     return kCliOk;
 }
 
-int sheets_command(const SheetOptions& o, std::ostream& out, std::ostream& err, const std::string& appdata) {
-    CliView view;
+int sheets_command(const SheetOptions& o, std::istream& in, std::ostream& out, std::ostream& err,
+                   const std::string& appdata) {
+    CliView view(in);
     MainForm main(view, appdata, current_folder());
     DesignOptions design;
     design.units = o.units;
@@ -205,7 +262,7 @@ int sheets_command(const SheetOptions& o, std::ostream& out, std::ostream& err, 
     const SheetSettings settings{o.board, o.boxes, o.allowance};
     const sheets::Layout layout = sheets::lay_out(sheet_pieces(main.session, settings), settings.board);
     if (layout.refusal) {
-        err << sheets::refusal_text(layout, main.session.mode) << '\n';
+        runtime_error(err, sheets::refusal_text(layout, main.session.mode));
         return kCliFailed;
     }
     out << (o.tsv ? sheets::layout_tsv(layout) : sheets::layout_text(layout, main.session.mode));
@@ -213,7 +270,7 @@ int sheets_command(const SheetOptions& o, std::ostream& out, std::ostream& err, 
     if (o.svg_prefix) {
         const SvgSave saved = save_layout_svg(layout, main.session.mode, *o.svg_prefix);
         if (!saved.failure.empty()) {
-            err << saved.failure << '\n';
+            runtime_error(err, saved.failure);
             return kCliFailed;
         }
     }
@@ -239,21 +296,22 @@ std::optional<int> driver_in_box(MainForm& main, CliView& view, const DesignOpti
     const std::vector<DriverParameter> missing = missing_parameters(p);
     if (missing.empty()) return std::nullopt;
     if (missing.size() == 1 && missing[0] == DriverParameter::Count) {
-        err << "The design has no drivers.\n";
+        runtime_error(err, "The design has no drivers.");
         return kCliFailed;
     }
     return usage_error(err, missing_text(missing));
 }
 
-int response_command(const DesignOptions& o, std::ostream& out, std::ostream& err, const std::string& appdata) {
+int response_command(const DesignOptions& o, std::istream& in, std::ostream& out, std::ostream& err,
+                     const std::string& appdata) {
     if (o.span.from > o.span.to) return usage_error(err, "--from must not be above --to");
-    CliView view;
+    CliView view(in);
     MainForm main(view, appdata, current_folder());
     DriverParameters p;
     if (const auto status = driver_in_box(main, view, o, p, err)) return *status;
     const std::optional<ResponseModel> model = response_model(p, main.session.design);
     if (!model) {
-        err << why_no_response(p, box_acoustics(main.session.design)) << '\n';
+        runtime_error(err, why_no_response(p, box_acoustics(main.session.design)));
         return kCliFailed;
     }
     out << "hz\tspl_db\tgroup_delay_ms\texcursion_mm\tport_velocity_m_s\timpedance_ohm\n";
@@ -270,16 +328,17 @@ int response_command(const DesignOptions& o, std::ostream& out, std::ostream& er
     return kCliOk;
 }
 
-int fit_command(const DesignOptions& o, std::ostream& out, std::ostream& err, const std::string& appdata) {
-    CliView view;
+int fit_command(const DesignOptions& o, std::istream& in, std::ostream& out, std::ostream& err,
+                const std::string& appdata) {
+    CliView view(in);
     MainForm main(view, appdata, current_folder());
     DriverParameters p;
     if (const auto status = driver_in_box(main, view, o, p, err)) return *status;
-    const AnalysisInputs in = analysis_inputs(main.session);
+    const AnalysisInputs inputs = analysis_inputs(main.session);
     const DesignFit f =
-        o.f3 ? box_for_target(p, main.session.design, in, *o.f3) : tune_this_box(p, main.session.design, in);
+        o.f3 ? box_for_target(p, main.session.design, inputs, *o.f3) : tune_this_box(p, main.session.design, inputs);
     if (!f.fit.found || !f.box.solved) {
-        err << (f.fit.found ? f.box.reason : f.fit.reason) << '\n';
+        runtime_error(err, f.fit.found ? f.box.reason : f.fit.reason);
         return kCliFailed;
     }
     out << "working_volume_litres\t" << general_number_text(f.fit.working_volume) << '\n'
@@ -295,7 +354,7 @@ int parse_command(const std::vector<std::string>& args, std::ostream& out, std::
         return usage_error(err, args.size() < 2 ? "parse needs a text" : "parse takes one text (quote it)");
     const ImperialParse p = parse_imperial(args[1]);
     if (!p.error.empty()) {
-        err << p.error << '\n';
+        runtime_error(err, p.error);
         return kCliFailed;
     }
     out << p.mm_text << '\n';
@@ -306,17 +365,24 @@ int format_command(const std::vector<std::string>& args, std::ostream& out, std:
     if (args.size() != 2)
         return usage_error(err, args.size() < 2 ? "format needs millimetres" : "format takes one number");
     const ImperialFormat f = format_imperial(args[1]);
-    out << f.feet_inches << '\n' << f.decimal_inches << '\n';
+    // A refused number prints nothing: no half answer on the standard output.
     if (!f.error.empty()) {
-        err << f.error << '\n';
+        runtime_error(err, f.error);
         return kCliFailed;
     }
+    out << f.feet_inches << '\n' << f.decimal_inches << '\n';
     return kCliOk;
 }
 
 }  // namespace
 
 int run_cli(std::vector<std::string> args, std::ostream& out, std::ostream& err, const std::string& appdata) {
+    std::istringstream nothing;
+    return run_cli(std::move(args), nothing, out, err, appdata);
+}
+
+int run_cli(std::vector<std::string> args, std::istream& in, std::ostream& out, std::ostream& err,
+            const std::string& appdata) {
     if (args.empty()) return usage_error(err, "no command given");
     const std::string& command = args[0];
     try {
@@ -325,7 +391,15 @@ int run_cli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
             return kCliOk;
         }
         if (command == "--version") {
-            out << "enclavio-cli " << kVersion << '\n';
+            if (args.size() > 1) return usage_error(err, "--version takes no arguments");
+            out << cli_version();
+            return kCliOk;
+        }
+        // "parse --help" and "format --help" show the help ("parse -- --help"
+        // parses the text "--help").
+        if ((command == "parse" || command == "format") && args.size() == 2 &&
+            (args[1] == "--help" || args[1] == "-h")) {
+            out << cli_help();
             return kCliOk;
         }
         // "--" ends the options here too: "format -- -12" formats "-12".
@@ -333,7 +407,7 @@ int run_cli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
             args.erase(args.begin() + 1);
         if (command == "parse") return parse_command(args, out, err);
         if (command == "format") return format_command(args, out, err);
-        if (command == "tune") return tune_command(args, out, err, appdata);
+        if (command == "tune") return tune_command(args, in, out, err, appdata);
         if (command == "response" || command == "fit") {
             const DesignOptions o =
                 parse_design_options(args, 1, command == "response" ? Command::Response : Command::Fit);
@@ -341,7 +415,8 @@ int run_cli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
                 out << cli_help();
                 return kCliOk;
             }
-            return command == "response" ? response_command(o, out, err, appdata) : fit_command(o, out, err, appdata);
+            return command == "response" ? response_command(o, in, out, err, appdata)
+                                         : fit_command(o, in, out, err, appdata);
         }
         if (command == "report") {
             const DesignOptions o = parse_design_options(args, 1, Command::Report);
@@ -349,7 +424,7 @@ int run_cli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
                 out << cli_help();
                 return kCliOk;
             }
-            return report_command(o, out, err, appdata);
+            return report_command(o, in, out, err, appdata);
         }
         if (command == "sheets") {
             const SheetOptions o = parse_sheet_options(args, 1);
@@ -357,7 +432,7 @@ int run_cli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
                 out << cli_help();
                 return kCliOk;
             }
-            return sheets_command(o, out, err, appdata);
+            return sheets_command(o, in, out, err, appdata);
         }
         if (!command.empty() && command[0] == '-') return usage_error(err, "unknown option: " + command);
         return usage_error(err, "unknown command: " + command);

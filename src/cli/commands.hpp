@@ -4,6 +4,7 @@
 // one the program would give.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -23,5 +24,9 @@ inline constexpr int kCliUsage = 2;   // bad command line
 // command line starts from the program's defaults). Results go to `out`,
 // messages to `err`; the return value is the exit status.
 int run_cli(std::vector<std::string> args, std::ostream& out, std::ostream& err, const std::string& appdata);
+// As above; PROJECT "-" is read from `in`. Runtime errors on `err` begin with
+// "enclavio-cli: " and give the reason.
+int run_cli(std::vector<std::string> args, std::istream& in, std::ostream& out, std::ostream& err,
+            const std::string& appdata);
 
 }  // namespace enclavio

@@ -10,6 +10,7 @@
 
 #include "design/design.hpp"
 #include "sheets/pieces.hpp"
+#include "storage/report.hpp"
 
 namespace enclavio {
 
@@ -338,7 +339,7 @@ SheetOptions parse_sheet_options(const std::vector<std::string>& args, std::size
 std::string cli_usage() {
     return "Usage: enclavio-cli report [options] [PROJECT]\n"
            "       enclavio-cli tune HZ [options] [PROJECT]\n"
-           "       enclavio-cli response DRIVER [--from HZ] [--to HZ] [--points N] [options] [PROJECT]\n"
+           "       enclavio-cli response DRIVER [--from HZ] [--to HZ] [options] [PROJECT]\n"
            "       enclavio-cli fit DRIVER [--f3 HZ] [options] [PROJECT]\n"
            "       enclavio-cli sheets [options] [PROJECT]\n"
            "       enclavio-cli parse TEXT\n"
@@ -346,10 +347,20 @@ std::string cli_usage() {
            "       enclavio-cli --help | --version\n";
 }
 
+std::string cli_version() {
+    return std::string("enclavio-cli ") + kVersion + "\n" + kCopyright +
+           "\n"
+           "License " +
+           kLicence +
+           ": GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
+}
+
 std::string cli_help() {
     return std::string("enclavio-cli ") + kVersion +
-           ": Enclavio's report, port tuning, sheet layout, driver response and imperial\n"
-           "measurements from the command line.\n"
+           ": Enclavio's report, port tuning, sheet layout, driver response\n"
+           "and imperial measurements from the command line.\n"
            "\n" +
            cli_usage() +
            "\n"
@@ -372,23 +383,24 @@ std::string cli_help() {
            "                       tabs, after one header line; then \"# f3 X\", \"# f10 Y\"\n"
            "                       (hz, or none) and \"# peak_db Z\" (dB above the level\n"
            "                       far above resonance, or none).\n"
-           "                         enclavio-cli response --fs 28 --qes 0.42 --qms 6 --vas 60 --re 3.6 --sd 340\n"
-           "  fit                  Print the tuning with the lowest F3 for the box's working\n"
-           "                       volume that stays within 0.5 dB (with --f3, the smallest\n"
-           "                       working volume reaching that F3, and its tuning), and the\n"
-           "                       depth and port length that give them, one tab-separated\n"
-           "                       name and value a line.\n"
+           "                         enclavio-cli response --fs 28 --qes 0.42 --qms 6\n"
+           "                             --vas 60 --re 3.6 --sd 340\n"
+           "  fit                  Print the tuning with the lowest F3 for the box's\n"
+           "                       working volume that stays within 0.5 dB (with --f3,\n"
+           "                       the smallest working volume reaching that F3, and its\n"
+           "                       tuning), and the depth and port length that give them,\n"
+           "                       one tab-separated name and value a line.\n"
            "                         enclavio-cli fit --f3 25 sub.ecv\n"
            "  sheets               Print the layout of the cutting list's panels on the\n"
-           "                       fewest sheets, with the cut sequence, in the words of the\n"
-           "                       Sheet Layout window.\n"
+           "                       fewest sheets, with the cut sequence, in the words of\n"
+           "                       the Sheet Layout window.\n"
            "                         enclavio-cli sheets --boxes 2 sub.ecv\n"
            "  parse TEXT           Print the millimetres of a feet-inches-fraction or\n"
            "                       decimal-inch text.\n"
            "                         enclavio-cli parse \"1' 3 15/16\"      (404.8125)\n"
-           "  format MM            Print millimetres as feet, inches and sixteenths, then as\n"
-           "                       decimal inches.\n"
-           "                         enclavio-cli format 400             (1' 3 3/4 and  15.75)\n"
+           "  format MM            Print millimetres as feet, inches and sixteenths, then\n"
+           "                       as decimal inches.\n"
+           "                         enclavio-cli format 400          (1' 3 3/4 and  15.75)\n"
            "\n"
            "Options of report, tune, response and fit:\n"
            "  --units MODE         Unit mode: metric (the default), metric-cm, inches or\n"
@@ -439,12 +451,16 @@ std::string cli_help() {
            "\n"
            "Sections of the report (all included by default; notes only when the project\n"
            "has notes, trimming hints only with --allowance):\n"
-           "  --no-notes           Leave out the notes.         enclavio-cli report --no-notes\n"
-           "  --no-cutting-list    Leave out the cutting list.  enclavio-cli report --no-cutting-list\n"
+           "  --no-notes           Leave out the notes.\n"
+           "                         enclavio-cli report --no-notes\n"
+           "  --no-cutting-list    Leave out the cutting list.\n"
+           "                         enclavio-cli report --no-cutting-list\n"
            "  --no-hints           Leave out the trimming hints.\n"
            "                         enclavio-cli report --allowance --no-hints\n"
-           "  --no-resonances      Leave out the resonances.    enclavio-cli report --no-resonances\n"
-           "  --no-ports           Leave out the port details.  enclavio-cli report --no-ports\n"
+           "  --no-resonances      Leave out the resonances.\n"
+           "                         enclavio-cli report --no-resonances\n"
+           "  --no-ports           Leave out the port details.\n"
+           "                         enclavio-cli report --no-ports\n"
            "  --no-driver          Leave out the driver details.\n"
            "                         enclavio-cli report --no-driver\n"
            "\n"
@@ -470,7 +486,13 @@ std::string cli_help() {
            "Exit status: 0 done; 1 no answer (a project that cannot be read, no port length\n"
            "for that tuning, a text the parser refuses, a report or drawing that cannot be\n"
            "written, a panel larger than the board, no fit);\n"
-           "2 a mistake on the command line.\n";
+           "2 a mistake on the command line.\n"
+           "\n"
+           "Report bugs to: " +
+           std::string(kEmail) +
+           "\n"
+           "Enclavio home page: <" +
+           std::string(kSiteUrl) + ">\n";
 }
 
 }  // namespace enclavio

@@ -74,5 +74,7 @@ SheetOptions parse_sheet_options(const std::vector<std::string>& args, std::size
 // The short usage (shown after a command-line error) and the full help.
 std::string cli_usage();
 std::string cli_help();
+// --version: the version, the copyright and the licence.
+std::string cli_version();
 
 }  // namespace enclavio

@@ -12,6 +12,9 @@
 namespace enclavio {
 
 inline constexpr const char* kVersion = "3.3";
+// Who holds the copyright, and the licence the program is distributed under.
+inline constexpr const char* kCopyright = "Copyright (C) 2026 The Enclavio developers";
+inline constexpr const char* kLicence = "GPL-3.0-or-later";
 
 // One box design. Lengths in millimetres, volumes in litres, in every unit mode.
 struct BoxDesign {

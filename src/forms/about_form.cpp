@@ -39,6 +39,8 @@ const std::array<AboutText, 5>& about_texts() {
     return texts;
 }
 
+std::string about_licence() { return std::string("Licence: ") + kLicence; }
+
 // A link that cannot be opened gives no message.
 void AboutForm::open(std::string_view control) { view_.open_url(about_link(control).url); }
 

@@ -33,6 +33,8 @@ struct AboutText {
     std::string_view caption;
 };
 const std::array<AboutText, 5>& about_texts();  // Label10, Label6, Label7, Label2, Label3
+// Under the credits: the licence the program is distributed under.
+std::string about_licence();  // "Licence: GPL-3.0-or-later"
 inline constexpr std::string_view kAboutOkCaption = "OK";
 // Tool tip of the enclosure picture: one of our designs.
 inline constexpr std::string_view kAboutPictureTip = "The Enclavio 12 inch ported cube";

@@ -60,6 +60,18 @@ void ReportForm::Label4_Click() {
     view_.refresh();
 }
 
+void ReportForm::open_report() {
+    Session& s = main_.session;
+    if (s.report.reportpath.empty()) s.report.reportpath = report_path(s.appdata_folder);
+    const std::string& path = s.report.reportpath;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        view_.show_message("Report " + path + std::string(kReportMissing));
+        return;
+    }
+    if (!view_.open_file(path)) view_.show_message(std::string(kReportNotOpened) + path);
+}
+
 void ReportForm::Command3_Click(std::time_t when) {
     Session& s = main_.session;
     // The cutting-list texts must match the design and unit mode of now,

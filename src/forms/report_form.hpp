@@ -15,6 +15,8 @@ inline constexpr std::string_view kReportCaption = "Generate Report";
 inline constexpr std::string_view kReportHeading = "Export selected Enclavio information to the following text file:";
 inline constexpr std::string_view kReportAlways = "Include dimensions, volumes and tuning frequency";
 inline constexpr std::string_view kReportFailed = "There was a problem creating the report";
+inline constexpr std::string_view kReportMissing = " does not exist yet: generate the report first";
+inline constexpr std::string_view kReportNotOpened = "Unable to open the report with a text editor: ";
 
 // Everything the report copies, as the windows show it now, stamped `when`.
 ReportInput report_input(const Session& s, std::time_t when);
@@ -32,6 +34,9 @@ public:
     // says how it went.
     void Command3_Click(std::time_t when);
     void Command3_Click() { Command3_Click(std::time(nullptr)); }
+    // "&Open Report": opens report.txt in the desktop's text editor; says so
+    // when there is no report yet or the desktop cannot open it.
+    void open_report();
     // "&Done": the window hides itself; the choices stay for next time.
     bool Command1_Click() { return true; }
 

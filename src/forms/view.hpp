@@ -40,6 +40,9 @@ public:
     virtual void print_window() = 0;
     // Opens a web or mailto address in the desktop's browser or mail program.
     virtual void open_url(std::string_view url) = 0;
+    // Opens a file with the desktop's program for its type (a text file in
+    // the text editor); false when the desktop could not.
+    virtual bool open_file(std::string_view) { return false; }
     // The model changed: bring every control up to date.
     virtual void refresh() = 0;
     // Asks whether to save the changes before they would be lost. A view that

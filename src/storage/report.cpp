@@ -104,7 +104,9 @@ std::string compose_report(const ReportInput& in, std::string_view line_end) {
     return out;
 }
 
-std::string report_file_bytes(const ReportInput& in) { return to_file_encoding(compose_report(in, "\r\n")); }
+// The report is read in editors and terminals that expect UTF-8, the
+// encoding its texts are held in; no byte-order mark.
+std::string report_file_bytes(const ReportInput& in) { return compose_report(in, "\r\n"); }
 
 WriteResult write_report(const std::string& path, const ReportInput& in) {
     return write_file_atomically(path, report_file_bytes(in));

@@ -42,7 +42,8 @@ struct ReportInput {
 };
 // The report's lines joined by `line_end` (each line, the last included, ends with it).
 std::string compose_report(const ReportInput& in, std::string_view line_end = "\r\n");
-// The report as a file holds it: CR LF line ends, in the file encoding.
+// The report as a file holds it: CR LF line ends, in UTF-8 (project and
+// settings files keep their own encoding rule).
 std::string report_file_bytes(const ReportInput& in);
 // Writes report_file_bytes with write_file_atomically. On failure an earlier
 // report at `path` is left as it was.

@@ -74,12 +74,16 @@ frmAbout::frmAbout(MainForm& main, ModalOpener opener, QWidget* parent)
     auto* label6 = text("Label6");
     label10->setAlignment(Qt::AlignCenter);
     label6->setAlignment(Qt::AlignCenter);
+    auto* licence = new QLabel(qs(about_licence()), this);
+    licence->setObjectName(QStringLiteral("licence"));
+    licence->setAlignment(Qt::AlignCenter);
 
     auto* credits = new QVBoxLayout;
     credits->addWidget(label1);
     credits->addSpacing(6);
     credits->addWidget(label10);
     credits->addWidget(label6);
+    credits->addWidget(licence);
     credits->addStretch();
     auto* head = new QHBoxLayout;
     head->addSpacing(px(120));

@@ -101,6 +101,8 @@ void QtFormView::print_window() { print_widget(owner_->window()); }
 
 void QtFormView::open_url(std::string_view url) { QDesktopServices::openUrl(QUrl(qs(url))); }
 
+bool QtFormView::open_file(std::string_view path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(qs(path))); }
+
 void QtFormView::refresh() {
     if (on_refresh_) on_refresh_();
 }

@@ -72,6 +72,7 @@ public:
     void show_modeless(Window w) override;
     void print_window() override;
     void open_url(std::string_view url) override;
+    bool open_file(std::string_view path) override;
     void refresh() override;
     SaveAnswer ask_save_changes(std::string_view text) override;
     void set_clipboard_text(std::string_view text) override;

@@ -68,6 +68,10 @@ frmReport::frmReport(MainForm& main, ModalOpener opener, QWidget* parent)
     command3->setObjectName(QStringLiteral("Command3"));
     auto* command1 = new QPushButton(QStringLiteral("&Done"), this);
     command1->setObjectName(QStringLiteral("Command1"));
+    // The report just written, in the desktop's text editor.
+    auto* open_report = new QPushButton(QStringLiteral("&Open Report"), this);
+    open_report->setObjectName(QStringLiteral("openReport"));
+    open_report->setAutoDefault(false);
     command3->setDefault(true);
     command1->setAutoDefault(false);
 
@@ -95,6 +99,7 @@ frmReport::frmReport(MainForm& main, ModalOpener opener, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(command3);
+    buttons->addWidget(open_report);
     buttons->addWidget(command1);
 
     auto* layout = new QVBoxLayout(this);
@@ -118,6 +123,7 @@ frmReport::frmReport(MainForm& main, ModalOpener opener, QWidget* parent)
         model_.Command3_Click();
         sync();
     });
+    connect(open_report, &QPushButton::clicked, this, [this] { model_.open_report(); });
     connect(command1, &QPushButton::clicked, this, [this] {
         if (model_.Command1_Click()) QDialog::accept();
     });

@@ -46,14 +46,17 @@ std::string quoted(const std::string& s) {
 }
 
 // Runs the built program with `args` in `cwd`, with the extra environment `env`.
-Outcome run_cli_process(const std::vector<std::string>& args, const std::string& cwd = ".",
-                        const std::string& env = {}) {
+// `input` is its standard input; `output`, where given, takes its standard output.
+Outcome run_cli_process(const std::vector<std::string>& args, const std::string& cwd = ".", const std::string& env = {},
+                        const std::string& input = "/dev/null", const std::string& output = {}) {
     static TempFolder streams;
     // Stopped after a minute, so a regression that waits for ever fails instead.
     std::string command =
         "cd " + quoted(cwd) + " && timeout 60 env " + (env.empty() ? "" : quoted(env)) + " " + quoted(ENCLAVIO_CLI);
     for (const auto& a : args) command += " " + quoted(a);
-    command += " >" + quoted(streams.file("out")) + " 2>" + quoted(streams.file("err")) + " </dev/null";
+    command += " >" + quoted(output.empty() ? streams.file("out") : output) + " 2>" + quoted(streams.file("err")) +
+               " <" + quoted(input);
+    if (!output.empty()) put_bytes(streams.file("out"), "");
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, get_bytes(streams.file("out")),
             get_bytes(streams.file("err"))};
@@ -161,16 +164,16 @@ TEST_F(CliTest, CommandsAndTheirExitStatus) {
         std::string out, err;
     };
     const Case cases[] = {
-        {{"--version"}, 0, "enclavio-cli 3.3\n", ""},
+        {{"--version"}, 0, cli_version(), ""},
         {{"report", "--help"}, 0, cli_help(), ""},
         {{"parse", "1' 3 15/16"}, 0, "404.8125\n", ""},
         {{"parse", "15.94"}, 0, "404.876\n", ""},
-        {{"parse", "-3"}, 1, "", "Invalid Character\n"},
-        {{"parse", "3 1/3"}, 1, "", "Allowable fractions are 1/2 1/4 1/8 1/16\n"},
+        {{"parse", "-3"}, 1, "", "enclavio-cli: Invalid Character\n"},
+        {{"parse", "3 1/3"}, 1, "", "enclavio-cli: Allowable fractions are 1/2 1/4 1/8 1/16\n"},
         {{"format", "400"}, 0, "1' 3 3/4\n 15.75\n", ""},
-        {{"format", "-12"}, 1, "ERR\nERR\n", "Invalid character\n"},
+        {{"format", "-12"}, 1, "", "enclavio-cli: Invalid character\n"},
         {{"format", "--", "400"}, 0, "1' 3 3/4\n 15.75\n", ""},
-        {{"format", "--", "-12"}, 1, "ERR\nERR\n", "Invalid character\n"},
+        {{"format", "--", "-12"}, 1, "", "enclavio-cli: Invalid character\n"},
         {{"parse", "--", "1' 3 15/16"}, 0, "404.8125\n", ""},
         {{"tune", "--", "29.4384"}, 0, " 823\n", ""},
         {{"tune", "29.4384"}, 0, " 823\n", ""},
@@ -180,13 +183,13 @@ TEST_F(CliTest, CommandsAndTheirExitStatus) {
         {{"tune", "10"},
          1,
          "",
-         "The box is too small for this port at 10 hz: no port length gives that tuning. "
+         "enclavio-cli: The box is too small for this port at 10 hz: no port length gives that tuning. "
          "A smaller port diameter or fewer ports will help.\n"},
-        {{"tune", "-30"}, 1, "", "The tuning frequency must be above 0 hz.\n"},
+        {{"tune", "-30"}, 1, "", "enclavio-cli: The tuning frequency must be above 0 hz.\n"},
         // Above what the shortest port gives, the only lengths left make the
         // ports fill a box many times this size.
-        {{"tune", "100"}, 1, "", "A tuning of 100" + too_high},
-        {{"tune", "5000"}, 1, "", "A tuning of 5000" + too_high},
+        {{"tune", "100"}, 1, "", "enclavio-cli: A tuning of 100" + too_high},
+        {{"tune", "5000"}, 1, "", "enclavio-cli: A tuning of 5000" + too_high},
         {{"tune", "95"}, 0, " 6\n", "Rounded to a whole millimetre, this length tunes the box to 95.1 hz.\n"},
         // 5.x mm rounds to 5, which tunes nothing: the next length up is shown.
         {{"tune", "95.8"}, 0, " 6\n", "Rounded to a whole millimetre, this length tunes the box to 95.1 hz.\n"},
@@ -194,17 +197,23 @@ TEST_F(CliTest, CommandsAndTheirExitStatus) {
         {{"tune", "30", folder.file("none.ecv")},
          1,
          "",
-         "There are no ports to tune. Set the number of ports first.\n"},
-        {{"report", "--units", "inches", missing}, 1, "", "Unable to open " + missing + "\n"},
-        {{"report", "--units", "inches", fifo}, 1, "", "Unable to open " + fifo + "\n"},
+         "enclavio-cli: There are no ports to tune. Set the number of ports first.\n"},
+        {{"report", "--units", "inches", missing},
+         1,
+         "",
+         "enclavio-cli: unable to open " + missing + ": No such file or directory\n"},
+        {{"report", "--units", "inches", fifo},
+         1,
+         "",
+         "enclavio-cli: unable to open " + fifo + ": not a regular file\n"},
         {{"report", "-o", unwritable},
          1,
          "",
-         "There was a problem creating the report: " + unwritable + ": No such file or directory\n"},
+         "enclavio-cli: There was a problem creating the report: " + unwritable + ": No such file or directory\n"},
         {{"report", "-o", socket},
          1,
          "",
-         "There was a problem creating the report: " + socket + ": not a regular file\n"},
+         "enclavio-cli: There was a problem creating the report: " + socket + ": not a regular file\n"},
         {{}, 2, "", "no command given"},
         {{"frobnicate"}, 2, "", "unknown command: frobnicate"},
         {{"report", "--bogus"}, 2, "", "unknown option: --bogus"},
@@ -305,8 +314,8 @@ TEST_F(CliTest, ReportEqualsTheReportWindowsFile) {
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.out.find('\r'), std::string::npos);
         const auto lines = lines_of(r.out);
-        // report.txt is in the file encoding; the standard output is UTF-8.
-        EXPECT_EQ(lines, lines_of(from_file_encoding(window_report(choices, project))));
+        // report.txt and the standard output are both UTF-8.
+        EXPECT_EQ(lines, lines_of(window_report(choices, project)));
         for (const auto& line : c.present) EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1) << line;
         for (const auto& line : c.absent) EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 0) << line;
     }
@@ -325,7 +334,7 @@ TEST_F(CliTest, OutputFileIsWrittenAsTheReportWindowWritesIt) {
     const Outcome r = run_cli_process({"report", "--units", "inches", "-o", file, project});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out + r.err, "");
-    // Byte for byte as the window writes it: CR LF line ends, the notes' letters in the file encoding.
+    // Byte for byte as the window writes it: CR LF line ends, UTF-8.
     const std::string written = get_bytes(file);
     EXPECT_EQ(written.substr(written.size() - 2), "\r\n");
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), std::count(written.begin(), written.end(), '\r'));
@@ -408,7 +417,8 @@ TEST_F(CliTest, OutputFileTheUserMayNotWriteToIsNotReplaced) {
     if (status == kCannotDropRoot) GTEST_SKIP() << "cannot run a child process without root rights";
     EXPECT_EQ(status, 1);
     EXPECT_EQ(get_bytes(file), "old report\r\n");
-    EXPECT_EQ(get_bytes(own + "/err"), "There was a problem creating the report: " + file + ": Permission denied\n");
+    EXPECT_EQ(get_bytes(own + "/err"),
+              "enclavio-cli: There was a problem creating the report: " + file + ": Permission denied\n");
 }
 
 }  // namespace
@@ -484,7 +494,7 @@ TEST_F(CliTest, SheetsWritesOneSvgPerSheet) {
     const std::string nowhere = folder.file("no/such/sub");
     const Outcome failed = run_cli_process({"sheets", "--svg", nowhere});
     EXPECT_EQ(failed.status, 1);
-    EXPECT_EQ(failed.err, "Unable to save " + nowhere + "-1.svg: No such file or directory\n");
+    EXPECT_EQ(failed.err, "enclavio-cli: Unable to save " + nowhere + "-1.svg: No such file or directory\n");
 }
 
 TEST_F(CliTest, SheetsRefusalsAndMistakes) {
@@ -496,15 +506,18 @@ TEST_F(CliTest, SheetsRefusalsAndMistakes) {
     const Case cases[] = {
         {{"sheets", "--sheet", "1000x300"},
          1,
-         "Left side panel 381 x 681 mm is larger than the board after trim (1000 x 300 mm).\n"},
+         "enclavio-cli: Left side panel 381 x 681 mm is larger than the board after trim (1000 x 300 mm).\n"},
         {{"sheets", "--sheet", "1000x400", "--trim", "10", "--units", "metric-cm"},
          1,
-         "Left side panel 38.1 x 68.1 cm is larger than the board after trim (98 x 38 cm).\n"},
+         "enclavio-cli: Left side panel 38.1 x 68.1 cm is larger than the board after trim (98 x 38 cm).\n"},
         {{"sheets", "--sheet", "700x400", "--no-turn"},
          1,
-         "Front outer panel 300 x 700 mm fits the board after trim (700 x 400 mm) only turned, and turning is "
+         "enclavio-cli: Front outer panel 300 x 700 mm fits the board after trim (700 x 400 mm) only turned, and "
+         "turning is "
          "off.\n"},
-        {{"sheets", folder.file("missing.ecv")}, 1, "Unable to open " + folder.file("missing.ecv") + "\n"},
+        {{"sheets", folder.file("missing.ecv")},
+         1,
+         "enclavio-cli: unable to open " + folder.file("missing.ecv") + ": No such file or directory\n"},
         {{"sheets", "--kerf", "abc"}, 2, "bad value for --kerf: \"abc\" (millimetres, for example 3.2)"},
         {{"sheets", "--kerf", "60"}, 2, "The kerf must be from 0 to 50 mm."},
         {{"sheets", "--trim=-1"}, 2, "bad value for --trim: \"-1\" (millimetres, for example 5)"},
@@ -534,6 +547,76 @@ TEST_F(CliTest, SheetsRefusalsAndMistakes) {
         EXPECT_EQ(r.err, c.status == 2 ? "enclavio-cli: " + c.err + "\n" + cli_usage() : c.err);
     }
     EXPECT_EQ(run_cli_process({"sheets", "--help"}).out, cli_help());
+}
+
+// "-" as PROJECT: the project's lines come on the standard input; the
+// report is the file's, under the name "(standard input)".
+TEST_F(CliTest, ProjectFromStandardInput) {
+    const Outcome from_file = run_cli_process({"report", "--units", "inches", project});
+    const Outcome from_input = run_cli_process({"report", "--units", "inches", "-"}, ".", {}, project);
+    ASSERT_EQ(from_input.status, 0) << from_input.err;
+    EXPECT_EQ(from_input.err, "");
+    auto file_lines = lines_of(from_file.out), input_lines = lines_of(from_input.out);
+    ASSERT_FALSE(input_lines.empty());
+    EXPECT_EQ(input_lines[0], "Enclavio report for project: (standard input)");
+    file_lines[0] = input_lines[0];
+    EXPECT_EQ(input_lines, file_lines);
+    EXPECT_EQ(run_cli_process({"tune", "30", "-"}, ".", {}, project).out, run_cli_process({"tune", "30", project}).out);
+    // Nothing on the standard input reads as a project of empty lines, as an empty file does.
+    put_bytes(folder.file("empty.ecv"), "");
+    EXPECT_EQ(run_cli_process({"tune", "30", "-"}).err, run_cli_process({"tune", "30", folder.file("empty.ecv")}).err);
+    // A folder given as the standard input cannot be read.
+    const Outcome folder_input = run_cli_process({"report", "-"}, ".", {}, folder.str());
+    EXPECT_EQ(folder_input.status, 1);
+    EXPECT_TRUE(folder_input.err.starts_with("enclavio-cli: unable to read the standard input: ")) << folder_input.err;
+}
+
+// A full standard output is an error: said on the standard error, exit status 1.
+TEST_F(CliTest, WriteErrorOnStandardOutput) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--version"}, {"report", project}, {"report", "-o", "-", project}, {"--help"}}) {
+        const Outcome r = run_cli_process(args, ".", {}, "/dev/null", "/dev/full");
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_EQ(r.err, "enclavio-cli: write error on standard output: No space left on device\n") << args[0];
+    }
+}
+
+// The help fits 79 columns and ends with where to report bugs and the home
+// page; --version names the copyright and the licence; parse and format
+// take --help; --version takes nothing more.
+TEST(CliHelp, GnuLayoutHelpAndVersion) {
+    const Outcome help = run_cli_process({"--help"});
+    ASSERT_EQ(help.status, 0);
+    const auto lines = split_lines(help.out);
+    for (const auto& line : lines) EXPECT_LE(line.size(), 79u) << line;
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[lines.size() - 2], "Report bugs to: feedback@enclavio.example.org");
+    EXPECT_EQ(lines.back(), "Enclavio home page: <https://enclavio.example.org/>");
+
+    const Outcome version = run_cli_process({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out,
+              "enclavio-cli 3.3\n"
+              "Copyright (C) 2026 The Enclavio developers\n"
+              "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+              "This is free software: you are free to change and redistribute it.\n"
+              "There is NO WARRANTY, to the extent permitted by law.\n");
+
+    for (const char* command : {"parse", "format"}) {
+        for (const char* option : {"--help", "-h"}) {
+            const Outcome r = run_cli_process({command, option});
+            EXPECT_EQ(r.status, 0) << command << option;
+            EXPECT_EQ(r.out, help.out) << command << option;
+        }
+    }
+    // After "--" it is a text like any other.
+    EXPECT_EQ(run_cli_process({"parse", "--", "--help"}).status, 1);
+
+    const Outcome extra = run_cli_process({"--version", "extra"});
+    EXPECT_EQ(extra.status, 2);
+    EXPECT_EQ(extra.out, "");
+    EXPECT_EQ(extra.err, "enclavio-cli: --version takes no arguments\n" + cli_usage());
 }
 
 }  // namespace

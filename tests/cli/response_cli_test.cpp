@@ -146,11 +146,13 @@ TEST(CliResponse, Refusals) {
         {with_driver({"response"}, {"--f3", "30"}), kCliUsage, "enclavio-cli: --f3 is an option of fit only"},
         {with_driver({"fit"}, {"--points", "30"}), kCliUsage, "enclavio-cli: --points is an option of response only"},
         {{"report", "--fs", "28"}, kCliUsage, "enclavio-cli: --fs is an option of response and fit only"},
-        {with_driver({"response"}, {"/nonexistent/sub.ecv"}), kCliFailed, "Unable to open /nonexistent/sub.ecv"},
+        {with_driver({"response"}, {"/nonexistent/sub.ecv"}), kCliFailed,
+         "enclavio-cli: unable to open /nonexistent/sub.ecv: No such file or directory"},
         {with_driver({"fit"}, {"--f3", "5"}), kCliFailed,
-         "No working volume gives an F3 of 5 hz or lower with this driver; the lowest it reaches is 18.2 hz."},
+         "enclavio-cli: No working volume gives an F3 of 5 hz or lower with this driver; the lowest it reaches is 18.2 "
+         "hz."},
         {with_driver({"fit"}, {"--vas", "2000"}), kCliFailed,
-         "No tuning keeps the response within 0.5 dB: the box is too small for this driver."},
+         "enclavio-cli: No tuning keeps the response within 0.5 dB: the box is too small for this driver."},
     };
     for (const auto& c : cases) {
         std::string line;

@@ -36,7 +36,14 @@ public:
     }
     void print_window() override {}
     void open_url(std::string_view) override {}
+    bool open_file(std::string_view path) override {
+        opened_files.emplace_back(path);
+        return desktop_opens_files;
+    }
     void refresh() override {}
+
+    std::vector<std::string> opened_files;
+    bool desktop_opens_files = true;
 };
 
 class TempFolder {

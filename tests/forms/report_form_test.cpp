@@ -45,6 +45,24 @@ TEST_F(ReportTest, WritesTheDesignOfNowWithTheCuttingListRebuilt) {
     EXPECT_EQ(lines[3], s.cutting.list.finished_line);
 }
 
+// "&Open Report" hands report.txt to the desktop; without a report, or
+// where the desktop cannot open it, the user is told.
+TEST_F(ReportTest, OpenReportOpensTheFileOrSaysWhyNot) {
+    const std::string path = root.file("app/report.txt");
+    report.open_report();
+    EXPECT_TRUE(m.view.opened_files.empty());
+    EXPECT_EQ(m.view.messages,
+              std::vector<std::string>{"Report " + path + " does not exist yet: generate the report first"});
+    generate();
+    m.view.messages.clear();
+    report.open_report();
+    EXPECT_EQ(m.view.opened_files, std::vector<std::string>{path});
+    EXPECT_TRUE(m.view.messages.empty());
+    m.view.desktop_opens_files = false;
+    report.open_report();
+    EXPECT_EQ(m.view.messages, std::vector<std::string>{"Unable to open the report with a text editor: " + path});
+}
+
 // Trimming instructions are offered with the allowance only; notes with a
 // non-blank line only.
 TEST_F(ReportTest, EnablingRules) {

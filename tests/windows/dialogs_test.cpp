@@ -286,7 +286,7 @@ TEST_F(WindowTest, AboutShowsItsTextsAndLinksAndClosesOnEnterAndEscape) {
     auto form = make<frmAbout>();
     child(form.get(), "Picture1");
     child(form.get(), "cmdOK");
-    expect_texts(form.get(), {{"Label1", about_title()}});
+    expect_texts(form.get(), {{"Label1", about_title()}, {"licence", "Licence: GPL-3.0-or-later"}});
     for (const AboutText& t : about_texts()) expect_texts(form.get(), {{t.control.data(), std::string(t.caption)}});
     for (const AboutLink& link : about_links()) {
         expect_texts(form.get(), {{link.control.data(), link.caption}});

@@ -94,5 +94,18 @@ TEST_F(WindowTest, CuttingListHasTheSaveButtonsUnclipped) {
     }
 }
 
+// With ENCLAVIO_PNG_DIR set, the windows changed here are kept as images.
+TEST_F(WindowTest, ReportAndAboutWindowsAsImages) {
+    const QString dir = qEnvironmentVariable("ENCLAVIO_PNG_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "ENCLAVIO_PNG_DIR not set";
+    for (Window w : {Window::frmReport, Window::frmAbout}) {
+        std::unique_ptr<ModelDialog> dialog = make_dialog(w, *main, nullptr, nullptr);
+        dialog->sync();
+        dialog->show();
+        QApplication::processEvents();
+        dialog->grab().save(QDir(dir).filePath(dialog->objectName() + QStringLiteral(".png")));
+    }
+}
+
 }  // namespace
 }  // namespace enclavio
