@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "../forms/project_windows_support.hpp"
-#include "../storage/special_files.hpp"
+#include "../storage/fifos_and_devices.hpp"
 #include "cli/commands.hpp"
 #include "forms/bracing_form.hpp"
 #include "forms/cutting_list_form.hpp"

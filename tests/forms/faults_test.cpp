@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "../storage/fifos_and_devices.hpp"
 #include "../storage/file_size_limit.hpp"
-#include "../storage/special_files.hpp"
 #include "forms/project_file_form.hpp"
 #include "forms/report_form.hpp"
 #include "project_windows_support.hpp"

@@ -13,8 +13,8 @@
 #include <random>
 #include <tuple>
 
+#include "fifos_and_devices.hpp"
 #include "file_size_limit.hpp"
-#include "special_files.hpp"
 #include "storage/files.hpp"
 #include "storage/project.hpp"
 #include "storage/report.hpp"
