@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/commands.hpp"
-#include "storage/storage.hpp"
+#include "storage/data_folder.hpp"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);

@@ -25,8 +25,9 @@
 #include "startup_runs.hpp"
 
 namespace enclavio::bench {
-void close_windows();  // window_bench.cpp
-}
+void close_windows();           // window_bench.cpp
+void close_response_windows();  // response_bench.cpp
+}  // namespace enclavio::bench
 
 namespace {
 
@@ -101,6 +102,9 @@ constexpr Step kSteps[] = {
     {"BM_response_curves", "response curves (400 points), figures", "us", 100},
     {"BM_fit_tune", "Tune this box, with its port length", "ms", 5},
     {"BM_fit_box", "Box for F3 25 hz, depth and port length", "ms", 5},
+    {"BM_response_keystroke", "keystroke in a driver entry to graphs", "ms", 16},
+    {"BM_fit_apply_tune", "Tune this box worked out and applied", "ms", 5},
+    {"BM_fit_apply_box", "Box for F3 25 hz worked out and applied", "ms", 5},
 };
 
 std::string load_average() {
@@ -209,6 +213,7 @@ int main(int argc, char** argv) {
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
     close_windows();
+    close_response_windows();
     benchmark::Shutdown();
 
     // The table.

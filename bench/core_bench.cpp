@@ -14,7 +14,8 @@
 #include "response/design_fit.hpp"
 #include "sheets/drawing.hpp"
 #include "sheets/texts.hpp"
-#include "storage/storage.hpp"
+#include "storage/project.hpp"
+#include "storage/report.hpp"
 
 namespace enclavio::bench {
 namespace {

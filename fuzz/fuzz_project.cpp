@@ -14,7 +14,9 @@
 #include "forms/project_io.hpp"
 #include "forms/report_form.hpp"
 #include "fuzz_common.hpp"
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
+#include "storage/project.hpp"
+#include "storage/report.hpp"
 
 using namespace enclavio;
 using enclavio::fuzz::check;

@@ -9,7 +9,8 @@
 
 #include "forms/main_form.hpp"
 #include "fuzz_common.hpp"
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
+#include "storage/settings.hpp"
 
 using namespace enclavio;
 using enclavio::fuzz::check;

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "analysis/analysis.hpp"
+#include "analysis/inputs.hpp"
+#include "design/design.hpp"
 
 namespace enclavio {
 

@@ -1,9 +1,11 @@
 // The resonance strip graph as a list of drawing primitives in user
 // coordinates (x in hertz, y 0 at the top to 100 at the bottom).
+#include "analysis/graph.hpp"
+
 #include <cstdlib>
 #include <string>
 
-#include "analysis/analysis.hpp"
+#include "units/units.hpp"
 
 namespace enclavio {
 

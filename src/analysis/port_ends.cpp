@@ -1,5 +1,5 @@
 // Port end treatment: the flange choice and its end-correction factor.
-#include "analysis/analysis.hpp"
+#include "analysis/port_ends.hpp"
 
 namespace enclavio {
 

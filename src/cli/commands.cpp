@@ -19,7 +19,10 @@
 #include "forms/tune_form.hpp"
 #include "forms/view.hpp"
 #include "sheets/texts.hpp"
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
+#include "storage/project.hpp"
+#include "storage/report.hpp"
+#include "storage/settings.hpp"
 
 namespace enclavio {
 

@@ -348,8 +348,8 @@ std::string cli_usage() {
 
 std::string cli_help() {
     return std::string("enclavio-cli ") + kVersion +
-           ": Enclavio's report, port tuning, sheet layout and imperial measurements from\n"
-           "the command line.\n"
+           ": Enclavio's report, port tuning, sheet layout, driver response and imperial\n"
+           "measurements from the command line.\n"
            "\n" +
            cli_usage() +
            "\n"
@@ -390,7 +390,7 @@ std::string cli_help() {
            "                       decimal inches.\n"
            "                         enclavio-cli format 400             (1' 3 3/4 and  15.75)\n"
            "\n"
-           "Options of report and tune:\n"
+           "Options of report, tune, response and fit:\n"
            "  --units MODE         Unit mode: metric (the default), metric-cm, inches or\n"
            "                       decimalinches.\n"
            "                         enclavio-cli report --units metric-cm\n"

@@ -247,6 +247,61 @@ const std::array<std::string_view, kPanelCount>& trimming_hints() {
     return hints;
 }
 
+std::string list_heading(const CuttingList& list, bool show_exact, std::string_view unitsuffix) {
+    if (show_exact) return "Panel dimensions show finished size";
+    return "Panel dimensions include " + list.allowance_text + " " + std::string(unitsuffix) +
+           " allowance on any edges to be trimmed after gluing";
+}
+
+namespace {
+
+std::string_view csv_unit(UnitMode mode) {
+    switch (mode) {
+        case UnitMode::Metric: return "mm";
+        case UnitMode::MetricCm: return "cm";
+        case UnitMode::Inches: return "ft-in";
+        case UnitMode::DecimalInches: return "in";
+    }
+    return "mm";
+}
+
+// A size as a spreadsheet reads it: no padding blank, "0.5" rather than ".5".
+std::string csv_size(UnitMode mode, double mm) {
+    std::string text = cutting_value_text(mode, mm);
+    const auto first = text.find_first_not_of(' ');
+    text.erase(0, first == std::string::npos ? text.size() : first);
+    if (text.starts_with('.')) text.insert(0, "0");
+    if (text.starts_with("-.")) text.insert(1, "0");
+    return text;
+}
+
+std::string csv_field(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+}  // namespace
+
+std::string cutting_csv(const BoxDesign& d, UnitMode mode, bool show_exact) {
+    std::string out = "Panel,First size,Second size,Quantity,Unit\r\n";
+    for (const PanelSize& p : box_panels(d, show_exact)) {
+        for (const std::string& field :
+             {csv_field(p.name), csv_field(csv_size(mode, p.first)), csv_field(csv_size(mode, p.second))}) {
+            out += field;
+            out += ',';
+        }
+        out += "1,";
+        out += csv_unit(mode);
+        out += "\r\n";
+    }
+    return out;
+}
+
 void do_panels(const BoxDesign& d, UnitMode mode, bool show_exact, CuttingList& list) {
     // A box with no real size keeps whatever list is on show.
     if (!has_panel_sizes(d)) return;

@@ -64,4 +64,18 @@ struct CuttingList {
 // trimming allowance. Does nothing when depth, width or height is <= 1 mm.
 void do_panels(const BoxDesign& d, UnitMode mode, bool show_exact, CuttingList& list);
 
+// The line that heads a printed list: "Panel dimensions show finished size",
+// or with the allowance "Panel dimensions include " + allowance_text + " " +
+// unit suffix (" mm", ...) + " allowance on any edges to be trimmed after gluing".
+std::string list_heading(const CuttingList& list, bool show_exact, std::string_view unitsuffix);
+
+// The cutting list for spreadsheets and cut-list programs: a header line, then
+// one line per panel the box is built from (the front inner panel only with a
+// double front, the shelf brace always): name, first size, second size,
+// quantity, unit. Sizes are written as the list shows them in the mode,
+// without the leading blank, with a zero before a leading point; the unit is
+// "mm", "cm", "ft-in" (feet, inches and sixteenths) or "in". Fields holding a
+// comma or a quote are quoted; each line ends with CR LF.
+std::string cutting_csv(const BoxDesign& d, UnitMode mode, bool show_exact);
+
 }  // namespace enclavio

@@ -1,7 +1,7 @@
 #include "forms/about_form.hpp"
 
 #include "design/design.hpp"
-#include "storage/storage.hpp"
+#include "storage/report.hpp"
 
 namespace enclavio {
 

@@ -1,5 +1,7 @@
 #include "forms/cutting_list_form.hpp"
 
+#include "storage/files.hpp"
+
 namespace enclavio {
 
 PanelPicture front_picture(const BoxDesign& d) {
@@ -80,6 +82,17 @@ void CuttingForm::Command2_Click() {
 void CuttingForm::Command3_Click() {
     Command2_Click();
     view_.show_modeless(Window::SheetLayout);
+}
+
+void CuttingForm::save_csv(const std::string& path) {
+    hide_banner();
+    view_.refresh();
+    const WriteResult written = write_file_atomically(path, cutting_csv(s_.design, s_.mode, s_.cutting.show_exact));
+    if (!written) report_save_failure(path, written.reason);
+}
+
+void CuttingForm::report_save_failure(const std::string& path, const std::string& reason) {
+    view_.show_message("Unable to save " + path + (reason.empty() ? std::string() : ": " + reason));
 }
 
 void CuttingForm::discard() { s_.cutting = CuttingState{}; }

@@ -1,6 +1,7 @@
 // Form3's behaviour: the cutting list window.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "forms/main_form.hpp"
@@ -47,6 +48,11 @@ public:
     // its owner first) and opens the sheet layout beside the main window.
     void Command3_Click();
     void discard();  // closed by the title bar: back to the initial state
+    // "Save as &CSV...": the list as shown, one line per panel, written to
+    // `path` (chosen by the window); a failure is reported with its reason.
+    void save_csv(const std::string& path);
+    // A file that could not be written, and why.
+    void report_save_failure(const std::string& path, const std::string& reason);
 
     const CuttingState& state() const { return s_.cutting; }
 

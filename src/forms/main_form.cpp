@@ -10,7 +10,7 @@
 
 #include "forms/cutting_list_form.hpp"
 #include "forms/project_file_form.hpp"
-#include "storage/storage.hpp"
+#include "storage/settings.hpp"
 
 namespace enclavio {
 
@@ -462,9 +462,7 @@ void MainForm::mnu_open_Click() {
     // Only a project actually loaded refreshes the design: a cancelled or
     // refused open leaves everything as it was.
     if (!s.files.opened) return;
-    populateall();
-    if (const auto f = flange_from_word(s.projectflange)) run_flange(*f);
-    Text9_DblClick();
+    finish_project_open(*this);
 }
 
 void MainForm::mnu_porting_Click() { view_.show_modal(Window::Form8); }

@@ -9,7 +9,7 @@
 
 #include "forms/session.hpp"
 #include "forms/view.hpp"
-#include "storage/storage.hpp"
+#include "storage/settings.hpp"
 
 namespace enclavio {
 

@@ -107,4 +107,29 @@ void load_project(MainForm& m, const ProjectData& p, const ProjectPath& where) {
     s.files.opened = true;
 }
 
+void finish_project_open(MainForm& m) {
+    m.populateall();
+    if (const auto f = flange_from_word(m.s.projectflange)) m.run_flange(*f);
+    m.Text9_DblClick();
+}
+
+bool open_project_file(MainForm& m, std::string_view path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path full = fs::absolute(fs::path(std::string(path)), ec);
+    if (ec) full = fs::path(std::string(path));
+    full = full.lexically_normal();
+    ProjectPath where;
+    where.path = full.string();
+    where.filename = full.filename().string();
+    const auto data = where.filename.empty() ? std::nullopt : read_project(where.path);
+    if (!data) {
+        m.view().show_message("Unable to open " + where.path);
+        return false;
+    }
+    load_project(m, *data, where);
+    finish_project_open(m);
+    return true;
+}
+
 }  // namespace enclavio

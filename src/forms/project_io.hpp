@@ -8,7 +8,7 @@
 
 #include "forms/main_form.hpp"
 #include "forms/session.hpp"
-#include "storage/storage.hpp"
+#include "storage/project.hpp"
 
 namespace enclavio {
 
@@ -30,5 +30,15 @@ std::string project_folder(const ProjectPath& where);
 // folder and the notes picture; marks the session as opened. The caller then
 // redisplays every field, applies projectflange and recomputes the volume.
 void load_project(MainForm& m, const ProjectData& p, const ProjectPath& where);
+
+// What follows a load in the main window: every field redisplayed, the
+// project's flange applied and the volume recomputed from the dimensions.
+void finish_project_open(MainForm& m);
+
+// Opens the project file at `path` exactly as named (a relative path from the
+// working folder), as the Open window opens one it was given: a file that
+// cannot be read is refused with "Unable to open " and the path, and the
+// design stays as it was. True when the project was loaded.
+bool open_project_file(MainForm& m, std::string_view path);
 
 }  // namespace enclavio

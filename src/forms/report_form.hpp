@@ -7,7 +7,7 @@
 #include "forms/main_form.hpp"
 #include "forms/session.hpp"
 #include "forms/view.hpp"
-#include "storage/storage.hpp"
+#include "storage/report.hpp"
 
 namespace enclavio {
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "forms/tune_form.hpp"
-#include "storage/storage.hpp"
+#include "storage/project.hpp"
 
 namespace enclavio {
 

@@ -97,6 +97,7 @@ struct FilesState {
     std::string new_folder_prompt;  // Form6 Label1
     std::string new_folder_name;    // Form6 Text1
     bool opened = false;            // the open window loaded a project this time
+    bool saved = false;             // the save window wrote the project this time
 };
 
 struct Session {

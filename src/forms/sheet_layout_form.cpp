@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
 
 #include "sheets/drawing.hpp"
 #include "sheets/pieces.hpp"

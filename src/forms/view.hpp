@@ -21,6 +21,9 @@ enum class Window {
     SheetLayout,  // the cutting list placed on sheets (modeless)
 };
 
+// The three answers to "Save changes to NAME?".
+enum class SaveAnswer { Save, Discard, Cancel };
+
 class FormView {
 public:
     virtual ~FormView() = default;
@@ -39,6 +42,11 @@ public:
     virtual void open_url(std::string_view url) = 0;
     // The model changed: bring every control up to date.
     virtual void refresh() = 0;
+    // Asks whether to save the changes before they would be lost. A view that
+    // cannot ask goes on without saving, as the model did before it asked.
+    virtual SaveAnswer ask_save_changes(std::string_view /*text*/) { return SaveAnswer::Discard; }
+    // Puts plain text on the desktop's clipboard.
+    virtual void set_clipboard_text(std::string_view /*text*/) {}
 };
 
 // A view that does nothing: for models driven without a window.

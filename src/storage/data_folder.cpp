@@ -1,12 +1,14 @@
 // The program's folder, shared by the desktop program and enclavio-cli, worked
 // out from the environment's bytes as they are.
+#include "storage/data_folder.hpp"
+
 #include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <vector>
 
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
 
 namespace enclavio {
 

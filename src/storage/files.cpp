@@ -2,6 +2,8 @@
 // encodings a file may carry (UTF-8 and Windows-1252). Saving and opening use
 // the POSIX calls the standard library has no words for: flushing a file to
 // the disk, its owner, opening without waiting on a FIFO.
+#include "storage/files.hpp"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,8 +17,6 @@
 #include <random>
 #include <system_error>
 #include <utility>
-
-#include "storage/storage.hpp"
 
 namespace enclavio {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
 
 namespace enclavio {
 

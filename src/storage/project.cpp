@@ -1,8 +1,10 @@
 // The project file: 24 lines by position, lengths in millimetres, the volume
 // in litres, eight notes lines at the end.
+#include "storage/project.hpp"
+
 #include <cmath>
 
-#include "storage/storage.hpp"
+#include "units/units.hpp"
 
 namespace enclavio {
 

@@ -1,8 +1,8 @@
 // The plain-text report: copies of the texts the windows show, in a fixed
 // order under fixed headings.
-#include <ctime>
+#include "storage/report.hpp"
 
-#include "storage/storage.hpp"
+#include <ctime>
 
 namespace enclavio {
 
@@ -46,10 +46,7 @@ std::string compose_report(const ReportInput& in, std::string_view line_end) {
     if (in.include_cutting) {
         line("Cutting List");
         line(kRule);
-        if (in.show_exact) line("Panel dimensions show finished size");
-        else
-            line("Panel dimensions include " + cut.allowance_text + " " + unit +
-                 " allowance on any edges to be trimmed after gluing");
+        line(list_heading(cut, in.show_exact, unit));
         line();
         const bool with_hints = in.include_hints && !in.show_exact;
         for (int i = 0; i < kPanelCount; ++i) {

@@ -1,8 +1,8 @@
 // The settings file enclavio.ini: six lines by position in the program's folder.
+#include "storage/settings.hpp"
+
 #include <filesystem>
 #include <system_error>
-
-#include "storage/storage.hpp"
 
 namespace enclavio {
 

@@ -2,7 +2,7 @@
 // window's folder.
 #pragma once
 
-#include "forms/project_file_form.hpp"
+#include "forms/create_folder_form.hpp"
 #include "windows/qt_view.hpp"
 
 class QLabel;

@@ -1,10 +1,14 @@
 #include "windows/cutting_list_window.hpp"
 
 #include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -20,7 +24,9 @@
 #include <utility>
 
 #include "forms/sheet_layout_form.hpp"
+#include "forms/workshop_sheet.hpp"
 #include "windows/drawings/panel_picture.hpp"
+#include "windows/workshop_sheet_pdf.hpp"
 
 namespace enclavio {
 
@@ -113,6 +119,9 @@ constexpr Place kOption2Place{480, 4320, 6012, 252};
 constexpr Place kCommand1Place{7920, 4680, 852, 375};
 constexpr Place kCommand2Place{7920, 5160, 852, 375};
 constexpr Place kCommand3Place{7920, 4200, 852, 375};
+// Below the window's design area: the list saved for the workshop and for
+// spreadsheets, in a row under the buttons.
+constexpr int kSaveRowTop = 5700, kSaveRowGap = 120;  // twips
 
 }  // namespace
 
@@ -228,6 +237,14 @@ Form3::Form3(MainForm& main, ModalOpener opener, QWidget* parent)
         model_.Command3_Click();
     });
 
+    save_sheet_ = new QPushButton(QStringLiteral("Save &Workshop Sheet..."), this);
+    save_sheet_->setObjectName(QStringLiteral("saveWorkshopSheet"));
+    save_csv_ = new QPushButton(QStringLiteral("Save as &CSV..."), this);
+    save_csv_->setObjectName(QStringLiteral("saveCsv"));
+    for (QPushButton* b : {save_sheet_, save_csv_}) b->setAutoDefault(false);
+    connect(save_sheet_, &QPushButton::clicked, this, [this] { save_workshop_sheet(); });
+    connect(save_csv_, &QPushButton::clicked, this, [this] { save_csv(); });
+
     label_[15]->raise();
     label_[14]->raise();
 
@@ -293,13 +310,13 @@ void Form3::fit_to_texts() {
     for (int n = 1; n <= 8; ++n)
         upper = std::max(upper, set_width(label_[n], lines, QFontMetrics(label_[n]->font()).height() + 1));
     upper = std::max({upper, fit(12), fit(9), fit(16)});
+
+    // Beside the buttons: the options, the warning, the link and its prompt, the banner.
+    int lower = std::max(fit(13), fit(11));
     for (auto [button, where] : {std::pair{option1_, kOption1Place}, std::pair{option2_, kOption2Place}}) {
         const QSize hint = button->sizeHint();
-        upper = std::max(upper, set_width(button, std::max(px(where.width), hint.width() + 4), hint.height()));
+        lower = std::max(lower, set_width(button, std::max(px(where.width), hint.width() + 4), hint.height()));
     }
-
-    // Beside the buttons: the warning, the link and its prompt, the banner.
-    int lower = std::max(fit(13), fit(11));
     QRect link = label_[10]->geometry();
     link.moveLeft(std::max(px(kLabelPlace[10].left), label_[11]->geometry().right() + 1 + px(108)));
     label_[10]->setGeometry(link);
@@ -312,13 +329,44 @@ void Form3::fit_to_texts() {
     for (QPushButton* b : {command1_, command2_, command3_})
         button_width = std::max(button_width, b->sizeHint().width());
     const int margin = px(kRightMargin);
-    const int width = std::max({px(kClientWidth), upper + margin, lower + margin + button_width + margin});
+    const QSize sheet_size = save_sheet_->sizeHint(), csv_size = save_csv_->sizeHint();
+    const int row_height = std::max({px(375), sheet_size.height(), csv_size.height()});
+    const int row_width = sheet_size.width() + px(kSaveRowGap) + csv_size.width();
+    const int width =
+        std::max({px(kClientWidth), upper + margin, lower + margin + button_width + margin, row_width + 2 * margin});
     for (auto [button, where] : {std::pair{command1_, kCommand1Place}, std::pair{command2_, kCommand2Place},
                                  std::pair{command3_, kCommand3Place}}) {
         button->setGeometry(width - margin - button_width, px(where.top), button_width,
                             std::max(px(where.height), button->sizeHint().height()));
     }
-    setFixedSize(width, px(kClientHeight));
+    const int row_right = width - margin;
+    save_csv_->setGeometry(row_right - csv_size.width(), px(kSaveRowTop), csv_size.width(), row_height);
+    save_sheet_->setGeometry(save_csv_->x() - px(kSaveRowGap) - sheet_size.width(), px(kSaveRowTop), sheet_size.width(),
+                             row_height);
+    setFixedSize(width, std::max(px(kClientHeight), save_csv_->geometry().bottom() + 1 + px(kSaveRowGap)));
+}
+
+// Asks where the file goes, starting in the project's folder with the
+// project's name; empty when the user cancels.
+static QString ask_save_path(QWidget* parent, const Session& s, const char* title, std::string_view extension,
+                             const char* filter) {
+    const QString folder = s.lastfolder.empty() ? QDir::homePath() : qs(s.lastfolder);
+    const QString suggested = QDir(folder).filePath(qs(export_file_name(s, extension)));
+    return QFileDialog::getSaveFileName(parent, QString::fromUtf8(title), suggested, QString::fromUtf8(filter));
+}
+
+void Form3::save_workshop_sheet() {
+    const QString path = ask_save_path(this, main_.s, "Save Workshop Sheet", ".pdf", "PDF files (*.pdf)");
+    if (path.isEmpty()) return;
+    const std::string date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toStdString();
+    QString error;
+    if (!write_workshop_sheet(path, workshop_sheet(main_.s, date), workshop_page_size(), &error))
+        model_.report_save_failure(path.toStdString(), error.toStdString());
+}
+
+void Form3::save_csv() {
+    const QString path = ask_save_path(this, main_.s, "Save as CSV", ".csv", "CSV files (*.csv)");
+    if (!path.isEmpty()) model_.save_csv(path.toStdString());
 }
 
 // Form_Load: placed once per load, a little left of and below the centre.

@@ -27,6 +27,8 @@ protected:
 
 private:
     void fit_to_texts();
+    void save_workshop_sheet();
+    void save_csv();
 
     CuttingForm model_;
     std::array<QLabel*, 17> label_{};  // Label1..Label16; [0] unused
@@ -35,7 +37,9 @@ private:
     QRadioButton* option2_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
-    QPushButton* command3_ = nullptr;  // "Sheet &Layout..."
+    QPushButton* command3_ = nullptr;    // "Sheet &Layout..."
+    QPushButton* save_sheet_ = nullptr;  // "Save &Workshop Sheet..."
+    QPushButton* save_csv_ = nullptr;    // "Save as &CSV..."
     QTimer* timer1_ = nullptr;
     bool placed_ = false;  // Form_Load placement done for this load
 };

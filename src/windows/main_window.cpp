@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +25,7 @@
 
 #include "forms/response_form.hpp"
 #include "forms/tune_form.hpp"
+#include "windows/drawings/app_icon.hpp"
 #include "windows/drawings/graph_view.hpp"
 #include "windows/drawings/notes_picture.hpp"
 #include "windows/drawings/where_picture.hpp"
@@ -32,6 +34,19 @@
 namespace enclavio {
 
 // ---- FieldEdit -------------------------------------------------------------------
+
+bool FieldEdit::event(QEvent* event) {
+    // Undo and redo keys belong to the window's Edit menu (the design's
+    // history), not to the field's own editing history.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            event->ignore();
+            return false;
+        }
+    }
+    return QLineEdit::event(event);
+}
 
 void FieldEdit::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -115,8 +130,10 @@ Form1::Form1(std::string appdata_folder, std::string home_folder, QWidget* paren
     : QMainWindow(parent),
       view_(
           this, [this](Window w) { open_window(w); }, [this] { sync(); }),
-      model_(view_, std::move(appdata_folder), std::move(home_folder)) {
+      model_(view_, std::move(appdata_folder), std::move(home_folder)),
+      editor_(model_) {
     setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(app_icon());
     setWindowTitle(qs(model_.s.main.caption));
     build_fields();
     build_results();
@@ -128,8 +145,9 @@ Form1::Form1(std::string appdata_folder, std::string home_folder, QWidget* paren
 Form1::~Form1() = default;
 
 template <class F>
-void Form1::run(F&& handler) {
+void Form1::run(F&& handler, int field, bool typing) {
     handler();
+    editor_.after_change(field, typing);
     sync();
 }
 
@@ -148,10 +166,10 @@ void Form1::build_fields() {
         edit->setFixedWidth(field_width);
         text_[n] = edit;
         connect(edit, &QLineEdit::textEdited, this,
-                [this, n](const QString& t) { run([&] { model_.change(n, t.toStdString()); }); });
-        connect(edit, &FieldEdit::enterPressed, this, [this, n] { run([&] { model_.keypress(n, 13); }); });
-        connect(edit, &FieldEdit::focusLost, this, [this, n] { run([&] { model_.lost_focus(n); }); });
-        connect(edit, &FieldEdit::doubleClicked, this, [this, n] { run([&] { model_.dblclick(n); }); });
+                [this, n](const QString& t) { run([&] { model_.change(n, t.toStdString()); }, n, true); });
+        connect(edit, &FieldEdit::enterPressed, this, [this, n] { run([&] { model_.keypress(n, 13); }, n); });
+        connect(edit, &FieldEdit::focusLost, this, [this, n] { run([&] { model_.lost_focus(n); }, n); });
+        connect(edit, &FieldEdit::doubleClicked, this, [this, n] { run([&] { model_.dblclick(n); }, n); });
     }
     text_[5]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("0000")) + 16);
     text_[10]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("0000")) + 16);
@@ -284,6 +302,7 @@ void Form1::build_results() {
     for (int n = 1; n <= 9; ++n) {
         auto* label = new QLabel(frame4_);
         label->setObjectName(qs(resonance_label_name(n)));
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         resonance_[n] = label;
         v->addWidget(label);
     }
@@ -298,6 +317,9 @@ void Form1::build_results() {
     label26_->setToolTip(QStringLiteral("Remaining volume after port, driver and bracing volumes are deducted"));
     label27_ = make_label("Label27", "Tune", frame4_);
     label27_->setToolTip(QStringLiteral("Tuning frequency"));
+    for (QLabel* label : {label6_, label28_, label26_, label27_}) {
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
     v->addWidget(label6_);
     v->addWidget(label28_);
     auto* row = new QHBoxLayout;
@@ -356,12 +378,44 @@ void Form1::build_menus() {
         actions_[name] = a;
     };
 
+    // Items of the editor rather than of the design model.
+    const auto editor_action = [this](QMenu* menu, const char* name, const char* caption, const QKeySequence& keys,
+                                      auto handler) {
+        auto* a = menu->addAction(QString::fromUtf8(caption));
+        a->setObjectName(QString::fromUtf8(name));
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, [this, handler] { run([&] { handler(); }); });
+        actions_[name] = a;
+        return a;
+    };
+
     QMenu* file = submenu("mnu_file", "&Project");
-    action(file, "mnu_open", "&Open...", &MainForm::mnu_open_Click);
-    action(file, "mnu_save", "&Save As...", &MainForm::mnu_save_Click);
+    editor_action(file, "mnu_open", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { editor_.open(); });
+    mnu_recent_ = file->addMenu(QStringLiteral("Recent projects"));
+    mnu_recent_->setObjectName(QStringLiteral("mnu_recent"));
+    mnu_recent_->menuAction()->setObjectName(QStringLiteral("mnu_recent"));
+    actions_["mnu_recent"] = mnu_recent_->menuAction();
+    editor_action(file, "mnu_quicksave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { editor_.save(); });
+    editor_action(file, "mnu_save", "&Save As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                  [this] { editor_.save_as(); });
     separator(file, "mnu_separator");
     action(file, "mnu_notes", "&Notes", &MainForm::mnu_notes_Click);
     action(file, "mnu_report", "&Generate Report", &MainForm::mnu_report_Click);
+    separator(file, "mnu_sepexit");
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnu_exit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    exit->setMenuRole(QAction::QuitRole);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    actions_["mnu_exit"] = exit;
+
+    QMenu* edit = submenu("mnu_edit", "&Edit");
+    editor_action(edit, "mnu_undo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { editor_.undo(); });
+    editor_action(edit, "mnu_redo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                  [this] { editor_.redo(); });
+    separator(edit, "mnu_sepedit");
+    editor_action(edit, "mnu_copyresults", "&Copy Results", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                  [this] { editor_.copy_results(); });
 
     mnu_flange_ = submenu("mnu_flange", "&Port Flanges-1");
     action(mnu_flange_, "mnu_noflange", "&No ends flanged", &MainForm::mnu_noflange_Click, true);
@@ -380,7 +434,7 @@ void Form1::build_menus() {
     action(options, "mnu_highlight", "&Highlight Resonances under 200hz", &MainForm::mnu_highlight_Click, true);
 
     top_action("mnu_units", "&Units", &MainForm::mnu_units_Click);
-    top_action("mnu_print", "&Print", &MainForm::mnu_print_Click);
+    top_action("mnu_print", "&Print", &MainForm::mnu_print_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
 
     QMenu* help = submenu("mnu_help", "&Help");
     action(help, "mnu_where", "Show me &where to measure", &MainForm::mnu_where_Click, true);
@@ -440,6 +494,7 @@ void Form1::open_window(Window w) {
 
 void Form1::startup() {
     model_.startup();
+    editor_.start();
     sync();
     adjustSize();
     place_window(this, 0.3, 0.5);
@@ -450,7 +505,22 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
+bool Form1::open_project(const std::string& path) {
+    const bool opened = editor_.open_at_startup(path);
+    sync();
+    return opened;
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
+    // Unsaved changes are asked about, unless the session is ending: a signal
+    // must close the program, never leave it waiting for an answer.
+    // A signal that arrives while the question is shown closes the question
+    // too (as Cancel) and still ends the program.
+    if (!shut_down_ && ask_on_close_ && !editor_.may_discard_changes() && ask_on_close_) {
+        event->ignore();
+        sync();
+        return;
+    }
     if (!shut_down_) {
         shut_down_ = true;
         model_.shutdown();
@@ -525,6 +595,9 @@ void Form1::sync() {
     actions_["mnu_shownums"]->setChecked(m.graph.shownums);
     actions_["mnu_highlight"]->setChecked(m.graph.highlight);
     actions_["mnu_where"]->setChecked(m.where);
+    actions_["mnu_undo"]->setEnabled(editor_.can_undo());
+    actions_["mnu_redo"]->setEnabled(editor_.can_redo());
+    sync_recent();
 
     picture1_->update();
     // The response window follows every change of the design.
@@ -535,6 +608,27 @@ void Form1::sync() {
     // Captions may have grown: make the window large enough at once. A hidden
     // window is laid out when it is shown, so it is spared the work here.
     if (QLayout* l = layout(); l != nullptr && isVisible()) l->activate();
+}
+
+// The recent projects' submenu, rebuilt when the list changed: "&1 path", ...
+void Form1::sync_recent() {
+    std::vector<std::string> list = editor_.recent();
+    if (list == recent_shown_ && !mnu_recent_->isEmpty()) return;
+    recent_shown_ = list;
+    mnu_recent_->clear();
+    int n = 0;
+    for (const std::string& path : list) {
+        ++n;
+        QString shown = qs(path);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* a = mnu_recent_->addAction(QStringLiteral("&%1 %2").arg(n).arg(shown));
+        a->setObjectName(QStringLiteral("mnu_recent%1").arg(n));
+        connect(a, &QAction::triggered, this, [this, path] { run([&] { editor_.open_recent(path); }); });
+    }
+    if (list.empty()) {
+        QAction* none = mnu_recent_->addAction(QStringLiteral("(none)"));
+        none->setEnabled(false);
+    }
 }
 
 }  // namespace enclavio

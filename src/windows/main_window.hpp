@@ -9,8 +9,10 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "forms/main_form.hpp"
+#include "forms/project_editor.hpp"
 #include "windows/qt_view.hpp"
 
 class QAction;
@@ -40,6 +42,7 @@ signals:
     void doubleClicked();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -66,8 +69,13 @@ public:
     MainForm& model() { return model_; }
     // The response window, or null before it is first opened.
     ResponseWindow* response_window() const { return response_.get(); }
+    ProjectEditor& editor() { return editor_; }
     // Runs the model's start-up, places the window and shows the model's state.
     void startup();
+    // Opens a project named on the command line (after startup, once shown).
+    bool open_project(const std::string& path);
+    // The session is ending (a signal): the next close asks nothing.
+    void close_without_asking() { ask_on_close_ = false; }
     // Brings every control up to date from the model.
     void sync();
 
@@ -85,15 +93,19 @@ private:
     // The secondary window `w`, built on first use (hidden).
     ModelDialog* dialog(Window w);
     void open_window(Window w);
-    // Runs a model handler, then shows its effects.
+    // Runs a model handler, records what it changed for undo (`field`, `typing`
+    // as ProjectEditor::after_change takes them), then shows its effects.
     template <class F>
-    void run(F&& handler);
+    void run(F&& handler, int field = 0, bool typing = false);
+    void sync_recent();
 
     QtFormView view_;
     MainForm model_;
+    ProjectEditor editor_;
     std::map<Window, std::unique_ptr<ModelDialog>> dialogs_;
     bool shut_down_ = false;
     std::unique_ptr<ResponseWindow> response_;
+    bool ask_on_close_ = true;
 
     std::array<FieldEdit*, 14> text_{};  // [1]..[13]
     QGroupBox* frame1_ = nullptr;
@@ -117,6 +129,8 @@ private:
     NotesPicture* picture3_ = nullptr;
 
     QMenu* mnu_flange_ = nullptr;
+    QMenu* mnu_recent_ = nullptr;
+    std::vector<std::string> recent_shown_;
     std::map<std::string, QAction*> actions_;
 };
 

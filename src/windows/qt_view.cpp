@@ -1,7 +1,9 @@
 #include "windows/qt_view.hpp"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -70,6 +72,21 @@ bool QtFormView::ask_yes_no(std::string_view title, std::string_view text) {
     return run_message_box(owner_, QMessageBox::Question, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
+
+SaveAnswer QtFormView::ask_save_changes(std::string_view text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Enclavio"), qs(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner_);
+    box.setTextFormat(Qt::PlainText);  // a project name is shown as typed
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save: return SaveAnswer::Save;
+        case QMessageBox::Discard: return SaveAnswer::Discard;
+        default: return SaveAnswer::Cancel;
+    }
+}
+
+void QtFormView::set_clipboard_text(std::string_view text) { QGuiApplication::clipboard()->setText(qs(text)); }
 
 void QtFormView::show_modal(Window w) {
     if (opener_) opener_(w);

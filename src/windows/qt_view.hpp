@@ -73,6 +73,8 @@ public:
     void print_window() override;
     void open_url(std::string_view url) override;
     void refresh() override;
+    SaveAnswer ask_save_changes(std::string_view text) override;
+    void set_clipboard_text(std::string_view text) override;
 
 private:
     QWidget* owner_;

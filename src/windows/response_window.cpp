@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "windows/drawings/response_graph.hpp"
 #include "windows/main_window.hpp"
-#include "windows/response_graph.hpp"
 
 namespace enclavio {
 
@@ -257,12 +257,20 @@ QGroupBox* ResponseWindow::build_box() {
 }
 
 void ResponseWindow::apply(bool box) {
-    const bool changed = box ? model_.apply_box() : model_.apply_tune();
+    // The main window refreshes after each field Apply types into; the
+    // response is worked out once, when all of them are in.
+    bool changed = false;
+    {
+        applying_ = true;
+        changed = box ? model_.apply_box() : model_.apply_tune();
+        applying_ = false;
+    }
     if (changed && main_changed_) main_changed_();
     sync();
 }
 
 void ResponseWindow::design_changed() {
+    if (applying_) return;
     model_.design_changed();
     sync();
 }

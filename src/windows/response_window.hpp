@@ -74,6 +74,7 @@ private:
     QLabel* box_reason_ = nullptr;
     QPushButton* box_apply_ = nullptr;
     bool placed_ = false;
+    bool applying_ = false;  // Apply is typing into the main window's fields
 };
 
 }  // namespace enclavio

@@ -17,7 +17,10 @@
 #include "forms/cutting_list_form.hpp"
 #include "forms/project_file_form.hpp"
 #include "forms/report_form.hpp"
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
+#include "storage/project.hpp"
+#include "storage/report.hpp"
+#include "storage/settings.hpp"
 
 namespace enclavio {
 namespace {

@@ -12,7 +12,8 @@
 #include "forms/project_io.hpp"
 #include "forms/response_form.hpp"
 #include "response/curves.hpp"
-#include "storage/storage.hpp"
+#include "storage/project.hpp"
+#include "storage/settings.hpp"
 
 namespace enclavio {
 namespace {

@@ -5,6 +5,9 @@
 #include <vector>
 
 #include "forms/cutting_list_form.hpp"
+#include "forms/workshop_sheet.hpp"
+#include "project_windows_support.hpp"
+#include "storage/files.hpp"
 
 namespace enclavio {
 namespace {
@@ -32,6 +35,7 @@ protected:
         return answer;
     }
     void print_window() override { ++prints; }
+    void show_message(std::string_view text) override { messages.emplace_back(text); }
 
     Session s;
     const CuttingState& c = s.cutting;
@@ -40,6 +44,7 @@ protected:
     int prints = 0;
     std::vector<std::string> questions;
     std::vector<bool> banner_when_asked;
+    std::vector<std::string> messages;
 };
 
 TEST_F(CuttingFormTest, FirstOpeningWithSingleFront) {
@@ -114,6 +119,51 @@ TEST_F(CuttingFormTest, TitleBarCloseDiscardsState) {
 
     open(true);  // the next opening starts from scratch
     EXPECT_EQ(c.picture, PanelPicture::FrontDouble);
+}
+
+// The workshop sheet holds the list as the window shows it: the inner front
+// only with a double front, the hints only with the allowance.
+TEST_F(CuttingFormTest, WorkshopSheetFollowsTheListAsShown) {
+    struct Case {
+        bool double_front, allowance;
+        std::size_t panels;
+    };
+    for (const Case& k : {Case{false, false, 7}, Case{true, false, 8}, Case{true, true, 8}}) {
+        open(k.double_front);
+        if (k.allowance) form.Option2_Click();
+        else form.Option1_Click();
+        s.projectname = "sub.ecv";
+        const WorkshopSheet sheet = workshop_sheet(s, "8 December 2026");
+        EXPECT_EQ(sheet.title, "Workshop sheet - sub.ecv");
+        EXPECT_EQ(sheet.date, "Date: 8 December 2026");
+        EXPECT_EQ(sheet.finished, c.list.finished_line);
+        EXPECT_EQ(sheet.heading, k.allowance ? "Panel dimensions include 5  mm allowance on any edges to be "
+                                               "trimmed after gluing"
+                                             : "Panel dimensions show finished size");
+        ASSERT_EQ(sheet.panels.size(), k.panels);
+        EXPECT_EQ(sheet.panels[0].line, c.list.panel_lines[kTop]);
+        EXPECT_EQ(sheet.panels[0].hint, k.allowance ? std::string(trimming_hints()[kTop]) : "");
+        EXPECT_EQ(sheet.panels.back().line, c.list.panel_lines[static_cast<int>(PanelKind::ShelfBrace)]);
+        EXPECT_EQ(sheet.drawings[0].picture, k.double_front ? PanelPicture::FrontDouble : PanelPicture::FrontSingle);
+        EXPECT_EQ(sheet.drawings[1].picture, PanelPicture::Back);
+    }
+    EXPECT_EQ(export_file_name(s, ".pdf"), "sub.pdf");
+    s.projectname = "default";
+    EXPECT_EQ(export_file_name(s, ".csv"), "default.csv");
+}
+
+TEST_F(CuttingFormTest, CsvIsSavedOrTheFailureSaysWhy) {
+    project_testing::TempFolder folder;
+    open(true);
+    form.Option2_Click();
+    const std::string path = folder.file("box.csv");
+    form.save_csv(path);
+    EXPECT_EQ(read_whole_file(path), cutting_csv(s.design, s.mode, false));
+    EXPECT_TRUE(messages.empty());
+    const std::string nowhere = folder.file("missing/box.csv");
+    form.save_csv(nowhere);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].starts_with("Unable to save " + nowhere + ": ")) << messages[0];
 }
 
 }  // namespace

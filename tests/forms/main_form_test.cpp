@@ -8,7 +8,7 @@
 
 #include "forms/main_form.hpp"
 #include "project_windows_support.hpp"
-#include "storage/storage.hpp"
+#include "storage/project.hpp"
 
 namespace enclavio {
 namespace {

@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "forms/create_folder_form.hpp"
 #include "forms/project_file_form.hpp"
 #include "project_windows_support.hpp"
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
+#include "storage/project.hpp"
 
 namespace enclavio {
 namespace {

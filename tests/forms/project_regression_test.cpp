@@ -11,7 +11,7 @@
 #include "forms/project_file_form.hpp"
 #include "forms/report_form.hpp"
 #include "project_windows_support.hpp"
-#include "storage/storage.hpp"
+#include "storage/report.hpp"
 
 namespace enclavio {
 namespace {

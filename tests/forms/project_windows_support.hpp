@@ -16,7 +16,7 @@
 #include "forms/project_file_form.hpp"
 #include "forms/project_io.hpp"
 #include "forms/view.hpp"
-#include "storage/storage.hpp"
+#include "storage/project.hpp"
 
 namespace enclavio::project_testing {
 

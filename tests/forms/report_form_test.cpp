@@ -4,7 +4,7 @@
 #include "forms/cutting_list_form.hpp"
 #include "forms/report_form.hpp"
 #include "project_windows_support.hpp"
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
 
 namespace enclavio {
 namespace {

@@ -11,7 +11,8 @@
 #include "forms/main_form.hpp"
 #include "forms/project_io.hpp"
 #include "forms/response_form.hpp"
-#include "storage/storage.hpp"
+#include "storage/project.hpp"
+#include "storage/settings.hpp"
 
 namespace enclavio {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "forms/main_form.hpp"
 #include "project_windows_support.hpp"
-#include "storage/storage.hpp"
+#include "storage/settings.hpp"
 
 namespace enclavio {
 namespace {

@@ -15,7 +15,10 @@
 
 #include "file_size_limit.hpp"
 #include "special_files.hpp"
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
+#include "storage/project.hpp"
+#include "storage/report.hpp"
+#include "storage/settings.hpp"
 #include "temp_folder.hpp"
 
 namespace enclavio {

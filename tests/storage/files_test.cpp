@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
 #include "temp_folder.hpp"
 
 namespace enclavio {

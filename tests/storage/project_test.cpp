@@ -2,7 +2,8 @@
 
 #include <filesystem>
 
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
+#include "storage/project.hpp"
 #include "temp_folder.hpp"
 
 namespace enclavio {

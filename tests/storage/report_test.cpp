@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <tuple>
 
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
+#include "storage/report.hpp"
 #include "temp_folder.hpp"
 
 namespace enclavio {

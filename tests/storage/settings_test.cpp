@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "storage/storage.hpp"
+#include "storage/data_folder.hpp"
+#include "storage/report.hpp"
+#include "storage/settings.hpp"
 #include "temp_folder.hpp"
 
 namespace enclavio {

@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 
 #include "project_windows_test_support.hpp"
+#include "windows/drawings/response_graph.hpp"
 #include "windows/main_window.hpp"
-#include "windows/response_graph.hpp"
 #include "windows/response_window.hpp"
 
 namespace enclavio {

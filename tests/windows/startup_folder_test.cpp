@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "../storage/temp_folder.hpp"
-#include "storage/storage.hpp"
+#include "storage/files.hpp"
 
 namespace enclavio {
 namespace {
@@ -125,12 +125,14 @@ TEST(StartupFolder, ReadsAndWritesTheSettingsWhereTheReadmeSays) {
         // Nothing was written anywhere else: no other settings file, and no
         // other tree beside the home folder.
         std::vector<std::string> settings_files;
-        for (const auto& e : fs::recursive_directory_iterator(root.str()))
+        for (const auto& e : fs::recursive_directory_iterator(root.str())) {
             if (e.path().filename() == "enclavio.ini") settings_files.push_back(e.path().string());
+        }
         EXPECT_EQ(settings_files.size(), c.put.empty() || c.put == c.written ? 1u : 2u);
-        for (const auto& e : fs::directory_iterator(root.str()))
+        for (const auto& e : fs::directory_iterator(root.str())) {
             EXPECT_TRUE(e.path().filename() == c.home || e.path().filename() == c.xdg || e.path().filename() == "run")
                 << e.path();
+        }
     }
 }
 

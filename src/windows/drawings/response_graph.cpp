@@ -1,4 +1,4 @@
-#include "windows/response_graph.hpp"
+#include "windows/drawings/response_graph.hpp"
 
 #include <QFontMetrics>
 #include <QPainter>

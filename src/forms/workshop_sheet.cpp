@@ -1,0 +1,52 @@
+#include "forms/workshop_sheet.hpp"
+
+namespace enclavio {
+
+WorkshopSheet workshop_sheet(const Session& s, std::string_view date) {
+    const CuttingState& c = s.cutting;
+    const auto& text = s.main.text;
+    const Results& r = s.main.results;
+    const std::string unit(unit_suffix(s.mode));
+
+    WorkshopSheet sheet;
+    sheet.title = "Workshop sheet - " + s.projectname;
+    sheet.date = "Date: " + std::string(date);
+    sheet.finished = c.list.finished_line;
+    sheet.heading = list_heading(c.list, c.show_exact, unit);
+    for (int i = 0; i < kPanelCount; ++i) {
+        if (static_cast<PanelKind>(i) == PanelKind::FrontInner && !c.list.front_inner_visible) continue;
+        sheet.panels.push_back({c.list.panel_lines[i], c.show_exact ? std::string() : c.tooltips[i]});
+    }
+    sheet.brace_note = c.list.brace_note;
+    sheet.warning = std::string(kCuttingWarning);
+
+    // The front view of this box first, then its back, then the other front.
+    const bool double_front = s.design.doublefront == 1;
+    sheet.drawings = {{
+        {double_front ? PanelPicture::FrontDouble : PanelPicture::FrontSingle,
+         double_front ? "Front (double thickness)" : "Front (single thickness)"},
+        {PanelPicture::Back, "Back"},
+        {double_front ? PanelPicture::FrontSingle : PanelPicture::FrontDouble,
+         double_front ? "Front if single thickness" : "Front if double thickness"},
+    }};
+
+    sheet.design_heading = "Design";
+    // Worded as the report words them.
+    sheet.design = {
+        "Internal Volume: " + text[9].text + std::string(volume_suffix(s.mode)) + "   " + r.label26.caption + "   " +
+            r.label27.caption,
+        "Component volumes: " + r.label6.caption + "   " + r.label28.caption,
+        "Ports: " + text[5].text + "   Internal Diameter: " + text[2].text + unit + "   Length: " + text[1].text +
+            unit + "   Wall Thickness: " + text[3].text + unit,
+        "Driver size: " + s.main.combo_text + "   Number of Drivers: " + text[10].text,
+    };
+    return sheet;
+}
+
+std::string export_file_name(const Session& s, std::string_view extension) {
+    std::string name = s.projectname;
+    if (name.size() >= 4 && name.ends_with(".ecv")) name.resize(name.size() - 4);
+    return name + std::string(extension);
+}
+
+}  // namespace enclavio

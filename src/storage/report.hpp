@@ -1,0 +1,57 @@
+// The text report (report.txt).
+#pragma once
+
+#include <array>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+#include "cutting/cutting.hpp"
+#include "storage/files.hpp"
+
+namespace enclavio {
+
+inline constexpr std::string_view kSiteUrl = "https://enclavio.example.org/";
+inline constexpr std::string_view kDownloadUrl = "https://enclavio.example.org/freesoft.htm";
+inline constexpr std::string_view kEmail = "feedback@enclavio.example.org";
+
+std::string report_path(std::string_view folder);
+
+// Everything the report copies, exactly as the windows show it.
+struct ReportInput {
+    std::string projectname;
+    std::array<std::string, 8> notes;
+    bool include_notes = true;       // Check6 enabled and checked
+    bool include_cutting = true;     // Check3
+    bool include_hints = true;       // Check1 checked
+    bool include_resonances = true;  // Check2
+    bool include_ports = true;       // Check4
+    bool include_driver = true;      // Check5
+    CuttingList cutting;             // after do_panels
+    bool show_exact = true;
+    std::array<std::string, kPanelCount> hints;  // tool tips of Label1..Label8 (empty in exact mode)
+    std::string volume_text;                     // Text9
+    std::string unitsuffix, volumesuffix;
+    std::string label6, label28, label26, label27;
+    std::array<std::string, 9> resonances;                               // captions (1)..(9)
+    std::string ports_text, diameter_text, length_text, wall_text;       // Text5, Text2, Text1, Text3
+    std::string driversize_text, drivers_text;                           // Combo1, Text10
+    std::string driverdepth_text, driverdown_text, driversideways_text;  // Text11, Text12, Text13
+    std::string time_text;                                               // "hh:mm:ss"
+    std::string date_text;                                               // "mm-dd-yyyy"
+};
+// The report's lines joined by `line_end` (each line, the last included, ends with it).
+std::string compose_report(const ReportInput& in, std::string_view line_end = "\r\n");
+// The report as a file holds it: CR LF line ends, in the file encoding.
+std::string report_file_bytes(const ReportInput& in);
+// Writes report_file_bytes with write_file_atomically. On failure an earlier
+// report at `path` is left as it was.
+WriteResult write_report(const std::string& path, const ReportInput& in);
+// Local time of `when` as the report's footer shows it: "hh:mm:ss" (24-hour)
+// and "mm-dd-yyyy".
+struct ReportStamp {
+    std::string time_text, date_text;
+};
+ReportStamp report_stamp(std::time_t when);
+
+}  // namespace enclavio
