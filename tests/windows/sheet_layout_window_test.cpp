@@ -196,7 +196,6 @@ TEST_F(SheetLayoutWindowTest, FollowsTheDesignFromTheMainWindow) {
     int braces = 0;
     for (const auto& p : layout->model().layout().pieces) braces += p.name == "Shelf brace";
     EXPECT_EQ(braces, 3);
-    form.close();
 }
 
 // Every sheet prints on a page of its own.
