@@ -516,7 +516,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     // must close the program, never leave it waiting for an answer.
     // A signal that arrives while the question is shown closes the question
     // too (as Cancel) and still ends the program.
-    if (!shut_down_ && ask_on_close_ && !editor_.may_discard_changes() && ask_on_close_) {
+    if (!shut_down_ && ask_on_close_ && !editor_.may_discard_changes()) {
         event->ignore();
         sync();
         return;

@@ -196,6 +196,8 @@ TEST_F(SheetLayoutWindowTest, FollowsTheDesignFromTheMainWindow) {
     int braces = 0;
     for (const auto& p : layout->model().layout().pieces) braces += p.name == "Shelf brace";
     EXPECT_EQ(braces, 3);
+    form.close_without_asking();  // the design changed: closing would ask to save
+    form.close();
 }
 
 // Every sheet prints on a page of its own.
@@ -218,15 +220,6 @@ TEST_F(SheetLayoutWindowTest, PrintsEachSheetOnItsOwnPage) {
         w->paint_page(painter, painter.viewport(), i);
     }
     ASSERT_TRUE(painter.end());
-    if (const QByteArray dir = qgetenv("ENCLAVIO_PNG_DIR"); !dir.isEmpty()) {
-        // The first page as it prints, at 100 dots an inch on A4.
-        QImage page(827, 1169, QImage::Format_RGB32);
-        page.fill(Qt::white);
-        QPainter p(&page);
-        w->paint_page(p, page.rect().adjusted(40, 40, -40, -40), 0);
-        p.end();
-        page.save(QString::fromUtf8(dir) + "/sheet-layout-page.png");
-    }
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
