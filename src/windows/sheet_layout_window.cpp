@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "sheets/texts.hpp"
@@ -314,10 +315,11 @@ void SheetLayoutWindow::flush_design_change() {
 void SheetLayoutWindow::paint_page(QPainter& p, const QRect& page, int index) const {
     const sheets::Layout& l = model_.layout();
     if (l.refusal || index < 0 || index >= static_cast<int>(l.sheets.size())) return;
-    // The drawing takes the upper part of the page, the words the rest.
-    const int words_top = page.top() + page.height() * 58 / 100;
-    paint_sheet_fitted(p, sheets::draw_sheet(l, index, model_.mode()),
-                       QRectF(page.left(), page.top(), page.width(), words_top - page.top()));
+    // The drawing at the top, in at most the upper part of the page; the
+    // words right below it.
+    const sheets::SheetDrawing drawing = sheets::draw_sheet(l, index, model_.mode());
+    const double scale = std::min(page.width() / drawing.width, page.height() * 0.58 / drawing.height);
+    paint_sheet(p, drawing, QPointF(page.left() + (page.width() - drawing.width * scale) / 2, page.top()), scale);
     QFont font = p.font();
     font.setPointSizeF(9);
     p.setFont(font);
@@ -325,7 +327,8 @@ void SheetLayoutWindow::paint_page(QPainter& p, const QRect& page, int index) co
     const QString words = qs(sheets::count_text(l) + ". " + sheets::usage_text(l) + "\n" +
                              sheets::board_text(l.board, model_.mode()) + "\n") +
                           sheet_words(l, index, model_.mode());
-    const QRect area(page.left(), words_top + page.height() / 50, page.width(), page.bottom() - words_top);
+    const int words_top = page.top() + static_cast<int>(std::ceil(drawing.height * scale)) + page.height() / 40;
+    const QRect area(page.left(), words_top, page.width(), page.bottom() - words_top);
     p.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, words);
 }
 

@@ -78,14 +78,6 @@ void paint_sheet(QPainter& p, const sheets::SheetDrawing& d, QPointF origin, dou
     p.restore();
 }
 
-void paint_sheet_fitted(QPainter& p, const sheets::SheetDrawing& d, const QRectF& target) {
-    if (d.width <= 0 || d.height <= 0) return;
-    const double scale = std::min(target.width() / d.width, target.height() / d.height);
-    const QPointF origin(target.left() + (target.width() - d.width * scale) / 2,
-                         target.top() + (target.height() - d.height * scale) / 2);
-    paint_sheet(p, d, origin, scale);
-}
-
 SheetPicture::SheetPicture(QWidget* parent) : QWidget(parent) { setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed); }
 
 void SheetPicture::set_drawing(sheets::SheetDrawing drawing) {

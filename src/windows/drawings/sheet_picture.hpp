@@ -1,5 +1,5 @@
 // One sheet of the layout painted from the core's drawing primitives: on a
-// widget at a chosen scale, or into any rectangle (a printed page).
+// widget at a chosen scale, or anywhere a painter paints (a printed page).
 #pragma once
 
 #include <QRectF>
@@ -15,8 +15,6 @@ namespace enclavio {
 // top left corner at `origin`. Fills and outlines are placed on whole
 // pixels, so edges stay crisp at any device pixel ratio.
 void paint_sheet(QPainter& painter, const sheets::SheetDrawing& drawing, QPointF origin, double scale);
-// As above, as large as fits `target`, centred in it.
-void paint_sheet_fitted(QPainter& painter, const sheets::SheetDrawing& drawing, const QRectF& target);
 
 // A widget showing one drawing at a fixed scale; its size follows.
 class SheetPicture : public QWidget {
