@@ -79,7 +79,7 @@ void fit_and_apply(benchmark::State& state, bool box) {
     MainForm& start = started_model();
     NullView view;
     MainForm main(view, "", "");
-    main.session = start.s;
+    main.session = start.session;
     ResponseForm form(main, view);
     form.design_changed();
     type_driver(form);
