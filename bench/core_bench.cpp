@@ -8,6 +8,7 @@
 #include <string>
 
 #include "fixture.hpp"
+#include "forms/main_form.hpp"
 #include "forms/project_io.hpp"
 #include "forms/report_form.hpp"
 #include "response/curves.hpp"
@@ -20,23 +21,11 @@
 namespace enclavio::bench {
 namespace {
 
-// The inputs MainForm::res_wall2wall hands to the analysis.
-AnalysisInputs inputs_of(const Session& s) {
-    AnalysisInputs in;
-    in.ports_text = s.main.text[5].text;
-    in.drivers_text = s.main.text[10].text;
-    in.mode = s.mode;
-    in.flange = s.main.flange;
-    in.graph = s.main.graph;
-    in.bracing = s.bracing;
-    return in;
-}
-
 // One analysis run as every edit makes it. Arg 1: identifying numbers shown
 // on a 2 kHz graph, the run that draws the most.
 void BM_res_wall2wall(benchmark::State& state) {
     Session s = started_model().session;
-    AnalysisInputs in = inputs_of(s);
+    AnalysisInputs in = analysis_inputs(s);
     if (state.range(0) == 1) {
         in.graph.shownums = true;
         in.graph.range = 2000;
@@ -183,7 +172,7 @@ BENCHMARK(BM_response_curves);
 // "Tune this box": the tuning for the start-up box and its port length.
 void BM_fit_tune(benchmark::State& state) {
     const Session& s = started_model().session;
-    const AnalysisInputs in = inputs_of(s);
+    const AnalysisInputs in = analysis_inputs(s);
     const DriverParameters p = ten_inch_driver();
     for (auto _ : state) {
         DesignFit f = tune_this_box(p, s.design, in);
@@ -196,7 +185,7 @@ BENCHMARK(BM_fit_tune)->Unit(benchmark::kMillisecond);
 // "Box for a target F3" of 25 hz: the working volume, tuning, depth and port length.
 void BM_fit_box(benchmark::State& state) {
     const Session& s = started_model().session;
-    const AnalysisInputs in = inputs_of(s);
+    const AnalysisInputs in = analysis_inputs(s);
     const DriverParameters p = ten_inch_driver();
     for (auto _ : state) {
         DesignFit f = box_for_target(p, s.design, in, 25);
