@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -211,14 +212,23 @@ std::optional<double> number_of(const std::string& text) {
     return numeric_value(t);
 }
 
-DesignOptions parse_design_options(const std::vector<std::string>& args, std::size_t from, Command command) {
-    DesignOptions o;
+namespace {
+
+// Walks the arguments as every command reads them: a word that is not an
+// option (and every word after "--") is the project, "--help" or "-h" asks
+// for help, and an option is "--name=value", "--name value" or a bare name.
+// `on_option(arg, name, value, next)` handles each option; `next()` takes the
+// following argument as its value.
+void walk_arguments(
+    const std::vector<std::string>& args, std::size_t from, std::optional<std::string>& project, bool& help,
+    const std::function<void(const std::string& arg, const std::string& name, std::optional<std::string>& value,
+                             const std::function<std::string()>& next)>& on_option) {
     bool options_done = false;
     for (std::size_t i = from; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (options_done || arg.size() < 2 || arg[0] != '-') {
-            if (o.project) throw UsageError{"more than one project given: \"" + arg + "\""};
-            o.project = arg;
+            if (project) throw UsageError{"more than one project given: \"" + arg + "\""};
+            project = arg;
             continue;
         }
         if (arg == "--") {
@@ -226,112 +236,96 @@ DesignOptions parse_design_options(const std::vector<std::string>& args, std::si
             continue;
         }
         if (arg == "--help" || arg == "-h") {
-            o.help = true;
+            help = true;
             continue;
         }
-        // --name=value or --name value
         std::string name = arg;
         std::optional<std::string> value;
         if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
             name = arg.substr(0, eq);
             value = arg.substr(eq + 1);
         }
-        const OptionInfo* info = nullptr;
-        for (const OptionInfo& candidate : kOptions) {
-            if (name == candidate.name || (!candidate.short_name.empty() && name == candidate.short_name))
-                info = &candidate;
-        }
-        if (info == nullptr) throw UsageError{"unknown option: " + arg};
-        if (const std::string why = option_misplaced(info->id, command, name); !why.empty()) throw UsageError{why};
-        if (!info->takes_value) {
-            if (value) throw UsageError{name + " takes no value"};
-            set_option(o, info->id, name, {});
-            continue;
-        }
-        if (!value) {
+        const auto next = [&] {
             if (i + 1 >= args.size()) throw UsageError{name + " needs a value"};
-            value = args[++i];
-        }
-        set_option(o, info->id, name, *value);
+            return args[++i];
+        };
+        on_option(arg, name, value, next);
     }
+}
+
+}  // namespace
+
+DesignOptions parse_design_options(const std::vector<std::string>& args, std::size_t from, Command command) {
+    DesignOptions o;
+    walk_arguments(
+        args, from, o.project, o.help,
+        [&](const std::string& arg, const std::string& name, std::optional<std::string>& value, const auto& next) {
+            const OptionInfo* info = nullptr;
+            for (const OptionInfo& candidate : kOptions) {
+                if (name == candidate.name || (!candidate.short_name.empty() && name == candidate.short_name))
+                    info = &candidate;
+            }
+            if (info == nullptr) throw UsageError{"unknown option: " + arg};
+            if (const std::string why = option_misplaced(info->id, command, name); !why.empty()) throw UsageError{why};
+            if (!info->takes_value) {
+                if (value) throw UsageError{name + " takes no value"};
+                set_option(o, info->id, name, {});
+                return;
+            }
+            if (!value) value = next();
+            set_option(o, info->id, name, *value);
+        });
     return o;
 }
 
 SheetOptions parse_sheet_options(const std::vector<std::string>& args, std::size_t from) {
     SheetOptions o;
-    bool options_done = false;
-    for (std::size_t i = from; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (options_done || arg.size() < 2 || arg[0] != '-') {
-            if (o.project) throw UsageError{"more than one project given: \"" + arg + "\""};
-            o.project = arg;
-            continue;
-        }
-        if (arg == "--") {
-            options_done = true;
-            continue;
-        }
-        if (arg == "--help" || arg == "-h") {
-            o.help = true;
-            continue;
-        }
-        std::string name = arg;
-        std::optional<std::string> value;
-        if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
-            name = arg.substr(0, eq);
-            value = arg.substr(eq + 1);
-        }
-        const auto flag = [&](bool& to) {
-            if (value) throw UsageError{name + " takes no value"};
-            to = true;
-        };
-        if (name == "--no-turn") {
-            bool off = false;
-            flag(off);
-            o.board.turning = false;
-            continue;
-        }
-        if (name == "--allowance") {
-            flag(o.allowance);
-            continue;
-        }
-        if (name == "--tsv") {
-            flag(o.tsv);
-            continue;
-        }
-        static constexpr std::string_view kValued[] = {"--units", "--sheet", "--kerf", "--trim", "--boxes", "--svg"};
-        if (std::find(std::begin(kValued), std::end(kValued), name) == std::end(kValued))
-            throw UsageError{"unknown option: " + arg};
-        if (!value) {
-            if (i + 1 >= args.size()) throw UsageError{name + " needs a value"};
-            value = args[++i];
-        }
-        const auto bad = [&](std::string_view expected) {
-            throw UsageError{"bad value for " + name + ": \"" + *value + "\" (" + std::string(expected) + ")"};
-        };
-        if (name == "--units") {
-            o.units = unit_mode_from_literal(*value);
-            if (!o.units) bad("metric, metric-cm, inches or decimalinches");
-        } else if (name == "--sheet") {
-            const auto size = sheets::parse_board_size(*value);
-            if (!size) bad("ACROSSxALONG in millimetres, for example 2440x1220");
-            o.board.across = size->across;
-            o.board.along = size->along;
-        } else if (name == "--kerf" || name == "--trim") {
-            const auto mm = sheets::parse_millimetres(*value);
-            if (!mm) bad("millimetres, for example " + std::string(name == "--kerf" ? "3.2" : "5"));
-            (name == "--kerf" ? o.board.kerf : o.board.trim) = *mm;
-        } else if (name == "--boxes") {
-            int n = 0;
-            const auto [end, ec] = std::from_chars(value->data(), value->data() + value->size(), n);
-            if (ec != std::errc() || end != value->data() + value->size() || n < 1 || n > sheets::kMaxBoxes)
-                bad("a whole number from 1 to " + std::to_string(sheets::kMaxBoxes));
-            o.boxes = n;
-        } else {
-            if (value->empty()) bad("a file name");
-            o.svg_prefix = *value;
-        }
-    }
+    walk_arguments(
+        args, from, o.project, o.help,
+        [&](const std::string& arg, const std::string& name, std::optional<std::string>& value, const auto& next) {
+            const auto flag = [&](bool& to) {
+                if (value) throw UsageError{name + " takes no value"};
+                to = true;
+            };
+            if (name == "--no-turn") {
+                bool off = false;
+                flag(off);
+                o.board.turning = false;
+                return;
+            }
+            if (name == "--allowance") return flag(o.allowance);
+            if (name == "--tsv") return flag(o.tsv);
+            static constexpr std::string_view kValued[] = {"--units", "--sheet", "--kerf",
+                                                           "--trim",  "--boxes", "--svg"};
+            if (std::find(std::begin(kValued), std::end(kValued), name) == std::end(kValued))
+                throw UsageError{"unknown option: " + arg};
+            if (!value) value = next();
+            const auto bad = [&](std::string_view expected) {
+                throw UsageError{"bad value for " + name + ": \"" + *value + "\" (" + std::string(expected) + ")"};
+            };
+            if (name == "--units") {
+                o.units = unit_mode_from_literal(*value);
+                if (!o.units) bad("metric, metric-cm, inches or decimalinches");
+            } else if (name == "--sheet") {
+                const auto size = sheets::parse_board_size(*value);
+                if (!size) bad("ACROSSxALONG in millimetres, for example 2440x1220");
+                o.board.across = size->across;
+                o.board.along = size->along;
+            } else if (name == "--kerf" || name == "--trim") {
+                const auto mm = sheets::parse_millimetres(*value);
+                if (!mm) bad("millimetres, for example " + std::string(name == "--kerf" ? "3.2" : "5"));
+                (name == "--kerf" ? o.board.kerf : o.board.trim) = *mm;
+            } else if (name == "--boxes") {
+                int n = 0;
+                const auto [end, ec] = std::from_chars(value->data(), value->data() + value->size(), n);
+                if (ec != std::errc() || end != value->data() + value->size() || n < 1 || n > sheets::kMaxBoxes)
+                    bad("a whole number from 1 to " + std::to_string(sheets::kMaxBoxes));
+                o.boxes = n;
+            } else {
+                if (value->empty()) bad("a file name");
+                o.svg_prefix = *value;
+            }
+        });
     if (const auto problem = sheets::board_problem(o.board)) throw UsageError{*problem};
     return o;
 }
