@@ -1,11 +1,12 @@
 #include "forms/workshop_sheet.hpp"
 
+#include "forms/report_form.hpp"
+
 namespace enclavio {
 
 WorkshopSheet workshop_sheet(const Session& s, std::string_view date) {
     const CuttingState& c = s.cutting;
     const auto& text = s.main.text;
-    const Results& r = s.main.results;
     const std::string unit(unit_suffix(s.mode));
 
     WorkshopSheet sheet;
@@ -32,10 +33,10 @@ WorkshopSheet workshop_sheet(const Session& s, std::string_view date) {
 
     sheet.design_heading = "Design";
     // Worded as the report words them.
+    const ReportInput report = report_input(s, 0);
     sheet.design = {
-        "Internal Volume: " + text[9].text + std::string(volume_suffix(s.mode)) + "   " +
-            r.working_volume_line.caption + "   " + r.tuning_line.caption,
-        "Component volumes: " + r.ports_and_bracing_line.caption + "   " + r.driver_and_total_line.caption,
+        internal_volume_line(report),
+        component_volumes_line(report),
         "Ports: " + text[5].text + "   Internal Diameter: " + text[2].text + unit + "   Length: " + text[1].text +
             unit + "   Wall Thickness: " + text[3].text + unit,
         "Driver size: " + s.main.combo_text + "   Number of Drivers: " + text[10].text,

@@ -15,6 +15,15 @@ const std::string kShortRule(35, '-');
 
 std::string report_path(std::string_view folder) { return join_path(folder, "report.txt"); }
 
+std::string internal_volume_line(const ReportInput& in) {
+    return "Internal Volume: " + in.volume_text + in.volumesuffix + "   " + in.working_volume_line + "   " +
+           in.tuning_line;
+}
+
+std::string component_volumes_line(const ReportInput& in) {
+    return "Component volumes: " + in.ports_and_bracing_line + "   " + in.driver_and_total_line;
+}
+
 std::string compose_report(const ReportInput& in, std::string_view line_end) {
     std::string out;
     const auto line = [&](std::string_view text = {}) {
@@ -37,10 +46,9 @@ std::string compose_report(const ReportInput& in, std::string_view line_end) {
 
     line(cut.finished_line);
     line();
-    line("Internal Volume: " + in.volume_text + in.volumesuffix + "   " + in.working_volume_line + "   " +
-         in.tuning_line);
+    line(internal_volume_line(in));
     line();
-    line("Component volumes: " + in.ports_and_bracing_line + "   " + in.driver_and_total_line);
+    line(component_volumes_line(in));
     line();
     line();
 

@@ -40,6 +40,10 @@ struct ReportInput {
     std::string time_text;                                               // "hh:mm:ss"
     std::string date_text;                                               // "mm-dd-yyyy"
 };
+// The report's two volume lines, also printed on the workshop sheet.
+std::string internal_volume_line(const ReportInput& in);
+std::string component_volumes_line(const ReportInput& in);
+
 // The report's lines joined by `line_end` (each line, the last included, ends with it).
 std::string compose_report(const ReportInput& in, std::string_view line_end = "\r\n");
 // The report as a file holds it: CR LF line ends, in UTF-8 (project and
