@@ -13,10 +13,8 @@ ProjectData project_from_session(const Session& s) {
     for (const ProjectLine& line : kProjectLines) {
         switch (line.kind) {
             case ProjectLineKind::Number: p.*line.number = s.design.*line.design; break;
-            case ProjectLineKind::DriverCount:
-                p.*line.text = s.main.text[control_number(MainField::Drivers)].text;
-                break;
-            case ProjectLineKind::PortCount: p.*line.text = s.main.text[control_number(MainField::Ports)].text; break;
+            case ProjectLineKind::DriverCount: p.*line.text = s.main.text[MainField::Drivers].text; break;
+            case ProjectLineKind::PortCount: p.*line.text = s.main.text[MainField::Ports].text; break;
             case ProjectLineKind::DriverSize: p.*line.text = s.main.combo_text; break;
             case ProjectLineKind::Front: p.doublefront = s.main.check3; break;
             case ProjectLineKind::PortEnds: p.*line.text = std::string(flange_word(s.main.flange)); break;
@@ -73,8 +71,8 @@ void load_project(MainForm& m, const ProjectData& p, const ProjectPath& where) {
     for (const ProjectLine& line : kProjectLines) {
         switch (line.kind) {
             case ProjectLineKind::Number: s.design.*line.design = p.*line.number; break;
-            case ProjectLineKind::DriverCount: m.set_text(control_number(MainField::Drivers), p.*line.text); break;
-            case ProjectLineKind::PortCount: m.set_text(control_number(MainField::Ports), p.*line.text); break;
+            case ProjectLineKind::DriverCount: m.set_text(MainField::Drivers, p.*line.text); break;
+            case ProjectLineKind::PortCount: m.set_text(MainField::Ports, p.*line.text); break;
             case ProjectLineKind::DriverSize: load_driver_size(m, p.*line.text); break;
             case ProjectLineKind::Front:
                 // The check box's click handling runs only when its state changes.

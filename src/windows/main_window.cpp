@@ -121,8 +121,6 @@ QLabel* make_label(const char* name, const char* caption, QWidget* parent) {
     return label;
 }
 
-QString control_name(int n) { return QStringLiteral("Text%1").arg(n); }
-
 }  // namespace
 
 // ---- Form1 --------------------------------------------------------------------------
@@ -139,14 +137,13 @@ Form1::Form1(std::string appdata_folder, std::string home_folder, QWidget* paren
     build_fields();
     build_results();
     build_menus();
-    build_response_menu();
     sync();
 }
 
 Form1::~Form1() = default;
 
 template <class F>
-void Form1::run(F&& handler, int field, bool typing) {
+void Form1::run(F&& handler, std::optional<MainField> field, bool typing) {
     handler();
     editor_.after_change(field, typing);
     sync();
@@ -161,35 +158,35 @@ void Form1::build_fields() {
     // Wide enough for the longest feet-and-inches text a field shows.
     const int field_width = fm.horizontalAdvance(QStringLiteral("10' 11 15/16")) + 16;
 
-    for (int n = 1; n <= 13; ++n) {
+    for (MainField f : kMainFields) {
         auto* edit = new FieldEdit(central);
-        edit->setObjectName(control_name(n));
+        edit->setObjectName(qs(control_name(f)));
         edit->setFixedWidth(field_width);
-        text_[n] = edit;
+        field(f) = edit;
         connect(edit, &QLineEdit::textEdited, this,
-                [this, n](const QString& t) { run([&] { model_.change(n, t.toStdString()); }, n, true); });
-        connect(edit, &FieldEdit::enterPressed, this, [this, n] { run([&] { model_.keypress(n, kEnterKey); }, n); });
-        connect(edit, &FieldEdit::focusLost, this, [this, n] { run([&] { model_.lost_focus(n); }, n); });
-        connect(edit, &FieldEdit::doubleClicked, this, [this, n] { run([&] { model_.dblclick(n); }, n); });
+                [this, f](const QString& t) { run([&] { model_.change(f, t.toStdString()); }, f, true); });
+        connect(edit, &FieldEdit::enterPressed, this, [this, f] { run([&] { model_.keypress(f, kEnterKey); }, f); });
+        connect(edit, &FieldEdit::focusLost, this, [this, f] { run([&] { model_.lost_focus(f); }, f); });
+        connect(edit, &FieldEdit::doubleClicked, this, [this, f] { run([&] { model_.dblclick(f); }, f); });
     }
-    text_[5]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("0000")) + 16);
-    text_[10]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("0000")) + 16);
+    field(MainField::Ports)->setFixedWidth(fm.horizontalAdvance(QStringLiteral("0000")) + 16);
+    field(MainField::Drivers)->setFixedWidth(fm.horizontalAdvance(QStringLiteral("0000")) + 16);
 
     // Box dimensions and calculator.
     frame1_ = new QGroupBox(central);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     auto* g1 = new QGridLayout(frame1_);
     g1->addWidget(make_label("Label12", "Depth", frame1_), 0, 0);
-    g1->addWidget(text_[6], 0, 1);
+    g1->addWidget(field(MainField::Depth), 0, 1);
     g1->addWidget(make_label("Label13", "Width", frame1_), 1, 0);
-    g1->addWidget(text_[7], 1, 1);
+    g1->addWidget(field(MainField::Width), 1, 1);
     g1->addWidget(make_label("Label14", "Height", frame1_), 2, 0);
-    g1->addWidget(text_[8], 2, 1);
+    g1->addWidget(field(MainField::Height), 2, 1);
     label15_ = make_label("Label15", "Internal Volume (litres)", frame1_);
     g1->addWidget(label15_, 3, 0);
-    g1->addWidget(text_[9], 3, 1);
+    g1->addWidget(field(MainField::Volume), 3, 1);
     g1->addWidget(make_label("Label5", "Panel Thickness", frame1_), 0, 3);
-    g1->addWidget(text_[4], 0, 4);
+    g1->addWidget(field(MainField::Thickness), 0, 4);
     check3_ = new QCheckBox(QStringLiteral("Double Thickness Front"), frame1_);
     check3_->setObjectName(QStringLiteral("Check3"));
     g1->addWidget(check3_, 1, 3, 1, 2);
@@ -205,17 +202,17 @@ void Form1::build_fields() {
     frame5_->setObjectName(QStringLiteral("Frame5"));
     auto* g5 = new QGridLayout(frame5_);
     g5->addWidget(make_label("Label1", "No. of ports", frame5_), 0, 0);
-    g5->addWidget(text_[5], 0, 1, Qt::AlignLeft);
+    g5->addWidget(field(MainField::Ports), 0, 1, Qt::AlignLeft);
     port_labels_[1] = make_label("Label3", "Internal Diameter", frame5_);
     port_labels_[1]->setToolTip(QStringLiteral("Internal diameter of port"));
     g5->addWidget(port_labels_[1], 0, 3);
-    g5->addWidget(text_[2], 0, 4);
+    g5->addWidget(field(MainField::PortDiameter), 0, 4);
     port_labels_[0] = make_label("Label2", "Length", frame5_);
     g5->addWidget(port_labels_[0], 1, 0);
-    g5->addWidget(text_[1], 1, 1);
+    g5->addWidget(field(MainField::PortLength), 1, 1);
     port_labels_[2] = make_label("Label4", "Wall Thickness", frame5_);
     g5->addWidget(port_labels_[2], 1, 3);
-    g5->addWidget(text_[3], 1, 4);
+    g5->addWidget(field(MainField::PortWall), 1, 4);
     g5->setColumnMinimumWidth(2, 12);
     g5->setColumnStretch(5, 1);
 
@@ -224,11 +221,11 @@ void Form1::build_fields() {
     frame2_->setObjectName(QStringLiteral("Frame2"));
     auto* g2 = new QGridLayout(frame2_);
     g2->addWidget(make_label("Label19", "Box top to driver centre", frame2_), 0, 0);
-    g2->addWidget(text_[12], 0, 1);
+    g2->addWidget(field(MainField::DriverDown), 0, 1);
     g2->addWidget(make_label("Label16", "Offset from vertical centreline", frame2_), 1, 0);
-    g2->addWidget(text_[13], 1, 1);
+    g2->addWidget(field(MainField::DriverSideways), 1, 1);
     g2->addWidget(make_label("Label18", "Box front to mid-depth of cone", frame2_), 2, 0);
-    g2->addWidget(text_[11], 2, 1);
+    g2->addWidget(field(MainField::DriverDepth), 2, 1);
     auto* size_row = new QHBoxLayout;
     auto* label11 = make_label("Label11", "Size", frame2_);
     label11->setToolTip(
@@ -246,7 +243,7 @@ void Form1::build_fields() {
     size_row->addWidget(combo1_);
     size_row->addSpacing(12);
     size_row->addWidget(make_label("Label25", "No.", frame2_));
-    size_row->addWidget(text_[10]);
+    size_row->addWidget(field(MainField::Drivers));
     size_row->addSpacing(12);
     command1_ = new QPushButton(QStringLiteral("Min"), frame2_);
     command1_->setObjectName(QStringLiteral("Command1"));
@@ -290,11 +287,16 @@ void Form1::build_fields() {
     grid->setColumnStretch(1, 1);
 
     // Tab order follows the frames from top to bottom.
-    const std::vector<QWidget*> order{text_[6],  text_[7], text_[8],  text_[9], text_[4],  check3_,
-                                      text_[5],  text_[2], text_[1],  text_[3], text_[12], text_[13],
-                                      text_[11], combo1_,  text_[10], command1_};
+    const std::vector<QWidget*> order{field(MainField::Depth),       field(MainField::Width),
+                                      field(MainField::Height),      field(MainField::Volume),
+                                      field(MainField::Thickness),   check3_,
+                                      field(MainField::Ports),       field(MainField::PortDiameter),
+                                      field(MainField::PortLength),  field(MainField::PortWall),
+                                      field(MainField::DriverDown),  field(MainField::DriverSideways),
+                                      field(MainField::DriverDepth), combo1_,
+                                      field(MainField::Drivers),     command1_};
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-    text_[6]->setFocus(Qt::OtherFocusReason);
+    field(MainField::Depth)->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::build_results() {
@@ -350,35 +352,33 @@ void Form1::build_results() {
 
 void Form1::build_menus() {
     QMenuBar* bar = menuBar();
+    // An item running a handler of the design model.
     const auto action = [this](QMenu* menu, const char* name, const char* caption, void (MainForm::*handler)(),
                                bool checkable = false) {
         auto* a = menu->addAction(QString::fromUtf8(caption));
         a->setObjectName(QString::fromUtf8(name));
         a->setCheckable(checkable);
         connect(a, &QAction::triggered, this, [this, handler] { run([&] { (model_.*handler)(); }); });
-        actions_[name] = a;
         return a;
     };
+    // A command standing in the menu bar itself.
     const auto top_action = [this, bar](const char* name, const char* caption, void (MainForm::*handler)()) {
         auto* a = bar->addAction(QString::fromUtf8(caption));
         a->setObjectName(QString::fromUtf8(name));
         connect(a, &QAction::triggered, this, [this, handler] { run([&] { (model_.*handler)(); }); });
-        actions_[name] = a;
         return a;
     };
-    const auto submenu = [this, bar](const char* name, const char* caption) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
+    const auto submenu = [](QMenu* menu, const char* name) {
         menu->setObjectName(QString::fromUtf8(name));
         menu->menuAction()->setObjectName(QString::fromUtf8(name));
-        actions_[name] = menu->menuAction();
         return menu;
     };
-    const auto separator = [this](QMenu* menu, const char* name) {
-        QAction* a = menu->addSeparator();
-        a->setObjectName(QString::fromUtf8(name));
-        actions_[name] = a;
+    const auto top_menu = [bar, submenu](const char* name, const char* caption) {
+        return submenu(bar->addMenu(QString::fromUtf8(caption)), name);
     };
-
+    const auto separator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QString::fromUtf8(name));
+    };
     // Items of the editor rather than of the design model.
     const auto editor_action = [this](QMenu* menu, const char* name, const char* caption, const QKeySequence& keys,
                                       auto handler) {
@@ -386,75 +386,71 @@ void Form1::build_menus() {
         a->setObjectName(QString::fromUtf8(name));
         a->setShortcut(keys);
         connect(a, &QAction::triggered, this, [this, handler] { run([&] { handler(); }); });
-        actions_[name] = a;
         return a;
     };
+    MenuActions& m = menus_;
 
-    QMenu* file = submenu("mnu_file", "&Project");
-    editor_action(file, "mnu_open", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { editor_.open(); });
-    mnu_recent_ = file->addMenu(QStringLiteral("Recent projects"));
-    mnu_recent_->setObjectName(QStringLiteral("mnu_recent"));
-    mnu_recent_->menuAction()->setObjectName(QStringLiteral("mnu_recent"));
-    actions_["mnu_recent"] = mnu_recent_->menuAction();
-    editor_action(file, "mnu_quicksave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { editor_.save(); });
-    editor_action(file, "mnu_save", "&Save As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                  [this] { editor_.save_as(); });
-    separator(file, "mnu_separator");
-    action(file, "mnu_notes", "&Notes", &MainForm::mnu_notes_Click);
-    action(file, "mnu_report", "&Generate Report", &MainForm::mnu_report_Click);
-    separator(file, "mnu_sepexit");
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnu_exit"));
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    exit->setMenuRole(QAction::QuitRole);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    actions_["mnu_exit"] = exit;
+    m.file = top_menu("mnu_file", "&Project");
+    m.open =
+        editor_action(m.file, "mnu_open", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { editor_.open(); });
+    m.recent = submenu(m.file->addMenu(QStringLiteral("Recent projects")), "mnu_recent");
+    m.quicksave =
+        editor_action(m.file, "mnu_quicksave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { editor_.save(); });
+    m.save = editor_action(m.file, "mnu_save", "&Save As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                           [this] { editor_.save_as(); });
+    separator(m.file, "mnu_separator");
+    m.notes = action(m.file, "mnu_notes", "&Notes", &MainForm::mnu_notes_Click);
+    m.report = action(m.file, "mnu_report", "&Generate Report", &MainForm::mnu_report_Click);
+    separator(m.file, "mnu_sepexit");
+    m.exit = m.file->addAction(QStringLiteral("E&xit"));
+    m.exit->setObjectName(QStringLiteral("mnu_exit"));
+    m.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m.exit->setMenuRole(QAction::QuitRole);
+    connect(m.exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* edit = submenu("mnu_edit", "&Edit");
-    editor_action(edit, "mnu_undo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { editor_.undo(); });
-    editor_action(edit, "mnu_redo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                  [this] { editor_.redo(); });
-    separator(edit, "mnu_sepedit");
-    editor_action(edit, "mnu_copyresults", "&Copy Results", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                  [this] { editor_.copy_results(); });
+    m.edit = top_menu("mnu_edit", "&Edit");
+    m.undo = editor_action(m.edit, "mnu_undo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { editor_.undo(); });
+    m.redo = editor_action(m.edit, "mnu_redo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                           [this] { editor_.redo(); });
+    separator(m.edit, "mnu_sepedit");
+    m.copyresults = editor_action(m.edit, "mnu_copyresults", "&Copy Results",
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { editor_.copy_results(); });
 
-    mnu_flange_ = submenu("mnu_flange", "&Port Flanges-1");
-    action(mnu_flange_, "mnu_noflange", "&No ends flanged", &MainForm::mnu_noflange_Click, true);
-    action(mnu_flange_, "mnu_oneflange", "&One end flanged", &MainForm::mnu_oneflange_Click, true);
-    action(mnu_flange_, "mnu_twoflange", "&Both ends flanged", &MainForm::mnu_twoflange_Click, true);
-    separator(mnu_flange_, "mnu_sep3");
-    action(mnu_flange_, "mnu_tune", kTuneMenuCaption.data(), &MainForm::mnu_tune_Click);
+    m.flange = top_menu("mnu_flange", "&Port Flanges-1");
+    m.noflange = action(m.flange, "mnu_noflange", "&No ends flanged", &MainForm::mnu_noflange_Click, true);
+    m.oneflange = action(m.flange, "mnu_oneflange", "&One end flanged", &MainForm::mnu_oneflange_Click, true);
+    m.twoflange = action(m.flange, "mnu_twoflange", "&Both ends flanged", &MainForm::mnu_twoflange_Click, true);
+    separator(m.flange, "mnu_sep3");
+    m.tune = action(m.flange, "mnu_tune", kTuneMenuCaption.data(), &MainForm::mnu_tune_Click);
 
-    top_action("mnu_panels", "&Cutting list", &MainForm::mnu_panels_Click);
+    m.panels = top_action("mnu_panels", "&Cutting list", &MainForm::mnu_panels_Click);
 
-    QMenu* options = submenu("mnu_options", "&Graphing Options");
-    action(options, "mnu_onekhz", "Graph to &1khz", &MainForm::mnu_onekhz_Click, true);
-    action(options, "mnu_twokhz", "Graph to &2khz", &MainForm::mnu_twokhz_Click, true);
-    separator(options, "mnu_sep");
-    action(options, "mnu_shownums", "Show &Identifying numbers", &MainForm::mnu_shownums_Click, true);
-    action(options, "mnu_highlight", "&Highlight Resonances under 200hz", &MainForm::mnu_highlight_Click, true);
+    m.options = top_menu("mnu_options", "&Graphing Options");
+    m.onekhz = action(m.options, "mnu_onekhz", "Graph to &1khz", &MainForm::mnu_onekhz_Click, true);
+    m.twokhz = action(m.options, "mnu_twokhz", "Graph to &2khz", &MainForm::mnu_twokhz_Click, true);
+    separator(m.options, "mnu_sep");
+    m.shownums = action(m.options, "mnu_shownums", "Show &Identifying numbers", &MainForm::mnu_shownums_Click, true);
+    m.highlight =
+        action(m.options, "mnu_highlight", "&Highlight Resonances under 200hz", &MainForm::mnu_highlight_Click, true);
 
-    top_action("mnu_units", "&Units", &MainForm::mnu_units_Click);
-    top_action("mnu_print", "&Print", &MainForm::mnu_print_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m.units = top_action("mnu_units", "&Units", &MainForm::mnu_units_Click);
+    m.print = top_action("mnu_print", "&Print", &MainForm::mnu_print_Click);
+    m.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
 
-    QMenu* help = submenu("mnu_help", "&Help");
-    action(help, "mnu_where", "Show me &where to measure", &MainForm::mnu_where_Click, true);
-    separator(help, "mnu_sep2");
-    action(help, "mnu_about", "&About Enclavio", &MainForm::mnu_about_Click);
+    m.help = top_menu("mnu_help", "&Help");
+    m.where = action(m.help, "mnu_where", "Show me &where to measure", &MainForm::mnu_where_Click, true);
+    separator(m.help, "mnu_sep2");
+    m.about = action(m.help, "mnu_about", "&About Enclavio", &MainForm::mnu_about_Click);
 
-    top_action("mnu_porting", "P&orting", &MainForm::mnu_porting_Click);
-    top_action("mnu_bracing", "&Bracing", &MainForm::mnu_bracing_Click);
-}
+    m.porting = top_action("mnu_porting", "P&orting", &MainForm::mnu_porting_Click);
+    m.bracing = top_action("mnu_bracing", "&Bracing", &MainForm::mnu_bracing_Click);
 
-void Form1::build_response_menu() {
-    QMenu* menu = menuBar()->addMenu(qs(kResponseMenuCaption));
-    menu->setObjectName(QStringLiteral("mnu_response"));
-    menu->menuAction()->setObjectName(QStringLiteral("mnu_response"));
-    actions_["mnu_response"] = menu->menuAction();
-    QAction* item = menu->addAction(qs(kResponseItemCaption));
-    item->setObjectName(QStringLiteral("mnu_driver_response"));
-    actions_["mnu_driver_response"] = item;
-    connect(item, &QAction::triggered, this, [this] { open_response(); });
+    m.response = menuBar()->addMenu(qs(kResponseMenuCaption));
+    m.response->setObjectName(QStringLiteral("mnu_response"));
+    m.response->menuAction()->setObjectName(QStringLiteral("mnu_response"));
+    m.driver_response = m.response->addAction(qs(kResponseItemCaption));
+    m.driver_response->setObjectName(QStringLiteral("mnu_driver_response"));
+    connect(m.driver_response, &QAction::triggered, this, [this] { open_response(); });
 }
 
 void Form1::open_response() {
@@ -544,9 +540,9 @@ void Form1::sync() {
     const MainState& m = s.main;
     setWindowTitle(qs(m.caption));
 
-    for (int n = 1; n <= 13; ++n) {
-        FieldEdit* edit = text_[n];
-        const TextField& f = m.text[n];
+    for (MainField which : kMainFields) {
+        FieldEdit* edit = field(which);
+        const TextField& f = m.text[which];
         const QString t = qs(f.text);
         if (edit->text() != t) {
             const QSignalBlocker block(edit);
@@ -597,17 +593,17 @@ void Form1::sync() {
     results_place_->setCurrentWidget(m.where ? static_cast<QWidget*>(frame3_) : frame4_);
     picture3_->setVisible(m.notes_picture);
 
-    mnu_flange_->setTitle(qs(m.flange_caption));
-    actions_["mnu_noflange"]->setChecked(m.flange == Flange::None);
-    actions_["mnu_oneflange"]->setChecked(m.flange == Flange::One);
-    actions_["mnu_twoflange"]->setChecked(m.flange == Flange::Two);
-    actions_["mnu_onekhz"]->setChecked(m.graph.range != 2000);
-    actions_["mnu_twokhz"]->setChecked(m.graph.range == 2000);
-    actions_["mnu_shownums"]->setChecked(m.graph.shownums);
-    actions_["mnu_highlight"]->setChecked(m.graph.highlight);
-    actions_["mnu_where"]->setChecked(m.where);
-    actions_["mnu_undo"]->setEnabled(editor_.can_undo());
-    actions_["mnu_redo"]->setEnabled(editor_.can_redo());
+    menus_.flange->setTitle(qs(m.flange_caption));
+    menus_.noflange->setChecked(m.flange == Flange::None);
+    menus_.oneflange->setChecked(m.flange == Flange::One);
+    menus_.twoflange->setChecked(m.flange == Flange::Two);
+    menus_.onekhz->setChecked(m.graph.range != 2000);
+    menus_.twokhz->setChecked(m.graph.range == 2000);
+    menus_.shownums->setChecked(m.graph.shownums);
+    menus_.highlight->setChecked(m.graph.highlight);
+    menus_.where->setChecked(m.where);
+    menus_.undo->setEnabled(editor_.can_undo());
+    menus_.redo->setEnabled(editor_.can_redo());
     sync_recent();
 
     picture1_->update();
@@ -624,20 +620,20 @@ void Form1::sync() {
 // The recent projects' submenu, rebuilt when the list changed: "&1 path", ...
 void Form1::sync_recent() {
     std::vector<std::string> list = editor_.recent();
-    if (list == recent_shown_ && !mnu_recent_->isEmpty()) return;
+    if (list == recent_shown_ && !menus_.recent->isEmpty()) return;
     recent_shown_ = list;
-    mnu_recent_->clear();
+    menus_.recent->clear();
     int n = 0;
     for (const std::string& path : list) {
         ++n;
         QString shown = qs(path);
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* a = mnu_recent_->addAction(QStringLiteral("&%1 %2").arg(n).arg(shown));
+        QAction* a = menus_.recent->addAction(QStringLiteral("&%1 %2").arg(n).arg(shown));
         a->setObjectName(QStringLiteral("mnu_recent%1").arg(n));
         connect(a, &QAction::triggered, this, [this, path] { run([&] { editor_.open_recent(path); }); });
     }
     if (list.empty()) {
-        QAction* none = mnu_recent_->addAction(QStringLiteral("(none)"));
+        QAction* none = menus_.recent->addAction(QStringLiteral("(none)"));
         none->setEnabled(false);
     }
 }

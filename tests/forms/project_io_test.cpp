@@ -41,8 +41,8 @@ TEST_P(ProjectRoundTrip, ReopenedProjectIsTheSavedOne) {
     EXPECT_TRUE(s.main.notes_picture);
     EXPECT_EQ(s.main.caption, "Enclavio - round.ecv");
     EXPECT_EQ(s.projectpath, root.file("round.ecv"));
-    EXPECT_EQ(s.main.text[10].text, "2");
-    EXPECT_EQ(s.main.text[6].text, length_text(c.opened_in, s.design.boxdepth));
+    EXPECT_EQ(s.main.text[MainField::Drivers].text, "2");
+    EXPECT_EQ(s.main.text[MainField::Depth].text, length_text(c.opened_in, s.design.boxdepth));
 
     // Saved again in the first mode, the file is the same but for the volume line.
     b.form.set_unit_mode(c.saved_in);
@@ -100,7 +100,7 @@ TEST(ProjectFile, TolerantOpen) {
         {"empty file", "",
          [](const Session& s) {
              EXPECT_EQ(s.design.boxdepth, 0);
-             EXPECT_EQ(s.main.text[5].text, "");
+             EXPECT_EQ(s.main.text[MainField::Ports].text, "");
              EXPECT_EQ(s.main.combo_text, "");
              EXPECT_EQ(s.main.flange, Flange::One);  // unchanged
              EXPECT_EQ(s.projectflange, "");

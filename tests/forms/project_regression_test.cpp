@@ -29,7 +29,7 @@ void expect_sound(const Session& s, const std::string& where) {
           d.componentvolume, d.workingvolume,     d.tunefrequency})
         EXPECT_TRUE(std::isfinite(v)) << where;
     std::string shown = compose_report(report_input(s, 0));
-    for (int n = 1; n <= 13; ++n) shown += "\n" + s.main.text[n].text;
+    for (const TextField& field : s.main.text) shown += "\n" + field.text;
     for (int n = 1; n <= 9; ++n) shown += "\n" + s.main.results.resonance[n].caption;
     for (const auto* l : {&s.main.results.ports_and_bracing_line, &s.main.results.working_volume_line,
                           &s.main.results.tuning_line, &s.main.results.driver_and_total_line})
@@ -72,8 +72,8 @@ TEST(ProjectRegression, HugeNumbersInAProjectFile) {
             cutting.Option2_Click();
             expect_sound(m.form.session, "with allowance");
         }
-        for (const int n : {6, 7, 8, 9}) {
-            m.form.dblclick(n);
+        for (const MainField f : {MainField::Depth, MainField::Width, MainField::Height, MainField::Volume}) {
+            m.form.dblclick(f);
             expect_sound(m.form.session, "calculator");
         }
     }
