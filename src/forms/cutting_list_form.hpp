@@ -23,8 +23,8 @@ inline constexpr int kCuttingBannerMs = 8000;  // Timer1 interval
 // Label10: the caption shown, and the address it opens.
 inline constexpr std::string_view kAssemblyLinkCaption = "enclavio.example.org/speaker-building.htm";
 inline constexpr std::string_view kAssemblyLinkUrl = "https://enclavio.example.org/speaker-building.htm";
-inline constexpr std::string_view kFrontViewArrow = "<--";
-inline constexpr std::string_view kBackViewArrow = "-->";
+// The arrow of Label16 for the view shown: "<--" front, "-->" back.
+std::string_view view_arrow(PanelView view);
 
 // The front drawing for the design's front type.
 PanelPicture front_picture(const BoxDesign& d);

@@ -148,7 +148,7 @@ Form3::Form3(MainForm& main, ModalOpener opener, QWidget* parent)
         "These dimensions only correct for panels arranged as per drawing. Always check before cutting.",
         "",
         "",
-        kFrontViewArrow.data(),
+        view_arrow(PanelView::Front).data(),
     };
     for (int i = 1; i <= 16; ++i) {
         QLabel* l = (i == 10 || i == 16) ? new ClickLabel(this) : new QLabel(this);
@@ -266,7 +266,7 @@ void Form3::sync() {
     }
     label_[3]->setVisible(c.list.front_inner_visible);
     label_[9]->setText(qs(c.list.brace_note));
-    label_[16]->setText(qs(c.arrow));
+    label_[16]->setText(qs(view_arrow(c.view)));
     {
         const QSignalBlocker b1(option1_), b2(option2_);
         option2_->setText(qs(c.list.allowance_caption));
