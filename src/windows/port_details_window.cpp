@@ -15,7 +15,7 @@
 namespace enclavio {
 
 Form8::Form8(MainForm& main, ModalOpener opener, QWidget* parent)
-    : ModelDialog(main, std::move(opener), parent), model_(main.session) {
+    : ModelDialog(std::move(opener), parent), model_(main.session) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(qs(kPortDetailsCaption));
     QPalette pal = palette();
