@@ -45,11 +45,13 @@ public:
     void Text3_Change(std::string text) { s_.bracing.shelf_text = std::move(text); }
 
     // What the controls show now.
-    TextField text1() const;     // number of shelf braces
-    TextField text2() const;     // typed edge volume: enabled only when manual
-    TextField text3() const;     // typed shelf volume: enabled only when manual
-    ResultLabel label2() const;  // automatic edge volume
-    ResultLabel label3() const;  // automatic shelf volume
+    bool edge_manual() const { return s_.bracing.edge_manual; }    // Option2 rather than Option1
+    bool shelf_manual() const { return s_.bracing.shelf_manual; }  // option4 rather than option3
+    TextField text1() const;                                       // number of shelf braces
+    TextField text2() const;                                       // typed edge volume: enabled only when manual
+    TextField text3() const;                                       // typed shelf volume: enabled only when manual
+    ResultLabel label2() const;                                    // automatic edge volume
+    ResultLabel label3() const;                                    // automatic shelf volume
     bool note_visible() const { return s_.bracing_window.note; }
     bool picture_double() const { return s_.bracing_window.picture_double; }
 

@@ -21,6 +21,9 @@ public:
     bool Command1_Click();         // "&OK": the name is returned
     bool Command2_Click();         // "&Cancel": the empty name is returned
 
+    const std::string& prompt() const { return s_.files.new_folder_prompt; }  // Label1
+    const std::string& name() const { return s_.files.new_folder_name; }      // Text1
+
 private:
     Session& s_;
     FormView& view_;

@@ -4,13 +4,15 @@
 
 namespace enclavio {
 
+std::string_view view_arrow(PanelView view) { return view == PanelView::Front ? "<--" : "-->"; }
+
 PanelPicture front_picture(const BoxDesign& d) {
     return d.doublefront == 1 ? PanelPicture::FrontDouble : PanelPicture::FrontSingle;
 }
 
 void prepare_cutting_list(Session& s) {
     // The back view stays as it was; the front view follows the front type.
-    if (s.cutting.arrow == kFrontViewArrow) s.cutting.picture = front_picture(s.design);
+    if (s.cutting.view == PanelView::Front) s.cutting.picture = front_picture(s.design);
     do_panels(s.design, s.mode, s.cutting.show_exact, s.cutting.list);
 }
 
@@ -53,11 +55,11 @@ void CuttingForm::Timer1_Timer() {
 
 void CuttingForm::Label16_Click() {
     CuttingState& c = s_.cutting;
-    if (c.arrow != kFrontViewArrow) {
-        c.arrow = std::string(kFrontViewArrow);
+    if (c.view == PanelView::Back) {
+        c.view = PanelView::Front;
         c.picture = front_picture(s_.design);
     } else {
-        c.arrow = std::string(kBackViewArrow);
+        c.view = PanelView::Back;
         c.picture = PanelPicture::Back;
     }
     view_.refresh();

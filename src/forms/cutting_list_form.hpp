@@ -7,6 +7,7 @@
 #include "forms/main_form.hpp"
 #include "forms/session.hpp"
 #include "forms/view.hpp"
+#include "forms/workshop_sheet.hpp"
 
 namespace enclavio {
 
@@ -23,8 +24,8 @@ inline constexpr int kCuttingBannerMs = 8000;  // Timer1 interval
 // Label10: the caption shown, and the address it opens.
 inline constexpr std::string_view kAssemblyLinkCaption = "enclavio.example.org/speaker-building.htm";
 inline constexpr std::string_view kAssemblyLinkUrl = "https://enclavio.example.org/speaker-building.htm";
-inline constexpr std::string_view kFrontViewArrow = "<--";
-inline constexpr std::string_view kBackViewArrow = "-->";
+// The arrow of Label16 for the view shown: "<--" front, "-->" back.
+std::string_view view_arrow(PanelView view);
 
 // The front drawing for the design's front type.
 PanelPicture front_picture(const BoxDesign& d);
@@ -53,6 +54,13 @@ public:
     void save_csv(const std::string& path);
     // A file that could not be written, and why.
     void report_save_failure(const std::string& path, const std::string& reason);
+
+    // The workshop sheet of the design, dated `date`.
+    WorkshopSheet workshop_sheet(std::string_view date) const { return enclavio::workshop_sheet(s_, date); }
+    // Where an export is first offered: the last folder used (empty: none
+    // yet), and the project's name with `extension`.
+    const std::string& export_folder() const { return s_.lastfolder; }
+    std::string export_name(std::string_view extension) const { return export_file_name(s_, extension); }
 
     const CuttingState& state() const { return s_.cutting; }
 

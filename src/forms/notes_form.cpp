@@ -4,6 +4,10 @@ namespace enclavio {
 
 NotesForm::NotesForm(MainForm& main, FormView& view) : main_(main), view_(view) {}
 
+const std::string& NotesForm::line(int n) const {
+    return main_.session.notes.lines.at(static_cast<std::size_t>(n - 1));
+}
+
 void NotesForm::Text_Change(int n, std::string text) {
     if (n < 1 || n > kNotesLines) return;
     main_.session.notes.lines[static_cast<std::size_t>(n - 1)] = std::move(text);

@@ -27,6 +27,9 @@ public:
     // Closed by the window frame: as "&OK", since the edits stay anyway.
     bool Form_Close() { return Command1_Click(); }
 
+    // The text of line n (1..8).
+    const std::string& line(int n) const;
+
 private:
     MainForm& main_;
     FormView& view_;

@@ -18,15 +18,26 @@ inline constexpr std::string_view kInsideRadiusCaption = "Flare raduis in mm";
 inline constexpr std::string_view kPortDetailsOkCaption = "&OK";
 inline constexpr Colour kPortFrameColour{37, 139, 222};  // Frame1 and Frame2 captions
 
-// One end choice: the option's number (Option1 -> 1) and caption.
+// One end choice: the end it stands for, its option's number (Option1 -> 1)
+// and caption.
+template <class End>
 struct PortEndOption {
+    End end;
     int number;
     std::string_view caption;
 };
 // Outside end, top to bottom: Option1, Option2.
-const std::array<PortEndOption, 2>& outside_end_options();
+inline constexpr std::array<PortEndOption<OutsideEnd>, 2> kOutsideEndOptions{{
+    {OutsideEnd::FlangedAndFlared, 1, "Flanged and Flared"},
+    {OutsideEnd::Flanged, 2, "Flanged"},
+}};
 // Inside end, top to bottom: Option5 to Option8.
-const std::array<PortEndOption, 4>& inside_end_options();
+inline constexpr std::array<PortEndOption<InsideEnd>, 4> kInsideEndOptions{{
+    {InsideEnd::Flared, 5, "Flared"},
+    {InsideEnd::Free, 6, "Free"},
+    {InsideEnd::Flanged, 7, "Flanged"},
+    {InsideEnd::FlangedAndFlared, 8, "Flanged and Flared"},
+}};
 
 class PortForm {
 public:
@@ -38,6 +49,7 @@ public:
     void Text1_Change(std::string text) { s_.port_details.outside_radius = std::move(text); }
     void Text2_Change(std::string text) { s_.port_details.inside_radius = std::move(text); }
 
+    // Whether option `number` shows the choice of its end.
     bool selected(int number) const;
     const std::string& text1() const { return s_.port_details.outside_radius; }
     const std::string& text2() const { return s_.port_details.inside_radius; }

@@ -47,6 +47,27 @@ ReportInput report_input(const Session& s, std::time_t when) {
 
 ReportForm::ReportForm(MainForm& main, FormView& view) : main_(main), view_(view) {}
 
+namespace {
+// The check box that keeps each section's choice.
+bool ReportState::*included_member(ReportSection section) {
+    switch (section) {
+        case ReportSection::Notes: return &ReportState::check6;
+        case ReportSection::CuttingList: return &ReportState::check3;
+        case ReportSection::TrimmingHints: return &ReportState::check1;
+        case ReportSection::Resonances: return &ReportState::check2;
+        case ReportSection::PortDetails: return &ReportState::check4;
+        case ReportSection::DriverDetails: return &ReportState::check5;
+    }
+    return &ReportState::check6;  // not reached: every section is listed
+}
+}  // namespace
+
+const ReportState& ReportForm::state() const { return main_.session.report; }
+
+void ReportForm::set_included(ReportSection section, bool on) { main_.session.report.*included_member(section) = on; }
+
+bool ReportForm::included(ReportSection section) const { return main_.session.report.*included_member(section); }
+
 void ReportForm::Form_Load() {
     main_.session.report.reportpath = report_path(main_.session.appdata_folder);
     view_.refresh();

@@ -21,9 +21,17 @@ inline constexpr std::string_view kReportNotOpened = "Unable to open the report 
 // Everything the report copies, as the windows show it now, stamped `when`.
 ReportInput report_input(const Session& s, std::time_t when);
 
+// The report's optional sections, each chosen by one check box.
+enum class ReportSection { Notes, CuttingList, TrimmingHints, Resonances, PortDetails, DriverDetails };
+
 class ReportForm {
 public:
     ReportForm(MainForm& main, FormView& view);
+
+    const ReportState& state() const;
+    // A check box ticked or cleared: whether its section goes into the report.
+    void set_included(ReportSection section, bool on);
+    bool included(ReportSection section) const;
 
     // Loaded once: works out reportpath (Label2).
     void Form_Load();

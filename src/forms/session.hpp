@@ -63,9 +63,11 @@ struct MainState {
 
 // Form3: the cutting list window.
 enum class PanelPicture { FrontDoubleBlank, FrontDouble, FrontSingle, Back };
+// Which side of the box the panel drawing shows (Label16 and Picture1 flip it).
+enum class PanelView { Front, Back };
 struct CuttingState {
-    bool show_exact = true;                                 // Option1 / Option2
-    std::string arrow = "<--";                              // Label16: "<--" front view, "-->" back view
+    bool show_exact = true;  // Option1 / Option2
+    PanelView view = PanelView::Front;
     PanelPicture picture = PanelPicture::FrontDoubleBlank;  // what Picture1 shows
     CuttingList list = cutting_list_before_first_run();
     std::array<std::string, kPanelCount> tooltips;  // Label1..Label8 tool tips (the hints)
@@ -83,9 +85,11 @@ struct BracingState {
 };
 
 // Form8: port details (shown and kept; no calculation reads them).
+enum class OutsideEnd { FlangedAndFlared, Flanged };
+enum class InsideEnd { Flared, Free, Flanged, FlangedAndFlared };
 struct PortDetailsState {
-    int outside = 1;  // 1 Option1 "Flanged and Flared", 2 Option2 "Flanged"
-    int inside = 5;   // 5 "Flared", 6 "Free", 7 "Flanged", 8 "Flanged and Flared"
+    OutsideEnd outside = OutsideEnd::FlangedAndFlared;
+    InsideEnd inside = InsideEnd::Flared;
     std::string outside_radius = "25";
     std::string inside_radius = "20";
 };

@@ -35,7 +35,7 @@ public:
 }  // namespace
 
 frmAbout::frmAbout(MainForm& main, ModalOpener opener, QWidget* parent)
-    : ModelDialog(main, std::move(opener), parent), model_(view_) {
+    : ModelDialog(std::move(opener), parent), model_(view_) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(qs(kAboutCaption));
     QPalette pal = palette();

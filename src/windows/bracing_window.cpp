@@ -82,7 +82,7 @@ void show_label(QLabel* label, const ResultLabel& l) {
 }  // namespace
 
 Form7::Form7(MainForm& main, ModalOpener opener, QWidget* parent)
-    : ModelDialog(main, std::move(opener), parent), model_(main.session) {
+    : ModelDialog(std::move(opener), parent), model_(main.session) {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(qs(kBracingCaption));
     QPalette pal = palette();
@@ -177,11 +177,10 @@ Form7::Form7(MainForm& main, ModalOpener opener, QWidget* parent)
 }
 
 void Form7::sync() {
-    const BracingChoices& b = main_.session.bracing;
-    option1_->setChecked(!b.edge_manual);
-    option2_->setChecked(b.edge_manual);
-    option3_->setChecked(!b.shelf_manual);
-    option4_->setChecked(b.shelf_manual);
+    option1_->setChecked(!model_.edge_manual());
+    option2_->setChecked(model_.edge_manual());
+    option3_->setChecked(!model_.shelf_manual());
+    option4_->setChecked(model_.shelf_manual());
     show_field(text1_, model_.text1());
     show_field(text2_, model_.text2());
     show_field(text3_, model_.text3());

@@ -11,7 +11,7 @@
 namespace enclavio {
 
 Form6::Form6(MainForm& main, ModalOpener opener, QWidget* parent)
-    : ModelDialog(main, std::move(opener), parent), model_(main.session, view_) {
+    : ModelDialog(std::move(opener), parent), model_(main.session, view_) {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(qs(kCreateFolderCaption));
 
@@ -61,10 +61,10 @@ Form6::Form6(MainForm& main, ModalOpener opener, QWidget* parent)
 
 void Form6::sync() {
     // A zero-width space after each "/" lets a long path break there.
-    QString prompt = qs(main_.session.files.new_folder_prompt);
+    QString prompt = qs(model_.prompt());
     prompt.replace(QChar('/'), QStringLiteral("/\u200B"));
     label1_->setText(prompt);
-    const QString name = qs(main_.session.files.new_folder_name);
+    const QString name = qs(model_.name());
     if (text1_->text() != name) {
         const QSignalBlocker block(text1_);
         text1_->setText(name);

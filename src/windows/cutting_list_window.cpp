@@ -126,7 +126,7 @@ constexpr int kSaveRowTop = 5700, kSaveRowGap = 120;  // twips
 }  // namespace
 
 Form3::Form3(MainForm& main, ModalOpener opener, QWidget* parent)
-    : ModelDialog(main, std::move(opener), parent), model_(main, view_) {
+    : ModelDialog(std::move(opener), parent), model_(main, view_) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(qs(kCuttingCaption));
 
@@ -148,7 +148,7 @@ Form3::Form3(MainForm& main, ModalOpener opener, QWidget* parent)
         "These dimensions only correct for panels arranged as per drawing. Always check before cutting.",
         "",
         "",
-        kFrontViewArrow.data(),
+        view_arrow(PanelView::Front).data(),
     };
     for (int i = 1; i <= 16; ++i) {
         QLabel* l = (i == 10 || i == 16) ? new ClickLabel(this) : new QLabel(this);
@@ -266,7 +266,7 @@ void Form3::sync() {
     }
     label_[3]->setVisible(c.list.front_inner_visible);
     label_[9]->setText(qs(c.list.brace_note));
-    label_[16]->setText(qs(c.arrow));
+    label_[16]->setText(qs(view_arrow(c.view)));
     {
         const QSignalBlocker b1(option1_), b2(option2_);
         option2_->setText(qs(c.list.allowance_caption));
@@ -348,24 +348,24 @@ void Form3::fit_to_texts() {
 
 // Asks where the file goes, starting in the project's folder with the
 // project's name; empty when the user cancels.
-static QString ask_save_path(QWidget* parent, const Session& s, const char* title, std::string_view extension,
+static QString ask_save_path(QWidget* parent, const CuttingForm& form, const char* title, std::string_view extension,
                              const char* filter) {
-    const QString folder = s.lastfolder.empty() ? QDir::homePath() : qs(s.lastfolder);
-    const QString suggested = QDir(folder).filePath(qs(export_file_name(s, extension)));
+    const QString folder = form.export_folder().empty() ? QDir::homePath() : qs(form.export_folder());
+    const QString suggested = QDir(folder).filePath(qs(form.export_name(extension)));
     return QFileDialog::getSaveFileName(parent, QString::fromUtf8(title), suggested, QString::fromUtf8(filter));
 }
 
 void Form3::save_workshop_sheet() {
-    const QString path = ask_save_path(this, main_.session, "Save Workshop Sheet", ".pdf", "PDF files (*.pdf)");
+    const QString path = ask_save_path(this, model_, "Save Workshop Sheet", ".pdf", "PDF files (*.pdf)");
     if (path.isEmpty()) return;
     const std::string date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toStdString();
     QString error;
-    if (!write_workshop_sheet(path, workshop_sheet(main_.session, date), workshop_page_size(), &error))
+    if (!write_workshop_sheet(path, model_.workshop_sheet(date), workshop_page_size(), &error))
         model_.report_save_failure(path.toStdString(), error.toStdString());
 }
 
 void Form3::save_csv() {
-    const QString path = ask_save_path(this, main_.session, "Save as CSV", ".csv", "CSV files (*.csv)");
+    const QString path = ask_save_path(this, model_, "Save as CSV", ".csv", "CSV files (*.csv)");
     if (!path.isEmpty()) model_.save_csv(path.toStdString());
 }
 

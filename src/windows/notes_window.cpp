@@ -16,7 +16,7 @@ namespace enclavio {
 namespace {}  // namespace
 
 frmComments::frmComments(MainForm& main, ModalOpener opener, QWidget* parent)
-    : ModelDialog(main, std::move(opener), parent), model_(main, view_) {
+    : ModelDialog(std::move(opener), parent), model_(main, view_) {
     setObjectName(QStringLiteral("frmComments"));
     setWindowTitle(qs(kNotesCaption));
 
@@ -78,7 +78,7 @@ frmComments::frmComments(MainForm& main, ModalOpener opener, QWidget* parent)
 void frmComments::sync() {
     for (int n = 1; n <= kNotesLines; ++n) {
         QLineEdit* edit = text_[static_cast<std::size_t>(n)];
-        const QString t = qs(main_.session.notes.lines[static_cast<std::size_t>(n - 1)]);
+        const QString t = qs(model_.line(n));
         if (edit->text() != t) {
             const QSignalBlocker block(edit);
             edit->setText(t);

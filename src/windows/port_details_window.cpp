@@ -15,7 +15,7 @@
 namespace enclavio {
 
 Form8::Form8(MainForm& main, ModalOpener opener, QWidget* parent)
-    : ModelDialog(main, std::move(opener), parent), model_(main.session) {
+    : ModelDialog(std::move(opener), parent), model_(main.session) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(qs(kPortDetailsCaption));
     QPalette pal = palette();
@@ -29,7 +29,7 @@ Form8::Form8(MainForm& main, ModalOpener opener, QWidget* parent)
         set_text_colour(frame, kPortFrameColour);
         return frame;
     };
-    auto add_option = [this](QGroupBox* frame, QButtonGroup* group, QVBoxLayout* layout, const PortEndOption& o) {
+    auto add_option = [this](QGroupBox* frame, QButtonGroup* group, QVBoxLayout* layout, const auto& o) {
         auto* button = new QRadioButton(qs(o.caption), frame);
         button->setObjectName(QStringLiteral("Option%1").arg(o.number));
         set_text_colour(button, colours::black);
@@ -63,13 +63,13 @@ Form8::Form8(MainForm& main, ModalOpener opener, QWidget* parent)
     auto* frame1 = make_frame("Frame1", kOutsideEndCaption);
     auto* l1 = new QVBoxLayout(frame1);
     auto* outside = new QButtonGroup(frame1);
-    for (const PortEndOption& o : outside_end_options()) add_option(frame1, outside, l1, o);
+    for (const auto& o : kOutsideEndOptions) add_option(frame1, outside, l1, o);
     text1_ = add_radius(frame1, l1, "Label1", kOutsideRadiusCaption, "Text1");
 
     auto* frame2 = make_frame("Frame2", kInsideEndCaption);
     auto* l2 = new QVBoxLayout(frame2);
     auto* inside = new QButtonGroup(frame2);
-    for (const PortEndOption& o : inside_end_options()) add_option(frame2, inside, l2, o);
+    for (const auto& o : kInsideEndOptions) add_option(frame2, inside, l2, o);
     text2_ = add_radius(frame2, l2, "Label2", kInsideRadiusCaption, "Text2");
 
     connect(text1_, &QLineEdit::textEdited, this, [this](const QString& t) { model_.Text1_Change(t.toStdString()); });

@@ -71,7 +71,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 }  // namespace
 
 ProjectFileWindow::ProjectFileWindow(MainForm& main, ModalOpener opener, QWidget* parent, FileForm::Kind kind)
-    : ModelDialog(main, std::move(opener), parent), model_(main, view_, kind) {
+    : ModelDialog(std::move(opener), parent), model_(main, view_, kind) {
     const bool saving = kind == FileForm::Kind::Save;
     setObjectName(saving ? QStringLiteral("Form2") : QStringLiteral("Form5"));
     setWindowTitle(qs(saving ? kSaveCaption : kOpenCaption));

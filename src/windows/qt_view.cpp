@@ -112,8 +112,8 @@ void print_widget(QWidget* widget) {
                 [widget](QPainter& painter, const QRect& page, int) { paint_widget(painter, page, widget); });
 }
 
-ModelDialog::ModelDialog(MainForm& main, ModalOpener opener, QWidget* parent)
-    : QDialog(parent), main_(main), view_(this, std::move(opener), [this] { sync(); }) {}
+ModelDialog::ModelDialog(ModalOpener opener, QWidget* parent)
+    : QDialog(parent), view_(this, std::move(opener), [this] { sync(); }) {}
 
 void ModelDialog::keyPressEvent(QKeyEvent* event) {
     if (press_focused_button(this, event)) return;

@@ -88,11 +88,12 @@ private:
 // Failures are reported in a message box.
 void print_widget(QWidget* widget);
 
-// A secondary window bound to the main window's model. It is hidden, never
-// destroyed, by its own buttons; `sync` brings its controls up to date.
+// A secondary window. It reaches the design only through its own form (built
+// over the main window's model); it is hidden, never destroyed, by its own
+// buttons; `sync` brings its controls up to date.
 class ModelDialog : public QDialog {
 public:
-    ModelDialog(MainForm& main, ModalOpener opener, QWidget* parent);
+    ModelDialog(ModalOpener opener, QWidget* parent);
     virtual void sync() = 0;
     // The design may have changed in another window; a window that shows
     // something made from it while open beside the others brings it up to date.
@@ -103,7 +104,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-    MainForm& main_;
     QtFormView view_;
 };
 

@@ -27,7 +27,7 @@ QCheckBox* check(QWidget* parent, const char* name, const char* caption) {
 }  // namespace
 
 frmReport::frmReport(MainForm& main, ModalOpener opener, QWidget* parent)
-    : ModelDialog(main, std::move(opener), parent), model_(main, view_) {
+    : ModelDialog(std::move(opener), parent), model_(main, view_) {
     setObjectName(QStringLiteral("frmReport"));
     setWindowTitle(qs(kReportCaption));
 
@@ -111,13 +111,9 @@ frmReport::frmReport(MainForm& main, ModalOpener opener, QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
-    ReportState& r = main_.session.report;
-    const std::pair<QCheckBox*, bool ReportState::*> boxes[] = {
-        {check1_, &ReportState::check1}, {check2_, &ReportState::check2}, {check3_, &ReportState::check3},
-        {check4_, &ReportState::check4}, {check5_, &ReportState::check5}, {check6_, &ReportState::check6},
-    };
-    for (const auto& [box, member] : boxes) {
-        connect(box, &QCheckBox::toggled, this, [&r, member](bool on) { r.*member = on; });
+    for (const auto& [box, section] : section_boxes()) {
+        connect(box, &QCheckBox::toggled, this,
+                [this, section = section](bool on) { model_.set_included(section, on); });
     }
     connect(command3, &QPushButton::clicked, this, [this] {
         model_.Command3_Click();
@@ -133,16 +129,23 @@ frmReport::frmReport(MainForm& main, ModalOpener opener, QWidget* parent)
     sync();
 }
 
+std::array<std::pair<QCheckBox*, ReportSection>, 6> frmReport::section_boxes() const {
+    return {{
+        {check6_, ReportSection::Notes},
+        {check3_, ReportSection::CuttingList},
+        {check1_, ReportSection::TrimmingHints},
+        {check2_, ReportSection::Resonances},
+        {check4_, ReportSection::PortDetails},
+        {check5_, ReportSection::DriverDetails},
+    }};
+}
+
 void frmReport::sync() {
-    const ReportState& r = main_.session.report;
+    const ReportState& r = model_.state();
     label2_->setText(qs(r.reportpath));
-    const std::pair<QCheckBox*, bool> values[] = {
-        {check1_, r.check1}, {check2_, r.check2}, {check3_, r.check3},
-        {check4_, r.check4}, {check5_, r.check5}, {check6_, r.check6},
-    };
-    for (const auto& [box, on] : values) {
+    for (const auto& [box, section] : section_boxes()) {
         const QSignalBlocker block(box);
-        box->setChecked(on);
+        box->setChecked(model_.included(section));
     }
     check1_->setEnabled(r.check1_enabled);
     check6_->setEnabled(r.check6_enabled);

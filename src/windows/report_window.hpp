@@ -2,6 +2,9 @@
 // and the button that writes it.
 #pragma once
 
+#include <array>
+#include <utility>
+
 #include "forms/report_form.hpp"
 #include "windows/qt_view.hpp"
 
@@ -21,6 +24,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Each check box with the section it chooses.
+    std::array<std::pair<QCheckBox*, ReportSection>, 6> section_boxes() const;
     ReportForm model_;
     QLabel* label2_ = nullptr;
     QCheckBox* check1_ = nullptr;

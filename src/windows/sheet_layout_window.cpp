@@ -60,7 +60,7 @@ const std::vector<int>& SheetLayoutWindow::zoom_factors() {
 }
 
 SheetLayoutWindow::SheetLayoutWindow(MainForm& main, ModalOpener opener, QWidget* parent, sheets::SearchOptions options)
-    : ModelDialog(main, std::move(opener), parent), model_(main.session, view_, options) {
+    : ModelDialog(std::move(opener), parent), model_(main.session, view_, options) {
     setObjectName(QStringLiteral("SheetLayout"));
     setWindowTitle(qs(kSheetLayoutCaption));
     setModal(false);

@@ -22,7 +22,7 @@ constexpr int kMessageChars = 44;
 }  // namespace
 
 frmTune::frmTune(MainForm& main, ModalOpener opener, QWidget* parent)
-    : ModelDialog(main, std::move(opener), parent), model_(main) {
+    : ModelDialog(std::move(opener), parent), model_(main) {
     setObjectName(QStringLiteral("frmTune"));
     setWindowTitle(qs(kTuneCaption));
 

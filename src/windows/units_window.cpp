@@ -11,7 +11,7 @@
 namespace enclavio {
 
 frmUnits::frmUnits(MainForm& main, ModalOpener opener, QWidget* parent)
-    : ModelDialog(main, std::move(opener), parent), model_(main) {
+    : ModelDialog(std::move(opener), parent), model_(main) {
     setObjectName(QStringLiteral("frmUnits"));
     setWindowTitle(qs(kUnitsCaption));
 

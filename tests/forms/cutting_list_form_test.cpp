@@ -50,7 +50,7 @@ protected:
 TEST_F(CuttingFormTest, FirstOpeningWithSingleFront) {
     EXPECT_EQ(c.picture, PanelPicture::FrontDoubleBlank);  // before the first opening
     open(false);
-    EXPECT_EQ(c.arrow, "<--");
+    EXPECT_EQ(view_arrow(c.view), "<--");
     EXPECT_EQ(c.picture, PanelPicture::FrontSingle);
     EXPECT_FALSE(c.list.front_inner_visible);
     expect_initial_options();
@@ -93,17 +93,17 @@ TEST_F(CuttingFormTest, BackViewSurvivesReopeningWithOtherFront) {
     open(true);
     EXPECT_EQ(c.picture, PanelPicture::FrontDouble);
     form.Label16_Click();
-    EXPECT_EQ(c.arrow, "-->");
+    EXPECT_EQ(view_arrow(c.view), "-->");
     EXPECT_EQ(c.picture, PanelPicture::Back);
     form.Command2_Click();
 
     open(false);  // front type changed in the main window
-    EXPECT_EQ(c.arrow, "-->");
+    EXPECT_EQ(view_arrow(c.view), "-->");
     EXPECT_EQ(c.picture, PanelPicture::Back);
     EXPECT_FALSE(c.list.front_inner_visible);
 
     form.Picture1_Click();  // the picture flips like the arrow
-    EXPECT_EQ(c.arrow, "<--");
+    EXPECT_EQ(view_arrow(c.view), "<--");
     EXPECT_EQ(c.picture, PanelPicture::FrontSingle);
 }
 
@@ -114,7 +114,7 @@ TEST_F(CuttingFormTest, TitleBarCloseDiscardsState) {
     form.discard();
     const CuttingState fresh;
     expect_initial_options();
-    EXPECT_EQ(c.arrow, fresh.arrow);
+    EXPECT_EQ(c.view, fresh.view);
     EXPECT_EQ(c.picture, fresh.picture);
 
     open(true);  // the next opening starts from scratch

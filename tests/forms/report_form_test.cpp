@@ -31,6 +31,25 @@ protected:
     }
 };
 
+// Each check box chooses its own section, and only that one.
+TEST_F(ReportTest, EachSectionIsChosenOnItsOwn) {
+    using S = ReportSection;
+    const std::pair<ReportSection, bool ReportInput::*> sections[] = {
+        {S::Notes, &ReportInput::include_notes},         {S::CuttingList, &ReportInput::include_cutting},
+        {S::TrimmingHints, &ReportInput::include_hints}, {S::Resonances, &ReportInput::include_resonances},
+        {S::PortDetails, &ReportInput::include_ports},   {S::DriverDetails, &ReportInput::include_driver},
+    };
+    s.report.check6_enabled = true;  // notes are offered
+    for (const auto& [cleared, member] : sections) {
+        for (const auto& [section, _] : sections) report.set_included(section, section != cleared);
+        const ReportInput in = report_input(s, 0);
+        for (const auto& [section, other] : sections) {
+            EXPECT_EQ(report.included(section), section != cleared);
+            EXPECT_EQ(in.*other, other != member);
+        }
+    }
+}
+
 TEST_F(ReportTest, WritesTheDesignOfNowWithTheCuttingListRebuilt) {
     prepare_cutting_list(s);  // built for the design before the change below
     const std::string before = s.cutting.list.finished_line;
