@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "analysis/port_ends.hpp"
 #include "forms/main_fields.hpp"
 #include "forms/response_form.hpp"
 #include "forms/tune_form.hpp"
@@ -416,10 +417,13 @@ void Form1::build_menus() {
     m.copyresults = editor_action(m.edit, "mnu_copyresults", "&Copy Results",
                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { editor_.copy_results(); });
 
-    m.flange = top_menu("mnu_flange", "&Port Flanges-1");
-    m.noflange = action(m.flange, "mnu_noflange", "&No ends flanged", &MainForm::mnu_noflange_Click, true);
-    m.oneflange = action(m.flange, "mnu_oneflange", "&One end flanged", &MainForm::mnu_oneflange_Click, true);
-    m.twoflange = action(m.flange, "mnu_twoflange", "&Both ends flanged", &MainForm::mnu_twoflange_Click, true);
+    m.flange = top_menu("mnu_flange", kFlangeMenuStartCaption.data());
+    m.noflange =
+        action(m.flange, "mnu_noflange", flange_item_caption(Flange::None).data(), &MainForm::mnu_noflange_Click, true);
+    m.oneflange = action(m.flange, "mnu_oneflange", flange_item_caption(Flange::One).data(),
+                         &MainForm::mnu_oneflange_Click, true);
+    m.twoflange = action(m.flange, "mnu_twoflange", flange_item_caption(Flange::Two).data(),
+                         &MainForm::mnu_twoflange_Click, true);
     separator(m.flange, "mnu_sep3");
     m.tune = action(m.flange, "mnu_tune", kTuneMenuCaption.data(), &MainForm::mnu_tune_Click);
 
