@@ -48,7 +48,7 @@ TEST(Analysis, WorkedExample) {
         EXPECT_EQ(run.results.driver_and_total_line.caption, c.driver);
         EXPECT_EQ(run.results.working_volume_line.caption, c.working);
         EXPECT_EQ(run.results.tuning_line.caption, "Tune  29.4hz");
-        for (int n = 1; n <= 9; ++n) {
+        for (int n = 1; n <= kResonanceCount; ++n) {
             const std::string prefix = c.shownums ? "(" + std::to_string(n) + ") " : "";
             EXPECT_EQ(run.results.resonance[n].caption, prefix + resonances[n - 1]);
             EXPECT_EQ(run.results.resonance[n].colour, colours::green) << n;

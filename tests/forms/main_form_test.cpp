@@ -78,14 +78,14 @@ TEST_F(MainFormTest, ResultLabelsShowTheirControlNamesUntilTheFirstAnalysis) {
     const char* const resonance_labels[] = {"Label7", "Label21", "Label8",  "Label22", "Label20",
                                             "Label9", "Label17", "Label10", "Label23"};
     const Results& r = form.session.main.results;
-    for (int n = 1; n <= 9; ++n) {
+    for (int n = 1; n <= kResonanceCount; ++n) {
         EXPECT_EQ(resonance_label_name(n), resonance_labels[n - 1]);
         EXPECT_EQ(r.resonance[n].caption, resonance_labels[n - 1]);
     }
     EXPECT_EQ(r.driver_and_total_line.caption, "Label28");
     EXPECT_EQ(form.session.cutting.list.finished_line, "Label12");
     form.startup();
-    for (int n = 1; n <= 9; ++n) EXPECT_NE(r.resonance[n].caption, resonance_labels[n - 1]);
+    for (int n = 1; n <= kResonanceCount; ++n) EXPECT_NE(r.resonance[n].caption, resonance_labels[n - 1]);
     EXPECT_NE(r.driver_and_total_line.caption, "Label28");
 }
 
@@ -158,7 +158,7 @@ TEST_F(MainFormTest, CancelledSaveAsKeepsTheStoredDesign) {
         f.mnu_save_Click();
         EXPECT_EQ(project_from_session(f.session), before);
         EXPECT_EQ(f.session.main.results.tuning_line.caption, results.tuning_line.caption);
-        for (int n = 1; n <= 9; ++n)
+        for (int n = 1; n <= kResonanceCount; ++n)
             EXPECT_EQ(f.session.main.results.resonance[n].caption, results.resonance[n].caption);
         EXPECT_TRUE(v.messages.empty());
     }

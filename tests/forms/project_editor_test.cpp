@@ -81,7 +81,7 @@ protected:
     std::vector<std::string> shown() const {
         std::vector<std::string> out;
         for (const TextField& field : form.session.main.text) out.push_back(field.text);
-        for (int n = 1; n <= 9; ++n) out.push_back(form.session.main.results.resonance[n].caption);
+        for (int n = 1; n <= kResonanceCount; ++n) out.push_back(form.session.main.results.resonance[n].caption);
         const Results& r = form.session.main.results;
         for (const ResultLabel* l :
              {&r.ports_and_bracing_line, &r.driver_and_total_line, &r.working_volume_line, &r.tuning_line})

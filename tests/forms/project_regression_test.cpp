@@ -30,7 +30,7 @@ void expect_sound(const Session& s, const std::string& where) {
         EXPECT_TRUE(std::isfinite(v)) << where;
     std::string shown = compose_report(report_input(s, 0));
     for (const TextField& field : s.main.text) shown += "\n" + field.text;
-    for (int n = 1; n <= 9; ++n) shown += "\n" + s.main.results.resonance[n].caption;
+    for (int n = 1; n <= kResonanceCount; ++n) shown += "\n" + s.main.results.resonance[n].caption;
     for (const auto* l : {&s.main.results.ports_and_bracing_line, &s.main.results.working_volume_line,
                           &s.main.results.tuning_line, &s.main.results.driver_and_total_line})
         shown += "\n" + l->caption;
