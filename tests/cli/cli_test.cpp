@@ -6,12 +6,14 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "../forms/project_windows_support.hpp"
-#include "../storage/fifos_and_devices.hpp"
+#include "../support/fifos_and_devices.hpp"
+#include "../support/files.hpp"
 #include "cli/commands.hpp"
 #include "forms/bracing_form.hpp"
 #include "forms/cutting_list_form.hpp"
@@ -26,13 +28,8 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
-using testing::give_to_unprivileged;
-using testing::kCannotDropRoot;
-using testing::kind_of;
-using testing::make_char_device;
-using testing::make_fifo;
-using testing::make_socket;
-using testing::run_unprivileged;
+using namespace test_support;
+namespace fs = std::filesystem;
 
 struct Outcome {
     int status = -1;

@@ -18,7 +18,7 @@
 namespace enclavio {
 namespace {
 
-using project_testing::TempFolder;
+using test_support::TempFolder;
 
 struct CliRun {
     int status = -1;

@@ -9,8 +9,9 @@
 #include <functional>
 #include <string>
 
-#include "../storage/fifos_and_devices.hpp"
-#include "../storage/file_size_limit.hpp"
+#include "../support/fifos_and_devices.hpp"
+#include "../support/file_size_limit.hpp"
+#include "../support/files.hpp"
 #include "forms/project_file_form.hpp"
 #include "forms/report_form.hpp"
 #include "project_windows_support.hpp"
@@ -19,12 +20,12 @@ namespace enclavio {
 namespace {
 
 namespace fs = std::filesystem;
-using project_testing::get_bytes;
-using project_testing::put_bytes;
 using project_testing::RecordingView;
 using project_testing::StartedMain;
-using project_testing::TempFolder;
-using namespace testing;
+using test_support::get_bytes;
+using test_support::put_bytes;
+using test_support::TempFolder;
+using namespace test_support;
 
 const std::string kOld = "old contents\r\n";
 

@@ -1,11 +1,13 @@
 // The main window's behaviour, driven without a window through a recording view.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "../support/files.hpp"
 #include "forms/main_form.hpp"
 #include "project_windows_support.hpp"
 #include "storage/project.hpp"
@@ -14,6 +16,8 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using namespace test_support;
+namespace fs = std::filesystem;
 
 class MainFormTest : public ::testing::Test {
 protected:

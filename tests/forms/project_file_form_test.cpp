@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
+#include "../support/files.hpp"
 #include "forms/create_folder_form.hpp"
 #include "forms/project_file_form.hpp"
 #include "project_windows_support.hpp"
@@ -14,6 +16,8 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using namespace test_support;
+namespace fs = std::filesystem;
 
 class FilesTest : public ::testing::Test {
 protected:

@@ -2,12 +2,14 @@
 // windows and the main window's Open menu.
 #include <gtest/gtest.h>
 
+#include "../support/files.hpp"
 #include "project_windows_support.hpp"
 
 namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using namespace test_support;
 
 struct RoundTripCase {
     const char* name;

@@ -7,6 +7,7 @@
 #include <regex>
 #include <string>
 
+#include "../support/files.hpp"
 #include "forms/cutting_list_form.hpp"
 #include "forms/project_file_form.hpp"
 #include "forms/report_form.hpp"
@@ -16,9 +17,9 @@
 namespace enclavio {
 namespace {
 
-using project_testing::put_bytes;
 using project_testing::StartedMain;
-using project_testing::TempFolder;
+using test_support::put_bytes;
+using test_support::TempFolder;
 
 void expect_sound(const Session& s, const std::string& where) {
     const BoxDesign& d = s.design;

@@ -1,6 +1,9 @@
 // The report window: which sections are offered, and the report it writes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "../support/files.hpp"
 #include "forms/cutting_list_form.hpp"
 #include "forms/report_form.hpp"
 #include "project_windows_support.hpp"
@@ -10,6 +13,8 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using namespace test_support;
+namespace fs = std::filesystem;
 
 class ReportTest : public ::testing::Test {
 protected:

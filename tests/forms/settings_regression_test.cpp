@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../support/files.hpp"
 #include "forms/main_form.hpp"
 #include "project_windows_support.hpp"
 #include "storage/settings.hpp"
@@ -12,10 +13,10 @@
 namespace enclavio {
 namespace {
 
-using project_testing::get_bytes;
-using project_testing::put_bytes;
 using project_testing::RecordingView;
-using project_testing::TempFolder;
+using test_support::get_bytes;
+using test_support::put_bytes;
+using test_support::TempFolder;
 
 // The first mark says the file is UTF-8; a second is the folder's first
 // character, which the next start-up lost when the written file began with it.

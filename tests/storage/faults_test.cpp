@@ -13,19 +13,20 @@
 #include <random>
 #include <tuple>
 
-#include "fifos_and_devices.hpp"
-#include "file_size_limit.hpp"
+#include "../support/fifos_and_devices.hpp"
+#include "../support/file_size_limit.hpp"
+#include "../support/files.hpp"
+#include "../support/temp_folder.hpp"
 #include "storage/files.hpp"
 #include "storage/project.hpp"
 #include "storage/report.hpp"
 #include "storage/settings.hpp"
-#include "temp_folder.hpp"
 
 namespace enclavio {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace testing;
+using namespace test_support;
 
 const std::string kOld = "old contents\r\n";
 const std::string kBig(4000, 'n');  // more than the size limit below lets through

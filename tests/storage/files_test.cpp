@@ -2,15 +2,16 @@
 
 #include <filesystem>
 
+#include "../support/files.hpp"
+#include "../support/temp_folder.hpp"
 #include "storage/files.hpp"
-#include "temp_folder.hpp"
 
 namespace enclavio {
 namespace {
 
-using testing::get_bytes;
-using testing::put_bytes;
-using testing::TempFolder;
+using test_support::get_bytes;
+using test_support::put_bytes;
+using test_support::TempFolder;
 using Lines = std::vector<std::string>;
 
 TEST(SplitLines, EndsAtCrCrLfOrLfAndStopsAtTheLinesNeeded) {

@@ -2,15 +2,16 @@
 
 #include <filesystem>
 
+#include "../support/files.hpp"
+#include "../support/temp_folder.hpp"
 #include "storage/files.hpp"
 #include "storage/project.hpp"
-#include "temp_folder.hpp"
 
 namespace enclavio {
 namespace {
 
-using testing::get_bytes;
-using testing::TempFolder;
+using test_support::get_bytes;
+using test_support::TempFolder;
 
 TEST(ProjectPath, NameAndPath) {
     const struct {

@@ -22,6 +22,7 @@
 #include <fstream>
 #include <thread>
 
+#include "../support/files.hpp"
 #include "forms/project_io.hpp"
 #include "project_windows_test_support.hpp"
 #include "windows/main_window.hpp"
@@ -252,7 +253,7 @@ TEST(DesktopProgram, AProjectNamedOnTheCommandLineOpens) {
             ASSERT_TRUE(write_project(project, p));
         }
         ASSERT_EQ(start_with_project_and_end(root, project), "");
-        const std::string settings = project_testing::get_bytes(root.file(".local/share/Enclavio/enclavio.ini"));
+        const std::string settings = test_support::get_bytes(root.file(".local/share/Enclavio/enclavio.ini"));
         EXPECT_EQ(settings.find("recent.1=" + project + "\r\n") != std::string::npos, present) << settings;
     }
 }

@@ -25,7 +25,7 @@
 
 namespace enclavio::window_testing {
 
-using project_testing::TempFolder;
+using test_support::TempFolder;
 
 inline QApplication& app() {
     static int argc = 1;

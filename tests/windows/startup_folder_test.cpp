@@ -14,16 +14,17 @@
 #include <thread>
 #include <vector>
 
-#include "../storage/temp_folder.hpp"
+#include "../support/files.hpp"
+#include "../support/temp_folder.hpp"
 #include "storage/files.hpp"
 
 namespace enclavio {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::get_bytes;
-using testing::put_bytes;
-using testing::TempFolder;
+using test_support::get_bytes;
+using test_support::put_bytes;
+using test_support::TempFolder;
 
 // True once the process has its own SIGTERM handler, so that the signal
 // closes its windows rather than killing it.
