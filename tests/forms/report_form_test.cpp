@@ -110,5 +110,27 @@ TEST_F(ReportTest, ChoicesReachTheReport) {
     }
 }
 
+// A program folder that cannot be written (below a regular file, or in /proc,
+// since tests run as root): the report says so, shut-down is silent, and the
+// file in the way is left as it was.
+TEST(UnwritableProgramFolder, TheReportSaysSoAndShutDownStaysSilent) {
+    const std::string old_contents = "old contents\r\n";
+    TempFolder root;
+    put_bytes(root.file("plain"), old_contents);
+    for (const std::string& app : {root.file("plain") + "/app", std::string("/proc/self/enclavio")}) {
+        RecordingView view;
+        MainForm form(view, app, root.str());
+        form.startup();
+        ReportForm report(form, view);
+        report.Form_Load();
+        report.Command3_Click(0);
+        EXPECT_EQ(view.messages, std::vector<std::string>{"There was a problem creating the report"}) << app;
+        form.session.lastfolder = "/home/ann";
+        EXPECT_NO_THROW(form.shutdown()) << app;
+        EXPECT_EQ(view.messages.size(), 1u) << app;
+    }
+    EXPECT_EQ(get_bytes(root.file("plain")), old_contents);
+}
+
 }  // namespace
 }  // namespace enclavio
