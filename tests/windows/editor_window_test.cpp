@@ -29,15 +29,8 @@ namespace {
 
 using namespace window_testing;
 
-class EditorWindowTest : public ::testing::Test {
+class EditorWindowTest : public ShownMainWindowTest {
 protected:
-    void SetUp() override {
-        app();
-        ASSERT_TRUE(appdata.isValid());
-        form = std::make_unique<Form1>(appdata.path().toStdString() + "/app", QDir::homePath().toStdString());
-        form->startup();
-        form->show();
-    }
     QAction* action(const char* name) { return child<QAction>(form.get(), QString::fromLatin1(name)); }
     // Presses `button` of the next message box to come up.
     void answer_next_box(QMessageBox::StandardButton button) {
@@ -47,9 +40,6 @@ protected:
             box->button(button)->click();
         });
     }
-
-    QTemporaryDir appdata;
-    std::unique_ptr<Form1> form;
 };
 
 TEST_F(EditorWindowTest, ProjectAndEditMenusHaveTheirItemsAndKeys) {

@@ -26,15 +26,8 @@ namespace {
 
 using namespace window_testing;
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public ShownMainWindowTest {
 protected:
-    void SetUp() override {
-        app();
-        ASSERT_TRUE(appdata.isValid());
-        form = std::make_unique<Form1>(appdata.path().toStdString() + "/app", QDir::homePath().toStdString());
-        form->startup();
-        form->show();
-    }
     QLineEdit* field(int n) { return child<QLineEdit>(form.get(), QStringLiteral("Text%1").arg(n)); }
     MainState& main() { return form->model().session.main; }
     BoxDesign& design() { return form->model().session.design; }
@@ -44,9 +37,6 @@ protected:
         form->sync();
     }
     QColor fore(int n) { return field(n)->palette().color(QPalette::Active, QPalette::Text); }
-
-    QTemporaryDir appdata;
-    std::unique_ptr<Form1> form;
 };
 
 TEST_F(Form1Test, ControlsShowTheModelAndAMenuSwapsThePanels) {
