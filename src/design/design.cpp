@@ -8,20 +8,17 @@ namespace enclavio {
 
 const std::array<LengthFieldInfo, kLengthFieldCount>& length_fields() {
     static const std::array<LengthFieldInfo, kLengthFieldCount> fields{{
-        {LengthField::Depth, "Text6", "Boxdepth field contains incorrect format: - ", &BoxDesign::boxdepth},
-        {LengthField::Width, "Text7", "Boxwidth field contains incorrect format: - ", &BoxDesign::boxwidth},
-        {LengthField::Height, "Text8", "Boxheight field contains incorrect format: - ", &BoxDesign::boxheight},
-        {LengthField::Thickness, "Text4", "Boxthickness field contains incorrect format: - ", &BoxDesign::boxthickness},
-        {LengthField::PortLength, "Text1", "Port length field contains incorrect format: - ", &BoxDesign::portlength},
-        {LengthField::PortDiameter, "Text2", "Port diameter field contains incorrect format: - ",
-         &BoxDesign::portdiameter},
-        {LengthField::PortWall, "Text3", "Port wall thickness field contains incorrect format: - ",
+        {LengthField::Depth, "Boxdepth field contains incorrect format: - ", &BoxDesign::boxdepth},
+        {LengthField::Width, "Boxwidth field contains incorrect format: - ", &BoxDesign::boxwidth},
+        {LengthField::Height, "Boxheight field contains incorrect format: - ", &BoxDesign::boxheight},
+        {LengthField::Thickness, "Boxthickness field contains incorrect format: - ", &BoxDesign::boxthickness},
+        {LengthField::PortLength, "Port length field contains incorrect format: - ", &BoxDesign::portlength},
+        {LengthField::PortDiameter, "Port diameter field contains incorrect format: - ", &BoxDesign::portdiameter},
+        {LengthField::PortWall, "Port wall thickness field contains incorrect format: - ",
          &BoxDesign::portwallthickness},
-        {LengthField::DriverDepth, "Text11", "Driver depth field contains incorrect format: - ",
-         &BoxDesign::driverdepth},
-        {LengthField::DriverDown, "Text12", "Driver vertical offset field contains incorrect format: - ",
-         &BoxDesign::driverdown},
-        {LengthField::DriverSideways, "Text13", "Driver horizontal offset field contains incorrect format: - ",
+        {LengthField::DriverDepth, "Driver depth field contains incorrect format: - ", &BoxDesign::driverdepth},
+        {LengthField::DriverDown, "Driver vertical offset field contains incorrect format: - ", &BoxDesign::driverdown},
+        {LengthField::DriverSideways, "Driver horizontal offset field contains incorrect format: - ",
          &BoxDesign::driversideways},
     }};
     return fields;

@@ -49,7 +49,6 @@ inline constexpr int kLengthFieldCount = 10;
 
 struct LengthFieldInfo {
     LengthField field;
-    std::string_view control;         // "Text6"
     std::string_view message_prefix;  // "Boxdepth field contains incorrect format: - "
     double BoxDesign::*member;        // &BoxDesign::boxdepth
 };

@@ -30,17 +30,6 @@ constexpr DesignText kDesignTexts[] = {
     {MainField::Volume, "Text9"},
 };
 
-std::optional<LengthField> field_of_control(int n) {
-    for (const auto& info : length_fields()) {
-        if (MainForm::control_of(info.field) == n) return info.field;
-    }
-    return std::nullopt;
-}
-
-bool is_box_dimension(LengthField f) {
-    return f == LengthField::Depth || f == LengthField::Width || f == LengthField::Height;
-}
-
 bool is_blank(const std::string& line) {
     return std::all_of(line.begin(), line.end(), [](char c) { return c == ' '; });
 }
@@ -63,17 +52,8 @@ private:
 MainForm::MainForm(FormView& view, std::string appdata_folder, std::string home_folder)
     : view_(view), home_folder_(std::move(home_folder)) {
     session.appdata_folder = std::move(appdata_folder);
-    for (const auto& d : kDesignTexts) session.main.text[control_number(d.field)].text = d.text;
+    for (const auto& d : kDesignTexts) session.main.text[d.field].text = d.text;
     session.design.doublefront = session.main.check3 ? 1 : 0;
-}
-
-int MainForm::control_of(LengthField f) {
-    const std::string_view name = length_field(f).control;  // "Text6"
-    int n = 0;
-    for (char c : name) {
-        if (c >= '0' && c <= '9') n = n * 10 + (c - '0');
-    }
-    return n;
 }
 
 // ---- Start-up and shut-down ----------------------------------------------------
@@ -141,7 +121,7 @@ void MainForm::shutdown() {
 
 void MainForm::validate(LengthField f) {
     const LengthFieldInfo& info = length_field(f);
-    TextField& field = session.main.text[control_of(f)];
+    TextField& field = session.main.text[main_field(f)];
     const LengthEntry entry = length_from_text(session.mode, field.text);
     session.design.*info.member = entry.mm;
     if (!entry.error.empty()) {
@@ -155,15 +135,15 @@ void MainForm::validate(LengthField f) {
 
 void MainForm::populate(LengthField f) {
     FlagScope populating(session.main.populating);
-    session.main.text[control_of(f)].text = length_text(session.mode, session.design.*length_field(f).member);
+    session.main.text[main_field(f)].text = length_text(session.mode, session.design.*length_field(f).member);
 }
 
 void MainForm::validateboxvol() {
-    session.design.boxvol = volume_from_text(session.mode, session.main.text[control_number(MainField::Volume)].text);
+    session.design.boxvol = volume_from_text(session.mode, session.main.text[MainField::Volume].text);
 }
 
 void MainForm::populateboxvol() {
-    TextField& field = session.main.text[control_number(MainField::Volume)];
+    TextField& field = session.main.text[MainField::Volume];
     {
         FlagScope populating(session.main.populating);
         field.text = volume_text(session.mode, session.design.boxvol);
@@ -177,7 +157,7 @@ void MainForm::validateall() {
     // keeps that value: reading the rounded text back would move it (823 mm
     // shown as 2' 8 3/8 would become 822.325 mm, and the tuning with it).
     for (const auto& info : length_fields()) {
-        TextField& field = session.main.text[control_of(info.field)];
+        TextField& field = session.main.text[main_field(info.field)];
         if (field.text == length_text(session.mode, session.design.*info.member)) {
             field.pending = false;
             field.fore = colours::black;
@@ -185,8 +165,7 @@ void MainForm::validateall() {
         }
         validate(info.field);
     }
-    if (session.main.text[control_number(MainField::Volume)].text != volume_text(session.mode, session.design.boxvol))
-        validateboxvol();
+    if (session.main.text[MainField::Volume].text != volume_text(session.mode, session.design.boxvol)) validateboxvol();
 }
 
 void MainForm::populateall() {
@@ -200,83 +179,81 @@ void MainForm::populateall() {
 
 // ---- Field events ------------------------------------------------------------------
 
-void MainForm::change(int n, std::string text) {
-    if (n < 1 || n > 13) return;
-    TextField& field = session.main.text[n];
+void MainForm::change(MainField f, std::string text) {
+    TextField& field = session.main.text[f];
     field.text = std::move(text);
 
-    if (const auto f = field_of_control(n)) {
-        if (is_box_dimension(*f)) field.back = colours::light_orange;
+    if (const auto length = length_field_of(f)) {
+        if (is_box_dimension(f)) field.back = colours::light_orange;
         if (session.main.populating) return;
         field.pending = true;
         if (session.mode != UnitMode::Metric) {
             field.fore = colours::red;
             return;
         }
-        validate(*f);
+        validate(*length);
         res_wall2wall();
         return;
     }
 
-    if (n == control_number(MainField::Volume)) {
-        if (session.main.populating) return;
-        field.back = colours::light_orange;
-        field.pending = true;
-        field.fore = colours::red;
-        return;
-    }
-
-    if (n == control_number(MainField::Ports)) {
-        const bool ports = std::fabs(numeric_value(field.text)) != 0;
-        for (int port : {1, 2, 3}) {
-            session.main.text[port].enabled = ports;
-            session.main.text[port].back = ports ? colours::white : colours::light_grey;
+    switch (f) {
+        case MainField::Volume:
+            if (session.main.populating) return;
+            field.back = colours::light_orange;
+            field.pending = true;
+            field.fore = colours::red;
+            return;
+        case MainField::Ports: {
+            // Without ports the port fields have nothing to say.
+            const bool ports = std::fabs(numeric_value(field.text)) != 0;
+            for (MainField port : {MainField::PortLength, MainField::PortDiameter, MainField::PortWall}) {
+                session.main.text[port].enabled = ports;
+                session.main.text[port].back = ports ? colours::white : colours::light_grey;
+            }
+            session.main.port_labels_enabled = ports;
+            res_wall2wall();
+            return;
         }
-        session.main.port_labels_enabled = ports;
-        res_wall2wall();
-        return;
+        case MainField::Drivers: res_wall2wall(); return;
+        default: return;  // the length fields, handled above
     }
-
-    if (n == control_number(MainField::Drivers)) res_wall2wall();
 }
 
-void MainForm::set_text(int n, std::string text) {
-    if (n < 1 || n > 13) return;
+void MainForm::set_text(MainField f, std::string text) {
     // Setting a field to the text it already holds is no change.
-    if (session.main.text[n].text == text) return;
-    change(n, std::move(text));
+    if (session.main.text[f].text == text) return;
+    change(f, std::move(text));
 }
 
-void MainForm::keypress(int n, int key) {
+void MainForm::keypress(MainField f, int key) {
     if (key != kEnterKey) return;
-    if (const auto f = field_of_control(n)) {
-        validate(*f);
-        if (*f == LengthField::Depth && (session.mode == UnitMode::Metric || session.mode == UnitMode::MetricCm)) {
+    if (const auto length = length_field_of(f)) {
+        validate(*length);
+        if (*length == LengthField::Depth && (session.mode == UnitMode::Metric || session.mode == UnitMode::MetricCm)) {
             populate(LengthField::Depth);
         }
         res_wall2wall();
         return;
     }
-    if (n == control_number(MainField::Volume)) {
+    if (f == MainField::Volume) {
         validateboxvol();
         populateboxvol();
         res_wall2wall();
     }
 }
 
-void MainForm::lost_focus(int n) {
-    if (n < 1 || n > 13) return;
-    if (!session.main.text[n].pending) return;
-    if (field_of_control(n) || n == control_number(MainField::Volume)) keypress(n, kEnterKey);
+void MainForm::lost_focus(MainField f) {
+    if (!session.main.text[f].pending) return;
+    if (length_field_of(f) || f == MainField::Volume) keypress(f, kEnterKey);
 }
 
-void MainForm::dblclick(int n) {
-    switch (n) {
-        case 6: Text6_DblClick(); break;
-        case 7: Text7_DblClick(); break;
-        case 8: Text8_DblClick(); break;
-        case 9: Text9_DblClick(); break;
-        default: break;
+void MainForm::dblclick(MainField f) {
+    switch (f) {
+        case MainField::Depth: Text6_DblClick(); break;
+        case MainField::Width: Text7_DblClick(); break;
+        case MainField::Height: Text8_DblClick(); break;
+        case MainField::Volume: Text9_DblClick(); break;
+        default: break;  // the other fields have no double click
     }
 }
 
@@ -316,8 +293,10 @@ void MainForm::Picture3_Click() { view_.show_modal(Window::frmComments); }
 // ---- Calculator ----------------------------------------------------------------------
 
 namespace {
+// The calculator's marks of edited fields go once it has solved the box.
 void clear_edit_marks(MainState& m) {
-    for (int n = 6; n <= 9; ++n) m.text[n].back = colours::white;
+    for (MainField f : {MainField::Depth, MainField::Width, MainField::Height, MainField::Volume})
+        m.text[f].back = colours::white;
 }
 }  // namespace
 
@@ -364,8 +343,8 @@ void MainForm::Text8_DblClick() {
 
 AnalysisInputs analysis_inputs(const Session& session) {
     AnalysisInputs in;
-    in.ports_text = session.main.text[control_number(MainField::Ports)].text;
-    in.drivers_text = session.main.text[control_number(MainField::Drivers)].text;
+    in.ports_text = session.main.text[MainField::Ports].text;
+    in.drivers_text = session.main.text[MainField::Drivers].text;
     in.mode = session.mode;
     in.flange = session.main.flange;
     in.graph = session.main.graph;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "forms/main_fields.hpp"
 #include "forms/session.hpp"
 #include "forms/view.hpp"
 #include "storage/settings.hpp"
@@ -32,13 +33,13 @@ public:
     void startup();
     void shutdown();
 
-    // Field events of Text1..Text13 (n is the control number).
-    void change(int n, std::string text);  // the user changed the text to `text`
-    void keypress(int n, int key);         // 13 is Enter
-    void lost_focus(int n);
-    void dblclick(int n);
+    // Field events of the thirteen fields.
+    void change(MainField f, std::string text);  // the user changed the text to `text`
+    void keypress(MainField f, int key);         // kEnterKey confirms the field
+    void lost_focus(MainField f);
+    void dblclick(MainField f);
     // Programmatic text change that runs the Change handling (project load).
-    void set_text(int n, std::string text);
+    void set_text(MainField f, std::string text);
 
     void Check3_Click(bool checked);
     void Combo1_Click(int index);
@@ -88,9 +89,6 @@ public:
     void set_unit_mode(UnitMode mode);
     // Sets hasnotes and the notes picture from the notes lines.
     void check_notes();
-
-    // Control number of each length field (Text6 for Depth, ...).
-    static int control_of(LengthField f);
 
     FormView& view() { return view_; }
 

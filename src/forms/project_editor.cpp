@@ -60,7 +60,7 @@ void ProjectEditor::start() {
     document_ = 0;
     states_.assign(1, capture());
     at_ = 0;
-    typing_field_ = 0;
+    typing_field_.reset();
     update_caption();
 }
 
@@ -119,7 +119,7 @@ void ProjectEditor::restore(const DesignState& state) {
     if (state.mode != s.mode) {
         // The units changed since: the stored values are shown in today's units.
         for (const auto& info : length_fields()) {
-            TextField& field = s.main.text[MainForm::control_of(info.field)];
+            TextField& field = s.main.text[main_field(info.field)];
             field.pending = false;
             field.fore = colours::black;
         }
@@ -127,7 +127,7 @@ void ProjectEditor::restore(const DesignState& state) {
     } else {
         main_.res_wall2wall();
     }
-    typing_field_ = 0;
+    typing_field_.reset();
     update_caption();
 }
 
@@ -138,10 +138,10 @@ void ProjectEditor::push(DesignState state) {
     at_ = states_.size() - 1;
 }
 
-void ProjectEditor::after_change(int field, bool typing) {
+void ProjectEditor::after_change(std::optional<MainField> field, bool typing) {
     if (states_.empty()) start();
     Session& s = main_.session;
-    const bool pending = field >= 1 && field <= 13 && s.main.text[static_cast<std::size_t>(field)].pending;
+    const bool pending = field && s.main.text[*field].pending;
     if (!pending) {
         DesignState now = capture();
         DesignState& top = states_[at_];
@@ -155,15 +155,15 @@ void ProjectEditor::after_change(int field, bool typing) {
             });
         // A field's own event that leaves the design as it was only rewrote
         // the field (Enter showing " 450" for "450"): no step of its own.
-        if (same_design && (same_fields || field != 0)) {
+        if (same_design && (same_fields || field)) {
             top = std::move(now);  // keeps the step's fields in today's units
         } else if (typing && field == typing_field_ && at_ + 1 == states_.size() && at_ > 0) {
             top = std::move(now);  // the next keystroke of the same edit
         } else {
             push(std::move(now));
-            typing_field_ = typing ? field : 0;
+            typing_field_ = typing ? field : std::nullopt;
         }
-        if (!typing) typing_field_ = 0;
+        if (!typing) typing_field_.reset();
     }
     update_caption();
 }
@@ -202,7 +202,7 @@ void ProjectEditor::opened_project() {
     documents_.push_back(EditedDocument{s.projectname, s.projectpath, s.projectflange, file_text(s)});
     document_ = documents_.size() - 1;
     push(capture());
-    typing_field_ = 0;
+    typing_field_.reset();
     remember(s.projectpath);
     update_caption();
 }
@@ -298,10 +298,11 @@ std::string ProjectEditor::results_text() const {
         do_panels(d, s.mode, true, list);
         out += list.finished_line + '\n';
     }
-    out += "Internal Volume: " + text[9].text + std::string(volume_suffix(s.mode)) + '\n';
-    out += "Ports: " + text[5].text + ", Internal Diameter " + text[2].text + unit + ", Length " + text[1].text + unit +
-           ", Wall Thickness " + text[3].text + unit + '\n';
-    out += "Driver: " + s.main.combo_text + ", No. " + text[10].text + '\n';
+    out += "Internal Volume: " + text[MainField::Volume].text + std::string(volume_suffix(s.mode)) + '\n';
+    out += "Ports: " + text[MainField::Ports].text + ", Internal Diameter " + text[MainField::PortDiameter].text +
+           unit + ", Length " + text[MainField::PortLength].text + unit + ", Wall Thickness " +
+           text[MainField::PortWall].text + unit + '\n';
+    out += "Driver: " + s.main.combo_text + ", No. " + text[MainField::Drivers].text + '\n';
     out += '\n';
     for (std::size_t n = 1; n <= 9; ++n) out += r.resonance[n].caption + '\n';
     out += r.ports_and_bracing_line.caption + '\n';

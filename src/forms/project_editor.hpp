@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,7 +33,7 @@ std::vector<std::string> with_recent(std::vector<std::string> list, const std::s
 // the analysis, and the fields as they were shown.
 struct DesignState {
     BoxDesign design;
-    std::array<TextField, 14> text;
+    MainFieldTexts text;
     UnitMode mode = UnitMode::Metric;  // the mode the field texts were written in
     int combo_index = -1;
     std::string combo_text;
@@ -64,12 +65,12 @@ public:
     void start();
 
     // After any event of the main window. A change that reached the design
-    // becomes an undo step; `field` is the control number of the field whose
-    // event ran (0 for any other event), and `typing` says the event was a
+    // becomes an undo step; `field` is the field whose event ran (none for
+    // any other event), and `typing` says the event was a
     // keystroke: keystrokes in one field make one step until something else
     // happens. A field left pending (typed but not yet stored) makes none.
     // Brings the caption's mark up to date.
-    void after_change(int field = 0, bool typing = false);
+    void after_change(std::optional<MainField> field = std::nullopt, bool typing = false);
 
     bool modified() const;
     bool can_undo() const { return at_ > 0; }
@@ -120,7 +121,7 @@ private:
     std::size_t at_ = 0;
     std::vector<EditedDocument> documents_;
     std::size_t document_ = 0;
-    int typing_field_ = 0;  // the field whose keystrokes make the top step, 0 for none
+    std::optional<MainField> typing_field_;  // the field whose keystrokes make the top step
 };
 
 }  // namespace enclavio

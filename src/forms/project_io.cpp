@@ -20,12 +20,12 @@ ProjectData project_from_session(const Session& s) {
     p.driverdepth = d.driverdepth;
     p.driverdown = d.driverdown;
     p.driversideways = d.driversideways;
-    p.drivers_text = s.main.text[control_number(MainField::Drivers)].text;
+    p.drivers_text = s.main.text[MainField::Drivers].text;
     p.portlength = d.portlength;
     p.portdiameter = d.portdiameter;
     p.portwallthickness = d.portwallthickness;
     p.boxthickness = d.boxthickness;
-    p.ports_text = s.main.text[control_number(MainField::Ports)].text;
+    p.ports_text = s.main.text[MainField::Ports].text;
     p.driversize_text = s.main.combo_text;
     p.doublefront = s.main.check3;
     p.flange_word = std::string(flange_word(s.main.flange));
@@ -62,12 +62,12 @@ void load_project(MainForm& m, const ProjectData& p, const ProjectPath& where) {
     d.driverdepth = p.driverdepth;
     d.driverdown = p.driverdown;
     d.driversideways = p.driversideways;
-    m.set_text(control_number(MainField::Drivers), p.drivers_text);
+    m.set_text(MainField::Drivers, p.drivers_text);
     d.portlength = p.portlength;
     d.portdiameter = p.portdiameter;
     d.portwallthickness = p.portwallthickness;
     d.boxthickness = p.boxthickness;
-    m.set_text(control_number(MainField::Ports), p.ports_text);
+    m.set_text(MainField::Ports, p.ports_text);
 
     // Driver size: one of the list's texts selects that size with its
     // displacement, but the depth stays the one saved with the project, so a

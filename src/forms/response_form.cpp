@@ -324,16 +324,16 @@ namespace {
 std::string type_port_length(MainForm& m, double tuning) {
     const TuneAnswer answer = tune_port(m.session, tuning);
     if (!answer.solved) return answer.message;
-    m.change(control_number(MainField::PortLength), answer.text);
-    m.keypress(control_number(MainField::PortLength), kEnterKey);
+    m.change(MainField::PortLength, answer.text);
+    m.keypress(MainField::PortLength, kEnterKey);
     return {};
 }
 
 // The new depth, the internal volume worked out from the dimensions (the
 // volume field's double click), then the port length for the tuning.
 std::string type_box(MainForm& m, double depth, double tuning) {
-    m.change(control_number(MainField::Depth), length_text(m.session.mode, depth));
-    m.keypress(control_number(MainField::Depth), kEnterKey);
+    m.change(MainField::Depth, length_text(m.session.mode, depth));
+    m.keypress(MainField::Depth, kEnterKey);
     m.Text9_DblClick();
     return type_port_length(m, tuning);
 }

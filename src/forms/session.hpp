@@ -10,6 +10,7 @@
 #include "analysis/analysis.hpp"
 #include "cutting/cutting.hpp"
 #include "design/design.hpp"
+#include "forms/main_fields.hpp"
 #include "storage/key_values.hpp"
 #include "units/units.hpp"
 
@@ -24,9 +25,25 @@ struct TextField {
     bool pending = false;
 };
 
+// The main window's thirteen fields, each reached by its MainField.
+class MainFieldTexts {
+public:
+    TextField& operator[](MainField f) { return fields_[index(f)]; }
+    const TextField& operator[](MainField f) const { return fields_[index(f)]; }
+    // In control order.
+    auto begin() { return fields_.begin(); }
+    auto end() { return fields_.end(); }
+    auto begin() const { return fields_.begin(); }
+    auto end() const { return fields_.end(); }
+
+private:
+    static std::size_t index(MainField f) { return static_cast<std::size_t>(control_number(f) - 1); }
+    std::array<TextField, kMainFields.size()> fields_;
+};
+
 // Form1.
 struct MainState {
-    std::array<TextField, 14> text;  // [1]..[13] = Text1..Text13; [0] unused
+    MainFieldTexts text;
     std::vector<std::string> combo_items;
     int combo_index = -1;
     std::string combo_text;

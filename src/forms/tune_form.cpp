@@ -130,8 +130,8 @@ void TuneForm::Text1_Change(std::string text) {
 
 bool TuneForm::Command1_Click() {
     if (!state_.apply_enabled) return false;
-    main_.change(control_number(MainField::PortLength), state_.answer.text);
-    main_.keypress(control_number(MainField::PortLength), kEnterKey);
+    main_.change(MainField::PortLength, state_.answer.text);
+    main_.keypress(MainField::PortLength, kEnterKey);
     return true;
 }
 

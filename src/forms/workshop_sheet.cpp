@@ -37,9 +37,10 @@ WorkshopSheet workshop_sheet(const Session& s, std::string_view date) {
     sheet.design = {
         internal_volume_line(report),
         component_volumes_line(report),
-        "Ports: " + text[5].text + "   Internal Diameter: " + text[2].text + unit + "   Length: " + text[1].text +
-            unit + "   Wall Thickness: " + text[3].text + unit,
-        "Driver size: " + s.main.combo_text + "   Number of Drivers: " + text[10].text,
+        "Ports: " + text[MainField::Ports].text + "   Internal Diameter: " + text[MainField::PortDiameter].text + unit +
+            "   Length: " + text[MainField::PortLength].text + unit +
+            "   Wall Thickness: " + text[MainField::PortWall].text + unit,
+        "Driver size: " + s.main.combo_text + "   Number of Drivers: " + text[MainField::Drivers].text,
     };
     return sheet;
 }

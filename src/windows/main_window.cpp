@@ -121,8 +121,6 @@ QLabel* make_label(const char* name, const char* caption, QWidget* parent) {
     return label;
 }
 
-QString control_name(int n) { return QStringLiteral("Text%1").arg(n); }
-
 }  // namespace
 
 // ---- Form1 --------------------------------------------------------------------------
@@ -146,7 +144,7 @@ Form1::Form1(std::string appdata_folder, std::string home_folder, QWidget* paren
 Form1::~Form1() = default;
 
 template <class F>
-void Form1::run(F&& handler, int field, bool typing) {
+void Form1::run(F&& handler, std::optional<MainField> field, bool typing) {
     handler();
     editor_.after_change(field, typing);
     sync();
@@ -161,35 +159,35 @@ void Form1::build_fields() {
     // Wide enough for the longest feet-and-inches text a field shows.
     const int field_width = fm.horizontalAdvance(QStringLiteral("10' 11 15/16")) + 16;
 
-    for (int n = 1; n <= 13; ++n) {
+    for (MainField f : kMainFields) {
         auto* edit = new FieldEdit(central);
-        edit->setObjectName(control_name(n));
+        edit->setObjectName(qs(control_name(f)));
         edit->setFixedWidth(field_width);
-        text_[n] = edit;
+        field(f) = edit;
         connect(edit, &QLineEdit::textEdited, this,
-                [this, n](const QString& t) { run([&] { model_.change(n, t.toStdString()); }, n, true); });
-        connect(edit, &FieldEdit::enterPressed, this, [this, n] { run([&] { model_.keypress(n, kEnterKey); }, n); });
-        connect(edit, &FieldEdit::focusLost, this, [this, n] { run([&] { model_.lost_focus(n); }, n); });
-        connect(edit, &FieldEdit::doubleClicked, this, [this, n] { run([&] { model_.dblclick(n); }, n); });
+                [this, f](const QString& t) { run([&] { model_.change(f, t.toStdString()); }, f, true); });
+        connect(edit, &FieldEdit::enterPressed, this, [this, f] { run([&] { model_.keypress(f, kEnterKey); }, f); });
+        connect(edit, &FieldEdit::focusLost, this, [this, f] { run([&] { model_.lost_focus(f); }, f); });
+        connect(edit, &FieldEdit::doubleClicked, this, [this, f] { run([&] { model_.dblclick(f); }, f); });
     }
-    text_[5]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("0000")) + 16);
-    text_[10]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("0000")) + 16);
+    field(MainField::Ports)->setFixedWidth(fm.horizontalAdvance(QStringLiteral("0000")) + 16);
+    field(MainField::Drivers)->setFixedWidth(fm.horizontalAdvance(QStringLiteral("0000")) + 16);
 
     // Box dimensions and calculator.
     frame1_ = new QGroupBox(central);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     auto* g1 = new QGridLayout(frame1_);
     g1->addWidget(make_label("Label12", "Depth", frame1_), 0, 0);
-    g1->addWidget(text_[6], 0, 1);
+    g1->addWidget(field(MainField::Depth), 0, 1);
     g1->addWidget(make_label("Label13", "Width", frame1_), 1, 0);
-    g1->addWidget(text_[7], 1, 1);
+    g1->addWidget(field(MainField::Width), 1, 1);
     g1->addWidget(make_label("Label14", "Height", frame1_), 2, 0);
-    g1->addWidget(text_[8], 2, 1);
+    g1->addWidget(field(MainField::Height), 2, 1);
     label15_ = make_label("Label15", "Internal Volume (litres)", frame1_);
     g1->addWidget(label15_, 3, 0);
-    g1->addWidget(text_[9], 3, 1);
+    g1->addWidget(field(MainField::Volume), 3, 1);
     g1->addWidget(make_label("Label5", "Panel Thickness", frame1_), 0, 3);
-    g1->addWidget(text_[4], 0, 4);
+    g1->addWidget(field(MainField::Thickness), 0, 4);
     check3_ = new QCheckBox(QStringLiteral("Double Thickness Front"), frame1_);
     check3_->setObjectName(QStringLiteral("Check3"));
     g1->addWidget(check3_, 1, 3, 1, 2);
@@ -205,17 +203,17 @@ void Form1::build_fields() {
     frame5_->setObjectName(QStringLiteral("Frame5"));
     auto* g5 = new QGridLayout(frame5_);
     g5->addWidget(make_label("Label1", "No. of ports", frame5_), 0, 0);
-    g5->addWidget(text_[5], 0, 1, Qt::AlignLeft);
+    g5->addWidget(field(MainField::Ports), 0, 1, Qt::AlignLeft);
     port_labels_[1] = make_label("Label3", "Internal Diameter", frame5_);
     port_labels_[1]->setToolTip(QStringLiteral("Internal diameter of port"));
     g5->addWidget(port_labels_[1], 0, 3);
-    g5->addWidget(text_[2], 0, 4);
+    g5->addWidget(field(MainField::PortDiameter), 0, 4);
     port_labels_[0] = make_label("Label2", "Length", frame5_);
     g5->addWidget(port_labels_[0], 1, 0);
-    g5->addWidget(text_[1], 1, 1);
+    g5->addWidget(field(MainField::PortLength), 1, 1);
     port_labels_[2] = make_label("Label4", "Wall Thickness", frame5_);
     g5->addWidget(port_labels_[2], 1, 3);
-    g5->addWidget(text_[3], 1, 4);
+    g5->addWidget(field(MainField::PortWall), 1, 4);
     g5->setColumnMinimumWidth(2, 12);
     g5->setColumnStretch(5, 1);
 
@@ -224,11 +222,11 @@ void Form1::build_fields() {
     frame2_->setObjectName(QStringLiteral("Frame2"));
     auto* g2 = new QGridLayout(frame2_);
     g2->addWidget(make_label("Label19", "Box top to driver centre", frame2_), 0, 0);
-    g2->addWidget(text_[12], 0, 1);
+    g2->addWidget(field(MainField::DriverDown), 0, 1);
     g2->addWidget(make_label("Label16", "Offset from vertical centreline", frame2_), 1, 0);
-    g2->addWidget(text_[13], 1, 1);
+    g2->addWidget(field(MainField::DriverSideways), 1, 1);
     g2->addWidget(make_label("Label18", "Box front to mid-depth of cone", frame2_), 2, 0);
-    g2->addWidget(text_[11], 2, 1);
+    g2->addWidget(field(MainField::DriverDepth), 2, 1);
     auto* size_row = new QHBoxLayout;
     auto* label11 = make_label("Label11", "Size", frame2_);
     label11->setToolTip(
@@ -246,7 +244,7 @@ void Form1::build_fields() {
     size_row->addWidget(combo1_);
     size_row->addSpacing(12);
     size_row->addWidget(make_label("Label25", "No.", frame2_));
-    size_row->addWidget(text_[10]);
+    size_row->addWidget(field(MainField::Drivers));
     size_row->addSpacing(12);
     command1_ = new QPushButton(QStringLiteral("Min"), frame2_);
     command1_->setObjectName(QStringLiteral("Command1"));
@@ -290,11 +288,16 @@ void Form1::build_fields() {
     grid->setColumnStretch(1, 1);
 
     // Tab order follows the frames from top to bottom.
-    const std::vector<QWidget*> order{text_[6],  text_[7], text_[8],  text_[9], text_[4],  check3_,
-                                      text_[5],  text_[2], text_[1],  text_[3], text_[12], text_[13],
-                                      text_[11], combo1_,  text_[10], command1_};
+    const std::vector<QWidget*> order{field(MainField::Depth),       field(MainField::Width),
+                                      field(MainField::Height),      field(MainField::Volume),
+                                      field(MainField::Thickness),   check3_,
+                                      field(MainField::Ports),       field(MainField::PortDiameter),
+                                      field(MainField::PortLength),  field(MainField::PortWall),
+                                      field(MainField::DriverDown),  field(MainField::DriverSideways),
+                                      field(MainField::DriverDepth), combo1_,
+                                      field(MainField::Drivers),     command1_};
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-    text_[6]->setFocus(Qt::OtherFocusReason);
+    field(MainField::Depth)->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::build_results() {
@@ -544,9 +547,9 @@ void Form1::sync() {
     const MainState& m = s.main;
     setWindowTitle(qs(m.caption));
 
-    for (int n = 1; n <= 13; ++n) {
-        FieldEdit* edit = text_[n];
-        const TextField& f = m.text[n];
+    for (MainField which : kMainFields) {
+        FieldEdit* edit = field(which);
+        const TextField& f = m.text[which];
         const QString t = qs(f.text);
         if (edit->text() != t) {
             const QSignalBlocker block(edit);

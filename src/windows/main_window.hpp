@@ -8,6 +8,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -96,7 +97,8 @@ private:
     // Runs a model handler, records what it changed for undo (`field`, `typing`
     // as ProjectEditor::after_change takes them), then shows its effects.
     template <class F>
-    void run(F&& handler, int field = 0, bool typing = false);
+    void run(F&& handler, std::optional<MainField> field = std::nullopt, bool typing = false);
+    FieldEdit*& field(MainField f) { return text_[static_cast<std::size_t>(control_number(f) - 1)]; }
     void sync_recent();
 
     QtFormView view_;
@@ -107,7 +109,7 @@ private:
     std::unique_ptr<ResponseWindow> response_;
     bool ask_on_close_ = true;
 
-    std::array<FieldEdit*, 14> text_{};  // [1]..[13]
+    std::array<FieldEdit*, kMainFields.size()> text_{};  // in control order
     QGroupBox* frame1_ = nullptr;
     QGroupBox* frame2_ = nullptr;
     QGroupBox* frame5_ = nullptr;

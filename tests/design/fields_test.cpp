@@ -14,26 +14,25 @@ TEST(LengthFields, TableInValidateallOrderAndRepopulation) {
     using B = BoxDesign;
     const struct {
         LengthField field;
-        const char *control, *name;
+        const char* name;
         double BoxDesign::*member;
     } expected[kLengthFieldCount] = {
-        {F::Depth, "Text6", "Boxdepth", &B::boxdepth},
-        {F::Width, "Text7", "Boxwidth", &B::boxwidth},
-        {F::Height, "Text8", "Boxheight", &B::boxheight},
-        {F::Thickness, "Text4", "Boxthickness", &B::boxthickness},
-        {F::PortLength, "Text1", "Port length", &B::portlength},
-        {F::PortDiameter, "Text2", "Port diameter", &B::portdiameter},
-        {F::PortWall, "Text3", "Port wall thickness", &B::portwallthickness},
-        {F::DriverDepth, "Text11", "Driver depth", &B::driverdepth},
-        {F::DriverDown, "Text12", "Driver vertical offset", &B::driverdown},
-        {F::DriverSideways, "Text13", "Driver horizontal offset", &B::driversideways},
+        {F::Depth, "Boxdepth", &B::boxdepth},
+        {F::Width, "Boxwidth", &B::boxwidth},
+        {F::Height, "Boxheight", &B::boxheight},
+        {F::Thickness, "Boxthickness", &B::boxthickness},
+        {F::PortLength, "Port length", &B::portlength},
+        {F::PortDiameter, "Port diameter", &B::portdiameter},
+        {F::PortWall, "Port wall thickness", &B::portwallthickness},
+        {F::DriverDepth, "Driver depth", &B::driverdepth},
+        {F::DriverDown, "Driver vertical offset", &B::driverdown},
+        {F::DriverSideways, "Driver horizontal offset", &B::driversideways},
     };
     const auto& fields = length_fields();
     ASSERT_EQ(fields.size(), static_cast<std::size_t>(kLengthFieldCount));
     for (int i = 0; i < kLengthFieldCount; ++i) {
-        SCOPED_TRACE(expected[i].control);
+        SCOPED_TRACE(expected[i].name);
         EXPECT_EQ(fields[i].field, expected[i].field);
-        EXPECT_EQ(fields[i].control, expected[i].control);
         EXPECT_EQ(fields[i].message_prefix, std::string(expected[i].name) + " field contains incorrect format: - ");
         EXPECT_TRUE(fields[i].member == expected[i].member);
         EXPECT_EQ(&length_field(expected[i].field), &fields[i]);
@@ -94,7 +93,8 @@ TEST(Validate, EdgeCasesOfPart21) {
     };
     for (const auto& c : cases) {
         const LengthFieldInfo& info = length_field(c.field);
-        SCOPED_TRACE(std::string(unit_mode_literal(c.mode)) + " " + std::string(info.control) + " «" + c.typed + "»");
+        SCOPED_TRACE(std::string(unit_mode_literal(c.mode)) + " " + std::string(info.message_prefix) + " «" + c.typed +
+                     "»");
         const LengthEntry e = length_from_text(c.mode, c.typed);
         EXPECT_DOUBLE_EQ(e.mm, c.stored);
         EXPECT_EQ(e.error.empty() ? std::string() : std::string(info.message_prefix) + e.error, c.message);

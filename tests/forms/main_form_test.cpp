@@ -26,29 +26,51 @@ protected:
     RecordingView view;
     MainForm form{view, root.file("app"), root.str()};
 
-    const std::string& text(int n) const { return form.session.main.text[n].text; }
-    const TextField& field(int n) const { return form.session.main.text[n]; }
+    const std::string& text(MainField f) const { return form.session.main.text[f].text; }
+    const TextField& field(MainField f) const { return form.session.main.text[f]; }
     void switch_units(UnitMode m) {
         view.on_modal[Window::frmUnits] = [this, m] { form.set_unit_mode(m); };
         form.mnu_units_Click();
         view.messages.clear();
     }
-    void type(int n, const std::string& t) { form.change(n, t); }
-    void enter(int n) { form.keypress(n, 13); }
+    void type(MainField f, const std::string& t) { form.change(f, t); }
+    void enter(MainField f) { form.keypress(f, kEnterKey); }
 };
+
+// Each measured length has one field, named as its control; the counts and
+// the internal volume show no length.
+TEST(MainFields, EachLengthHasItsField) {
+    using L = LengthField;
+    const std::pair<LengthField, const char*> lengths[] = {
+        {L::Depth, "Text6"},       {L::Width, "Text7"},           {L::Height, "Text8"},   {L::Thickness, "Text4"},
+        {L::PortLength, "Text1"},  {L::PortDiameter, "Text2"},    {L::PortWall, "Text3"}, {L::DriverDepth, "Text11"},
+        {L::DriverDown, "Text12"}, {L::DriverSideways, "Text13"},
+    };
+    for (const auto& [length, control] : lengths) {
+        EXPECT_EQ(control_name(main_field(length)), control);
+        EXPECT_EQ(length_field_of(main_field(length)), length) << control;
+    }
+    for (MainField f : {MainField::Ports, MainField::Volume, MainField::Drivers})
+        EXPECT_EQ(length_field_of(f), std::nullopt) << control_name(f);
+}
 
 TEST_F(MainFormTest, StartupWithoutSettingsShowsTheDesignTimeDesign) {
     form.startup();
     EXPECT_EQ(form.session.main.caption, "Enclavio - default");
-    const std::map<int, std::string> expected{
-        {6, "400"}, {7, "300"},  {8, "700"}, {4, "19"}, {1, "823"},  {2, "86"},    {3, "2"},
-        {5, "2"},   {12, "200"}, {13, "2"},  {10, "1"}, {11, " 30"}, {9, " 59.4"},
+    using F = MainField;
+    const std::map<MainField, std::string> expected{
+        {F::Depth, "400"},      {F::Width, "300"},        {F::Height, "700"}, {F::Thickness, "19"},
+        {F::PortLength, "823"}, {F::PortDiameter, "86"},  {F::PortWall, "2"}, {F::Ports, "2"},
+        {F::DriverDown, "200"}, {F::DriverSideways, "2"}, {F::Drivers, "1"},  {F::DriverDepth, " 30"},
+        {F::Volume, " 59.4"},
     };
-    for (const auto& [n, t] : expected) {
-        EXPECT_EQ(text(n), t) << "Text" << n;
-        EXPECT_FALSE(field(n).pending) << "Text" << n;
-        EXPECT_EQ(field(n).fore, colours::black) << "Text" << n;
-        EXPECT_EQ(field(n).back, colours::white) << "Text" << n;
+    ASSERT_EQ(expected.size(), kMainFields.size());
+    for (const auto& [f, t] : expected) {
+        SCOPED_TRACE(control_name(f));
+        EXPECT_EQ(text(f), t);
+        EXPECT_FALSE(field(f).pending);
+        EXPECT_EQ(field(f).fore, colours::black);
+        EXPECT_EQ(field(f).back, colours::white);
     }
     EXPECT_NEAR(form.session.design.boxvol, 59.491292, 1e-9);
     EXPECT_EQ(form.session.main.results.tuning_line.caption, "Tune  29.4hz");
@@ -81,8 +103,8 @@ TEST_F(MainFormTest, StartupAppliesTheSettingsFile) {
         MainForm f(v, dir.file("app"), dir.str());
         f.startup();
         EXPECT_EQ(f.session.mode, c.mode);
-        EXPECT_EQ(f.session.main.text[6].text, c.depth_text);
-        EXPECT_EQ(f.session.main.text[9].text, c.volume_text);
+        EXPECT_EQ(f.session.main.text[MainField::Depth].text, c.depth_text);
+        EXPECT_EQ(f.session.main.text[MainField::Volume].text, c.volume_text);
         EXPECT_EQ(f.session.main.flange_caption, c.flange_caption);
         EXPECT_EQ(f.session.main.graph.range, c.range);
         EXPECT_EQ(f.session.main.graph.shownums, c.shownums);
@@ -113,8 +135,8 @@ TEST_F(MainFormTest, CancelledSaveAsKeepsTheStoredDesign) {
         RecordingView v;
         MainForm f(v, root.file("app"), root.str());
         f.startup();
-        f.change(6, "400.6");
-        f.change(13, "2.3");
+        f.change(MainField::Depth, "400.6");
+        f.change(MainField::DriverSideways, "2.3");
         f.Text9_DblClick();
         f.set_unit_mode(mode);
         f.populateall();
@@ -132,35 +154,33 @@ TEST_F(MainFormTest, CancelledSaveAsKeepsTheStoredDesign) {
 
 // ---- Typing and Enter in each unit mode ------------------------------------------------
 
-double stored_value(const MainForm& f, int control) {
-    if (control == 9) return f.session.design.boxvol;
-    for (const auto& info : length_fields()) {
-        if (MainForm::control_of(info.field) == control) return f.session.design.*info.member;
-    }
+double stored_value(const MainForm& f, MainField field) {
+    if (field == MainField::Volume) return f.session.design.boxvol;
+    if (const auto length = length_field_of(field)) return f.session.design.*length_field(*length).member;
     return -1;
 }
 
 TEST_F(MainFormTest, EnterValidatesStoresAndShows) {
     struct Case {
         UnitMode mode;
-        int control;
+        MainField control;
         const char* typed;
         const char* shown;  // after Enter
         double stored;
         const char* message;  // empty: none
     };
     const Case cases[] = {
-        {UnitMode::Metric, 6, "400.6", " 401", 400.6, ""},
-        {UnitMode::Metric, 7, "300.6", "300.6", 300.6, ""},
-        {UnitMode::MetricCm, 6, "40.55", "40.6", 405.5, ""},
-        {UnitMode::Inches, 7, "3 5/3", "3 5/3", 0,
+        {UnitMode::Metric, MainField::Depth, "400.6", " 401", 400.6, ""},
+        {UnitMode::Metric, MainField::Width, "300.6", "300.6", 300.6, ""},
+        {UnitMode::MetricCm, MainField::Depth, "40.55", "40.6", 405.5, ""},
+        {UnitMode::Inches, MainField::Width, "3 5/3", "3 5/3", 0,
          "Boxwidth field contains incorrect format: - Allowable fractions are 1/2 1/4 1/8 1/16"},
-        {UnitMode::DecimalInches, 7, "15.94", "15.94", 404.876, ""},
-        {UnitMode::DecimalInches, 6, "15.94", " 15.94", 404.876, ""},
+        {UnitMode::DecimalInches, MainField::Width, "15.94", "15.94", 404.876, ""},
+        {UnitMode::DecimalInches, MainField::Depth, "15.94", " 15.94", 404.876, ""},
     };
     form.startup();
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(unit_mode_literal(c.mode)) + " Text" + std::to_string(c.control) + " " + c.typed);
+        SCOPED_TRACE(std::string(unit_mode_literal(c.mode)) + " " + control_name(c.control) + " " + c.typed);
         switch_units(c.mode);
         type(c.control, c.typed);
         enter(c.control);
@@ -177,27 +197,28 @@ TEST_F(MainFormTest, EnterValidatesStoresAndShows) {
 // Either way the field is marked orange until the next calculation.
 TEST_F(MainFormTest, PendingUntilEnterOrLostFocusAndTheEditMarkUntilACalculation) {
     form.startup();
-    type(8, "650");
-    EXPECT_FALSE(field(8).pending);
+    type(MainField::Height, "650");
+    EXPECT_FALSE(field(MainField::Height).pending);
     EXPECT_EQ(form.session.design.boxheight, 650);
-    EXPECT_EQ(field(8).back, colours::light_orange);
-    EXPECT_EQ(text(9), " 59.4");  // the volume waits for a double click
+    EXPECT_EQ(field(MainField::Height).back, colours::light_orange);
+    EXPECT_EQ(text(MainField::Volume), " 59.4");  // the volume waits for a double click
     switch_units(UnitMode::Inches);
-    type(7, "3 5/3");
-    EXPECT_TRUE(field(7).pending);
-    EXPECT_EQ(field(7).fore, colours::red);
-    form.lost_focus(7);
-    form.lost_focus(7);
+    type(MainField::Width, "3 5/3");
+    EXPECT_TRUE(field(MainField::Width).pending);
+    EXPECT_EQ(field(MainField::Width).fore, colours::red);
+    form.lost_focus(MainField::Width);
+    form.lost_focus(MainField::Width);
     EXPECT_EQ(view.messages.size(), 2u);
-    type(7, "12");
-    form.lost_focus(7);
-    form.lost_focus(7);  // nothing pending: nothing happens
+    type(MainField::Width, "12");
+    form.lost_focus(MainField::Width);
+    form.lost_focus(MainField::Width);  // nothing pending: nothing happens
     EXPECT_EQ(view.messages.size(), 2u);
-    EXPECT_FALSE(field(7).pending);
-    EXPECT_EQ(text(7), "1'");
+    EXPECT_FALSE(field(MainField::Width).pending);
+    EXPECT_EQ(text(MainField::Width), "1'");
     EXPECT_NEAR(form.session.design.boxwidth, 304.8, 1e-9);
-    form.dblclick(9);
-    for (int n = 6; n <= 9; ++n) EXPECT_EQ(field(n).back, colours::white) << "Text" << n;
+    form.dblclick(MainField::Volume);
+    for (MainField f : {MainField::Depth, MainField::Width, MainField::Height, MainField::Volume})
+        EXPECT_EQ(field(f).back, colours::white) << control_name(f);
 }
 
 // ---- Counts, driver size, front -----------------------------------------------------------
@@ -206,50 +227,50 @@ TEST_F(MainFormTest, NumberOfPortsGreysOrEnablesThePortFields) {
     form.startup();
     const std::pair<std::string, bool> cases[] = {{"0", false}, {"abc", false}, {"-2", true}, {"1.5", true}};
     for (const auto& [t, enabled] : cases) {
-        type(5, t);
-        for (int n : {1, 2, 3}) {
+        type(MainField::Ports, t);
+        for (MainField n : {MainField::PortLength, MainField::PortDiameter, MainField::PortWall}) {
             EXPECT_EQ(field(n).enabled, enabled) << t;
             EXPECT_EQ(field(n).back, enabled ? colours::white : colours::light_grey) << t;
         }
         EXPECT_EQ(form.session.main.port_labels_enabled, enabled) << t;
-        EXPECT_EQ(text(5), t);  // never rewritten
+        EXPECT_EQ(text(MainField::Ports), t);  // never rewritten
     }
 }
 
 TEST_F(MainFormTest, DriverSizeFrontAndMin) {
     form.startup();
-    type(11, "80");
+    type(MainField::DriverDepth, "80");
     form.Combo1_Click(3);
-    EXPECT_EQ(text(11), " 45");
+    EXPECT_EQ(text(MainField::DriverDepth), " 45");
     EXPECT_DOUBLE_EQ(form.session.design.drivervolume, 4);
     EXPECT_EQ(form.session.design.driversize, "15 inch");
     form.Combo1_Click(-1);  // no selection: only redisplays
     EXPECT_EQ(form.session.main.combo_index, 3);
 
-    type(7, "300");
+    type(MainField::Width, "300");
     form.Check3_Click(false);
-    EXPECT_EQ(text(9), " 62.7");
-    EXPECT_EQ(field(7).back, colours::white);
+    EXPECT_EQ(text(MainField::Volume), " 62.7");
+    EXPECT_EQ(field(MainField::Width).back, colours::white);
     form.Check3_Click(true);
-    EXPECT_EQ(text(9), " 59.4");
+    EXPECT_EQ(text(MainField::Volume), " 59.4");
 
     form.Command1_Click();
-    EXPECT_EQ(text(7), " 300");
-    EXPECT_EQ(text(8), " 700");
-    EXPECT_EQ(text(6), "400");
+    EXPECT_EQ(text(MainField::Width), " 300");
+    EXPECT_EQ(text(MainField::Height), " 700");
+    EXPECT_EQ(text(MainField::Depth), "400");
 }
 
 // ---- Calculator ----------------------------------------------------------------------------
 
 TEST_F(MainFormTest, SolversRefuseASmallVolumeThenStoreShowAndClearTheEditMarks) {
     form.startup();
-    type(9, "0.5");
-    enter(9);
-    type(8, "650");
-    const std::pair<int, const char*> cases[] = {
-        {6, "Can't find box depth when volume < 1 or has not been correctly validated"},
-        {7, "Can't find box width when volume < 1 or has not been correctly validated"},
-        {8, "Can't find box height when volume < 1 or has not been correctly validated"},
+    type(MainField::Volume, "0.5");
+    enter(MainField::Volume);
+    type(MainField::Height, "650");
+    const std::pair<MainField, const char*> cases[] = {
+        {MainField::Depth, "Can't find box depth when volume < 1 or has not been correctly validated"},
+        {MainField::Width, "Can't find box width when volume < 1 or has not been correctly validated"},
+        {MainField::Height, "Can't find box height when volume < 1 or has not been correctly validated"},
     };
     for (const auto& [control, message] : cases) {
         view.messages.clear();
@@ -259,14 +280,15 @@ TEST_F(MainFormTest, SolversRefuseASmallVolumeThenStoreShowAndClearTheEditMarks)
         EXPECT_DOUBLE_EQ(form.session.design.boxdepth, before.boxdepth);
         EXPECT_DOUBLE_EQ(form.session.design.boxwidth, before.boxwidth);
         EXPECT_DOUBLE_EQ(form.session.design.boxheight, before.boxheight);
-        EXPECT_EQ(field(8).back, colours::light_orange);
+        EXPECT_EQ(field(MainField::Height).back, colours::light_orange);
     }
-    type(9, "50");
-    enter(9);
-    form.dblclick(8);
-    EXPECT_EQ(text(8), " 594");
-    EXPECT_EQ(text(9), " 50");  // the asked-for volume stays
-    for (int n = 6; n <= 9; ++n) EXPECT_EQ(field(n).back, colours::white);
+    type(MainField::Volume, "50");
+    enter(MainField::Volume);
+    form.dblclick(MainField::Height);
+    EXPECT_EQ(text(MainField::Height), " 594");
+    EXPECT_EQ(text(MainField::Volume), " 50");  // the asked-for volume stays
+    for (MainField f : {MainField::Depth, MainField::Width, MainField::Height, MainField::Volume})
+        EXPECT_EQ(field(f).back, colours::white) << control_name(f);
 }
 
 // ---- Menus ---------------------------------------------------------------------------------
@@ -309,13 +331,13 @@ TEST_F(MainFormTest, MenuItemsOpenTheirWindows) {
          {},
          [](F f) { EXPECT_TRUE(f.session.main.where); },
          [](F f) {
-             f.change(10, "1");
+             f.change(MainField::Drivers, "1");
              EXPECT_FALSE(f.session.main.where);
          }},
         // Save As validates every field first: the pending 1' is stored before the window shows.
         {&MainForm::mnu_save_Click,
          Window::Form2,
-         [](F f) { f.set_unit_mode(UnitMode::Inches), f.change(7, "1'"); },
+         [](F f) { f.set_unit_mode(UnitMode::Inches), f.change(MainField::Width, "1'"); },
          [](F f) { EXPECT_NEAR(f.session.design.boxwidth, 304.8, 1e-9); },
          {}},
         // A load stores the file's values and keyword; the main window is refreshed from them.
@@ -327,9 +349,9 @@ TEST_F(MainFormTest, MenuItemsOpenTheirWindows) {
              f.session.projectflange = "twoflange", f.session.files.opened = true;
          },
          [](F f) {
-             EXPECT_EQ(f.session.main.text[6].text, " 500");
+             EXPECT_EQ(f.session.main.text[MainField::Depth].text, " 500");
              EXPECT_EQ(f.session.main.flange_caption, "&Port Flanges=2");
-             EXPECT_EQ(f.session.main.text[9].text, " 76.8");  // recomputed
+             EXPECT_EQ(f.session.main.text[MainField::Volume].text, " 76.8");  // recomputed
          }},
         // The bracing window gets the front picture; the main window analyses after.
         {&MainForm::mnu_bracing_Click, Window::Form7, [](F f) { f.Check3_Click(false); },

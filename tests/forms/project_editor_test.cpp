@@ -51,13 +51,13 @@ protected:
         view.messages.clear();
     }
     // One field event as the window reports it.
-    void type(int n, const std::string& text) {
-        form.change(n, text);
-        editor.after_change(n, true);
+    void type(MainField f, const std::string& text) {
+        form.change(f, text);
+        editor.after_change(f, true);
     }
-    void enter(int n) {
-        form.keypress(n, 13);
-        editor.after_change(n);
+    void enter(MainField f) {
+        form.keypress(f, kEnterKey);
+        editor.after_change(f);
     }
     template <class F>
     void run(F&& handler) {
@@ -84,7 +84,7 @@ protected:
     // Everything an undo step must give back, as the window shows it.
     std::vector<std::string> shown() const {
         std::vector<std::string> out;
-        for (int n = 1; n <= 13; ++n) out.push_back(form.session.main.text[n].text);
+        for (const TextField& field : form.session.main.text) out.push_back(field.text);
         for (int n = 1; n <= 9; ++n) out.push_back(form.session.main.results.resonance[n].caption);
         const Results& r = form.session.main.results;
         for (const ResultLabel* l :
@@ -102,10 +102,10 @@ protected:
 TEST_F(ProjectEditorTest, TheCaptionIsMarkedWhileTheDesignOrTheNotesDifferFromTheFile) {
     EXPECT_EQ(form.session.main.caption, "Enclavio - default");
     EXPECT_FALSE(editor.modified());
-    type(6, "45");
-    type(6, "450");
+    type(MainField::Depth, "45");
+    type(MainField::Depth, "450");
     EXPECT_EQ(form.session.main.caption, "Enclavio - default*");
-    type(6, "400");  // back to the start-up design
+    type(MainField::Depth, "400");  // back to the start-up design
     EXPECT_EQ(form.session.main.caption, "Enclavio - default");
 
     // Units, graph options and the where-to-measure picture are no change.
@@ -120,10 +120,10 @@ TEST_F(ProjectEditorTest, TheCaptionIsMarkedWhileTheDesignOrTheNotesDifferFromTh
 
     ASSERT_TRUE(save_as("box"));
     EXPECT_EQ(form.session.main.caption, "Enclavio - box.ecv");
-    form.change(7, "1' 2");  // typed, not yet stored
-    editor.after_change(7, true);
+    form.change(MainField::Width, "1' 2");  // typed, not yet stored
+    editor.after_change(MainField::Width, true);
     EXPECT_EQ(form.session.main.caption, "Enclavio - box.ecv");
-    enter(7);
+    enter(MainField::Width);
     EXPECT_EQ(form.session.main.caption, "Enclavio - box.ecv*");
 }
 
@@ -148,7 +148,7 @@ TEST_F(ProjectEditorTest, TheCloseQuestionSavesDiscardsOrCancels) {
         SCOPED_TRACE(static_cast<int>(c.answer));
         put_bytes(root.file("box.ecv"), saved);
         editor.save();  // the file and the design agree again
-        type(8, "650");
+        type(MainField::Height, "650");
         const auto before = shown();
         view.questions.clear();
         view.answers = {c.answer};
@@ -160,12 +160,12 @@ TEST_F(ProjectEditorTest, TheCloseQuestionSavesDiscardsOrCancels) {
         if (c.answer != SaveAnswer::Save) {
             EXPECT_EQ(shown(), before);
         }
-        type(8, "700");
+        type(MainField::Height, "700");
     }
 
     // Opening another project asks first; Cancel keeps this one.
     write_project_file("other.ecv", 512);
-    type(8, "640");
+    type(MainField::Height, "640");
     view.answers = {SaveAnswer::Cancel};
     editor.open_recent(root.file("other.ecv"));
     EXPECT_EQ(form.session.projectname, "box.ecv");
@@ -179,14 +179,14 @@ TEST_F(ProjectEditorTest, TheCloseQuestionSavesDiscardsOrCancels) {
 
 TEST_F(ProjectEditorTest, SaveWritesTheProjectsFileWithoutAsking) {
     // Never saved: Save is Save As (the save window, here cancelled).
-    type(6, "420");
+    type(MainField::Depth, "420");
     EXPECT_FALSE(editor.save());
     EXPECT_EQ(view.modals, std::vector<Window>{Window::Form2});
     EXPECT_TRUE(editor.modified());
 
     ASSERT_TRUE(save_as("box"));
     view.modals.clear();
-    type(6, "430");
+    type(MainField::Depth, "430");
     EXPECT_TRUE(editor.save());
     EXPECT_TRUE(view.modals.empty());
     EXPECT_TRUE(view.questions.empty());
@@ -197,7 +197,7 @@ TEST_F(ProjectEditorTest, SaveWritesTheProjectsFileWithoutAsking) {
     // A file that cannot be written is reported, and the changes stay marked.
     fs::remove(root.file("box.ecv"));
     fs::create_directory(root.file("box.ecv"));
-    type(6, "440");
+    type(MainField::Depth, "440");
     EXPECT_FALSE(editor.save());
     EXPECT_EQ(view.messages, std::vector<std::string>{"Unable to save " + root.file("box.ecv")});
     EXPECT_EQ(form.session.main.caption, "Enclavio - box.ecv*");
@@ -213,22 +213,22 @@ TEST_F(ProjectEditorTest, UndoAndRedoStepThroughEachKindOfChangeBackToTheStartUp
     const std::vector<Step> steps = {
         {"typed field, one step for its keystrokes and Enter",
          [this] {
-             type(6, "4");
-             type(6, "45");
-             type(6, "451");
-             enter(6);  // shows " 451"
+             type(MainField::Depth, "4");
+             type(MainField::Depth, "45");
+             type(MainField::Depth, "451");
+             enter(MainField::Depth);  // shows " 451"
          }},
         {"volume stored on Enter",
          [this] {
-             type(9, "7");
-             type(9, "70");  // pending until Enter
-             enter(9);
+             type(MainField::Volume, "7");
+             type(MainField::Volume, "70");  // pending until Enter
+             enter(MainField::Volume);
          }},
-        {"solver", [this] { run([this] { form.dblclick(7); }); }},
+        {"solver", [this] { run([this] { form.dblclick(MainField::Width); }); }},
         {"driver size", [this] { run([this] { form.Combo1_Click(3); }); }},
         {"Min after a width typed with decimals",
          [this] {
-             type(7, "300.6");
+             type(MainField::Width, "300.6");
              run([this] { form.Command1_Click(); });
          }},
         {"front check box", [this] { run([this] { form.Check3_Click(false); }); }},
@@ -276,20 +276,20 @@ TEST_F(ProjectEditorTest, UndoAndRedoStepThroughEachKindOfChangeBackToTheStartUp
 
     // A new change after an undo ends the redo steps.
     editor.undo();
-    type(13, "9");
+    type(MainField::DriverSideways, "9");
     EXPECT_FALSE(editor.can_redo());
 }
 
 TEST_F(ProjectEditorTest, UndoShowsStoredValuesInTheUnitsOfToday) {
-    type(6, "450");
+    type(MainField::Depth, "450");
     view.on_modal[Window::frmUnits] = [this] { form.set_unit_mode(UnitMode::Inches); };
     run([this] { form.mnu_units_Click(); });
     editor.undo();
     EXPECT_EQ(form.session.design.boxdepth, 400);
-    EXPECT_EQ(form.session.main.text[6].text, length_text(UnitMode::Inches, 400));
+    EXPECT_EQ(form.session.main.text[MainField::Depth].text, length_text(UnitMode::Inches, 400));
     EXPECT_EQ(form.session.mode, UnitMode::Inches);
     editor.redo();
-    EXPECT_EQ(form.session.main.text[6].text, length_text(UnitMode::Inches, 450));
+    EXPECT_EQ(form.session.main.text[MainField::Depth].text, length_text(UnitMode::Inches, 450));
 }
 
 TEST_F(ProjectEditorTest, RecentProjectsSurviveARestartAndAMissingOneIsDropped) {
@@ -333,7 +333,7 @@ TEST_F(ProjectEditorTest, AProjectNamedAtStartUpOpensAsTheOpenWindowWould) {
     EXPECT_TRUE(editor.open_at_startup(root.file("sub.v2.ecv")));
     EXPECT_EQ(form.session.projectname, "sub.v2.ecv");
     EXPECT_EQ(form.session.design.boxdepth, 480);
-    EXPECT_EQ(form.session.main.text[6].text, " 480");
+    EXPECT_EQ(form.session.main.text[MainField::Depth].text, " 480");
     EXPECT_EQ(form.session.main.caption, "Enclavio - sub.v2.ecv");
     EXPECT_EQ(form.session.lastfolder, root.str());
     EXPECT_FALSE(editor.can_undo());  // the history starts with it

@@ -51,8 +51,8 @@ TEST_P(ProjectRoundTrip, ReopenedProjectIsTheSavedOne) {
     EXPECT_TRUE(s.main.notes_picture);
     EXPECT_EQ(s.main.caption, "Enclavio - round.ecv");
     EXPECT_EQ(s.projectpath, root.file("round.ecv"));
-    EXPECT_EQ(s.main.text[10].text, "2");
-    EXPECT_EQ(s.main.text[6].text, length_text(c.opened_in, s.design.boxdepth));
+    EXPECT_EQ(s.main.text[MainField::Drivers].text, "2");
+    EXPECT_EQ(s.main.text[MainField::Depth].text, length_text(c.opened_in, s.design.boxdepth));
 
     // Saved again in the first mode, the file is the same but for the volume line.
     b.form.set_unit_mode(c.saved_in);
@@ -108,7 +108,7 @@ TEST(ProjectFile, TolerantOpen) {
         {"empty file", "",
          [](const Session& s) {
              EXPECT_EQ(s.design.boxdepth, 0);
-             EXPECT_EQ(s.main.text[5].text, "");
+             EXPECT_EQ(s.main.text[MainField::Ports].text, "");
              EXPECT_EQ(s.main.combo_text, "");
              EXPECT_EQ(s.main.flange, Flange::One);  // unchanged
              EXPECT_EQ(s.projectflange, "");
@@ -180,7 +180,7 @@ void expect_sound(const Session& s, const std::string& where) {
           d.componentvolume, d.workingvolume,     d.tunefrequency})
         EXPECT_TRUE(std::isfinite(v)) << where;
     std::string shown = compose_report(report_input(s, 0));
-    for (int n = 1; n <= 13; ++n) shown += "\n" + s.main.text[n].text;
+    for (const TextField& field : s.main.text) shown += "\n" + field.text;
     for (int n = 1; n <= 9; ++n) shown += "\n" + s.main.results.resonance[n].caption;
     for (const auto* l : {&s.main.results.ports_and_bracing_line, &s.main.results.working_volume_line,
                           &s.main.results.tuning_line, &s.main.results.driver_and_total_line})
@@ -223,8 +223,8 @@ TEST(ProjectFile, HugeNumbersOpenAndShowNoInfinityOrNaN) {
             cutting.Option2_Click();
             expect_sound(m.form.session, "with allowance");
         }
-        for (const int n : {6, 7, 8, 9}) {
-            m.form.dblclick(n);
+        for (const MainField f : {MainField::Depth, MainField::Width, MainField::Height, MainField::Volume}) {
+            m.form.dblclick(f);
             expect_sound(m.form.session, "calculator");
         }
     }

@@ -73,13 +73,16 @@ inline bool through_menu(StartedMain& m, FileForm::Kind kind, const std::string&
 inline void change_every_field(MainForm& f, UnitMode mode) {
     f.set_unit_mode(UnitMode::Metric);
     f.populateall();
-    const std::pair<int, const char*> typed[] = {{6, "455"}, {7, "333"}, {8, "612"},  {4, "18"}, {1, "400"},
-                                                 {2, "75"},  {3, "3"},   {12, "150"}, {13, "5"}};
+    using F = MainField;
+    const std::pair<MainField, const char*> typed[] = {
+        {F::Depth, "455"},    {F::Width, "333"},      {F::Height, "612"},
+        {F::Thickness, "18"}, {F::PortLength, "400"}, {F::PortDiameter, "75"},
+        {F::PortWall, "3"},   {F::DriverDown, "150"}, {F::DriverSideways, "5"}};
     for (const auto& [n, text] : typed) f.change(n, text);
-    f.Combo1_Click(2);   // 12 inch
-    f.change(11, "41");  // typed after the size, so not the size's default
-    f.set_text(10, "2");
-    f.set_text(5, "1");
+    f.Combo1_Click(2);                       // 12 inch
+    f.change(MainField::DriverDepth, "41");  // typed after the size, so not the size's default
+    f.set_text(MainField::Drivers, "2");
+    f.set_text(MainField::Ports, "1");
     f.Check3_Click(false);
     f.mnu_twoflange_Click();
     f.Text9_DblClick();

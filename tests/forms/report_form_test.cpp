@@ -39,7 +39,7 @@ protected:
 TEST_F(ReportTest, WritesTheDesignOfNowWithTheCuttingListRebuilt) {
     prepare_cutting_list(s);  // built for the design before the change below
     const std::string before = s.cutting.list.finished_line;
-    m.form.change(6, "500");
+    m.form.change(MainField::Depth, "500");
     fs::create_directories(s.appdata_folder);
     put_bytes(s.report.reportpath, "old report\r\n");  // replaced
     const auto lines = generate();

@@ -159,14 +159,14 @@ TEST(ResponseForm, CurvesAndFiguresFollowParametersAndDesign) {
     EXPECT_EQ(r.drivers, "1 driver");
 
     // Two drivers: the same box is half as large for them.
-    st.main.change(10, "2");
+    st.main.change(MainField::Drivers, "2");
     st.form.design_changed();
     EXPECT_EQ(r.drivers, "2 drivers in parallel");
     ASSERT_TRUE(r.figures.f3);
     EXPECT_NE(*r.figures.f3, f3);
 
     // No ports: a sealed box, no port air speed.
-    st.main.change(5, "0");
+    st.main.change(MainField::Ports, "0");
     st.form.design_changed();
     EXPECT_FALSE(r.vented);
     EXPECT_FALSE(r.figures.port_velocity);
@@ -246,12 +246,12 @@ TEST(ResponseForm, ApplyLandsOnTheFitInEveryUnitMode) {
             const BoxDesign& d = st.main.session.design;
             EXPECT_NEAR(d.tunefrequency, tune.fit.fit.tuning, 0.1);
             EXPECT_NEAR(d.workingvolume, tune.fit.fit.working_volume, 0.005 * d.workingvolume);
-            EXPECT_FALSE(st.main.session.main.text[1].pending);
+            EXPECT_FALSE(st.main.session.main.text[MainField::PortLength].pending);
             EXPECT_TRUE(st.view.messages.empty());
             // Tuning the tuned box again changes nothing the field shows.
-            const std::string length = st.main.session.main.text[1].text;
+            const std::string length = st.main.session.main.text[MainField::PortLength].text;
             ASSERT_TRUE(st.form.apply_tune());
-            EXPECT_EQ(st.main.session.main.text[1].text, length);
+            EXPECT_EQ(st.main.session.main.text[MainField::PortLength].text, length);
         }
         for (const char* target : {"22", "25"}) {
             SCOPED_TRACE(target);
@@ -287,11 +287,11 @@ TEST(ResponseForm, NoFitChangesNothing) {
         {"no target", [](Started&) {}, true, "Type the F3 the box is to reach."},
         {"no ports",
          [](Started& st) {
-             st.main.change(5, "0");
+             st.main.change(MainField::Ports, "0");
              st.form.target_change("30");
          },
          true, "There are no ports to tune. Set the number of ports first."},
-        {"no ports to tune", [](Started& st) { st.main.change(5, "0"); }, false, nullptr},
+        {"no ports to tune", [](Started& st) { st.main.change(MainField::Ports, "0"); }, false, nullptr},
         {"missing", [](Started& st) { st.form.parameter_change(DriverParameter::Fs, ""); }, false, "Fs is missing."},
         {"port too long", [](Started& st) { st.form.target_change("32"); }, true,
          "The port would be longer than the box's longest inner dimension."},
@@ -313,7 +313,8 @@ TEST(ResponseForm, NoFitChangesNothing) {
         EXPECT_EQ(st.main.session.design.boxdepth, before.boxdepth);
         EXPECT_EQ(st.main.session.design.portlength, before.portlength);
         EXPECT_EQ(st.main.session.design.boxvol, before.boxvol);
-        for (int n = 1; n <= 13; ++n) EXPECT_EQ(st.main.session.main.text[n].text, texts.text[n].text) << n;
+        for (MainField f : kMainFields)
+            EXPECT_EQ(st.main.session.main.text[f].text, texts.text[f].text) << control_name(f);
         EXPECT_TRUE(st.view.messages.empty());
     }
 }

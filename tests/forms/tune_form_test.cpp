@@ -62,7 +62,7 @@ TEST(TuneForm, ApplyRoundTripShowsTheTarget) {
                 EXPECT_TRUE(a.note.empty()) << a.note;
                 EXPECT_LE(std::fabs(a.applied - a.length), 1.5875 + 1e-9);  // at most a sixteenth of an inch
                 ASSERT_TRUE(form.Command1_Click());
-                const TextField& field = m.session.main.text[1];
+                const TextField& field = m.session.main.text[MainField::PortLength];
                 EXPECT_EQ(field.text, a.text);
                 EXPECT_FALSE(field.pending);
                 EXPECT_EQ(field.fore, colours::black);
@@ -88,7 +88,7 @@ TEST(TuneForm, RefusalsAndCancelLeaveThePortAlone) {
     for (const auto& [ports, target, message] : cases) {
         SCOPED_TRACE(message);
         Started st;
-        st.main.change(5, ports);
+        st.main.change(MainField::Ports, ports);
         TuneForm form(st.main);
         form.Text1_Change(target);
         EXPECT_FALSE(form.state().apply_enabled);
@@ -96,7 +96,7 @@ TEST(TuneForm, RefusalsAndCancelLeaveThePortAlone) {
         EXPECT_FALSE(form.Command1_Click());
         EXPECT_TRUE(form.Command2_Click());
         EXPECT_EQ(st.main.session.design.portlength, 823);
-        EXPECT_EQ(st.main.session.main.text[1].text, "823");
+        EXPECT_EQ(st.main.session.main.text[MainField::PortLength].text, "823");
     }
 }
 
@@ -107,7 +107,7 @@ TEST(TuneForm, ShowingStartsFromTheShownTuningAndKeepsATypedTarget) {
     tune.Form_Show();
     EXPECT_EQ(tune.state().target, "29.4");
     tune.Text1_Change("31");
-    st.main.change(5, "1");
+    st.main.change(MainField::Ports, "1");
     tune.Form_Show();
     EXPECT_EQ(tune.state().target, "31");
     EXPECT_EQ(tune.state().answer.length, tune_port(st.main.session, 31).length);

@@ -33,31 +33,31 @@ TEST_F(UnitsFormTest, EachOptionSetsItsModeAndRuleColoursOnly) {
         EXPECT_EQ(s.mode, mode);
         EXPECT_EQ(form.rule_colours().frame, frame);
         EXPECT_EQ(form.rule_colours().labels, labels);
-        EXPECT_EQ(s.main.text[6].text, "400");
+        EXPECT_EQ(s.main.text[MainField::Depth].text, "400");
     }
 }
 
 TEST_F(UnitsFormTest, DecimalInchesThenBackToMetric) {
     form.Option3_Click();
     m.form.populateall();
-    EXPECT_EQ(s.main.text[6].text, " 15.75");
-    EXPECT_EQ(s.main.text[9].text, " 2.1");
+    EXPECT_EQ(s.main.text[MainField::Depth].text, " 15.75");
+    EXPECT_EQ(s.main.text[MainField::Volume].text, " 2.1");
     EXPECT_DOUBLE_EQ(s.design.boxdepth, 400);
     form.Option1_Click();
     m.form.populateall();
-    EXPECT_EQ(s.main.text[6].text, " 400");
+    EXPECT_EQ(s.main.text[MainField::Depth].text, " 400");
 }
 
 TEST_F(UnitsFormTest, APendingFieldIsRewrittenFromItsStoredValueAndStaysPending) {
     form.Option2_Click();
     m.form.populateall();
-    m.form.change(8, "2'");
+    m.form.change(MainField::Height, "2'");
     form.Option1_Click();
     m.form.populateall();
-    EXPECT_EQ(s.main.text[8].text, " 700");
-    EXPECT_TRUE(s.main.text[8].pending);
-    EXPECT_EQ(s.main.text[8].fore, colours::red);
-    EXPECT_EQ(s.main.text[9].text, " 59.4");
+    EXPECT_EQ(s.main.text[MainField::Height].text, " 700");
+    EXPECT_TRUE(s.main.text[MainField::Height].pending);
+    EXPECT_EQ(s.main.text[MainField::Height].fore, colours::red);
+    EXPECT_EQ(s.main.text[MainField::Volume].text, " 59.4");
 }
 
 }  // namespace

@@ -179,7 +179,7 @@ TEST_F(WindowTest, TuneSolvesAsTheUserTypesAndApplyTypesTheLength) {
     }
     child<QPushButton>(form.get(), "Command1")->click();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(main->session.main.text[1].text, form->model().state().answer.text);
+    EXPECT_EQ(main->session.main.text[MainField::PortLength].text, form->model().state().answer.text);
     EXPECT_EQ(main->session.main.results.tuning_line.caption, "Tune  31hz");
 }
 

@@ -28,7 +28,7 @@ using namespace window_testing;
 
 class Form1Test : public ShownMainWindowTest {
 protected:
-    QLineEdit* field(int n) { return child<QLineEdit>(form.get(), QStringLiteral("Text%1").arg(n)); }
+    QLineEdit* field(MainField f) { return child<QLineEdit>(form.get(), qs(control_name(f))); }
     MainState& main() { return form->model().session.main; }
     BoxDesign& design() { return form->model().session.design; }
     void switch_units(UnitMode m) {
@@ -36,7 +36,7 @@ protected:
         form->model().populateall();
         form->sync();
     }
-    QColor fore(int n) { return field(n)->palette().color(QPalette::Active, QPalette::Text); }
+    QColor fore(MainField f) { return field(f)->palette().color(QPalette::Active, QPalette::Text); }
 };
 
 TEST_F(Form1Test, ControlsShowTheModelAndAMenuSwapsThePanels) {
@@ -49,7 +49,7 @@ TEST_F(Form1Test, ControlsShowTheModelAndAMenuSwapsThePanels) {
                              "mnu_onekhz", "mnu_twokhz", "mnu_shownums", "mnu_highlight", "mnu_print", "mnu_about"}) {
         child<QAction>(form.get(), name);
     }
-    for (int n = 1; n <= 13; ++n) EXPECT_EQ(field(n)->text().toStdString(), main().text[n].text) << n;
+    for (MainField f : kMainFields) EXPECT_EQ(field(f)->text().toStdString(), main().text[f].text) << control_name(f);
     EXPECT_EQ(form->windowTitle(), "Enclavio - default");
     expect_texts(form.get(), {{"Label27", main().results.tuning_line.caption},
                               {"Label28", main().results.driver_and_total_line.caption}});
@@ -67,7 +67,7 @@ TEST_F(Form1Test, ControlsShowTheModelAndAMenuSwapsThePanels) {
 TEST_F(Form1Test, TypingAndEnterShowTextColourAndStoredValue) {
     struct Case {
         UnitMode mode;
-        int n;
+        MainField n;
         const char* typed;
         QColor fore_typing;
         const char* shown;  // after Enter
@@ -75,9 +75,9 @@ TEST_F(Form1Test, TypingAndEnterShowTextColourAndStoredValue) {
         double stored;
     };
     const Case cases[] = {
-        {UnitMode::Metric, 6, "400.6", Qt::black, " 401", &BoxDesign::boxdepth, 400.6},
-        {UnitMode::Metric, 7, "300.6", Qt::black, "300.6", &BoxDesign::boxwidth, 300.6},
-        {UnitMode::Inches, 7, "12", Qt::red, "1'", &BoxDesign::boxwidth, 304.8},
+        {UnitMode::Metric, MainField::Depth, "400.6", Qt::black, " 401", &BoxDesign::boxdepth, 400.6},
+        {UnitMode::Metric, MainField::Width, "300.6", Qt::black, "300.6", &BoxDesign::boxwidth, 300.6},
+        {UnitMode::Inches, MainField::Width, "12", Qt::red, "1'", &BoxDesign::boxwidth, 304.8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -95,19 +95,19 @@ TEST_F(Form1Test, TypingAndEnterShowTextColourAndStoredValue) {
 
 TEST_F(Form1Test, OnlyRealFocusMovesValidate) {
     switch_units(UnitMode::Inches);
-    type_keys(field(8), "2'");
+    type_keys(field(MainField::Height), "2'");
     const auto focus_out = [&](Qt::FocusReason reason) {
         QFocusEvent out(QEvent::FocusOut, reason);
-        QApplication::sendEvent(field(8), &out);
+        QApplication::sendEvent(field(MainField::Height), &out);
     };
     focus_out(Qt::ActiveWindowFocusReason);  // a message box comes up
     focus_out(Qt::PopupFocusReason);
-    EXPECT_TRUE(main().text[8].pending);
+    EXPECT_TRUE(main().text[MainField::Height].pending);
     EXPECT_DOUBLE_EQ(design().boxheight, 700);
     focus_out(Qt::TabFocusReason);
-    EXPECT_FALSE(main().text[8].pending);
+    EXPECT_FALSE(main().text[MainField::Height].pending);
     EXPECT_NEAR(design().boxheight, 609.6, 1e-9);
-    EXPECT_EQ(fore(8), QColor(Qt::black));
+    EXPECT_EQ(fore(MainField::Height), QColor(Qt::black));
 }
 
 TEST_F(Form1Test, GraphMarksEachResonanceBelowOneKilohertz) {
@@ -150,7 +150,8 @@ TEST_F(Form1Test, UnitOptionsChangeTheCaptionsAtOnce) {
         EXPECT_EQ(child<QGroupBox>(form.get(), "Frame2")->title(), qs(captions.frame2));
         EXPECT_EQ(child<QGroupBox>(form.get(), "Frame5")->title(), qs(captions.frame5));
         expect_texts(form.get(), {{"Label15", std::string(captions.label15)}});
-        EXPECT_EQ(field(6)->text().toStdString(), main().text[6].text);  // the texts follow after the window
+        EXPECT_EQ(field(MainField::Depth)->text().toStdString(),
+                  main().text[MainField::Depth].text);  // the texts follow after the window
     }
 }
 
@@ -158,7 +159,7 @@ TEST_F(Form1Test, UnitOptionsChangeTheCaptionsAtOnce) {
 // typed driver depth is not overwritten by a wheel turned to scroll past it.
 TEST_F(Form1Test, WheelChangesTheDriverSizeOnlyWithTheFocus) {
     auto* combo = child<QComboBox>(form.get(), "Combo1");
-    type_keys(field(11), "41");
+    type_keys(field(MainField::DriverDepth), "41");
     const auto wheel = [&] {
         const QPointF at(combo->width() / 2.0, combo->height() / 2.0);
         QWheelEvent event(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,

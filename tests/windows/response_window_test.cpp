@@ -107,7 +107,7 @@ TEST_F(ResponseWindowTest, ApplyUpdatesTheMainWindow) {
     tune->click();
     EXPECT_NEAR(form->model().session.design.tunefrequency, tuning, 0.1);
     EXPECT_EQ(child<QLineEdit>(form.get(), QStringLiteral("Text1"))->text().toStdString(),
-              form->model().session.main.text[1].text);
+              form->model().session.main.text[MainField::PortLength].text);
 
     type(w, "textTargetF3", "25");
     auto* box = child<QPushButton>(w, QStringLiteral("commandApplyBox"));
@@ -116,7 +116,7 @@ TEST_F(ResponseWindowTest, ApplyUpdatesTheMainWindow) {
     box->click();
     EXPECT_NEAR(form->model().session.design.workingvolume, volume, 0.01 * volume);
     EXPECT_EQ(child<QLineEdit>(form.get(), QStringLiteral("Text6"))->text().toStdString(),
-              form->model().session.main.text[6].text);
+              form->model().session.main.text[MainField::Depth].text);
     EXPECT_NE(form->model().session.design.boxdepth, 400);
 }
 
