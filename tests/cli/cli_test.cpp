@@ -59,6 +59,19 @@ Outcome run_cli_process(const std::vector<std::string>& args, const std::string&
             get_bytes(streams.file("err"))};
 }
 
+// The arguments as a trace shows them, each in brackets.
+std::string bracketed(const std::vector<std::string>& args) {
+    std::string shown;
+    for (const auto& a : args) shown += "[" + a + "]";
+    return shown;
+}
+
+// What the program writes to standard error for `err`: a usage error (status
+// 2) names what is wrong, then shows the usage; any other is written as it is.
+std::string expected_err(int status, const std::string& err) {
+    return status == 2 ? "enclavio-cli: " + err + "\n" + cli_usage() : err;
+}
+
 // The lines of `text`, the time stamp line (which differs between runs) replaced.
 std::vector<std::string> lines_of(const std::string& text) {
     static const std::regex stamp(
@@ -235,13 +248,11 @@ TEST_F(CliTest, CommandsAndTheirExitStatus) {
         {{"parse", "1", "2"}, 2, "", "parse takes one text (quote it)"},
     };
     for (const Case& c : cases) {
-        std::string shown;
-        for (const auto& a : c.args) shown += "[" + a + "]";
-        SCOPED_TRACE(shown);
+        SCOPED_TRACE(bracketed(c.args));
         const Outcome r = run_cli_process(c.args);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, c.out);
-        EXPECT_EQ(r.err, c.status == 2 ? "enclavio-cli: " + c.err + "\n" + cli_usage() : c.err);
+        EXPECT_EQ(r.err, expected_err(c.status, c.err));
     }
     EXPECT_FALSE(fs::exists(unwritable));
     // Less working volume needs a longer port for the same tuning.
@@ -535,13 +546,11 @@ TEST_F(CliTest, SheetsRefusalsAndMistakes) {
         {{"sheets", "a.ecv", "b.ecv"}, 2, "more than one project given: \"b.ecv\""},
     };
     for (const Case& c : cases) {
-        std::string shown;
-        for (const auto& a : c.args) shown += "[" + a + "]";
-        SCOPED_TRACE(shown);
+        SCOPED_TRACE(bracketed(c.args));
         const Outcome r = run_cli_process(c.args);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, c.status == 2 ? "enclavio-cli: " + c.err + "\n" + cli_usage() : c.err);
+        EXPECT_EQ(r.err, expected_err(c.status, c.err));
     }
     EXPECT_EQ(run_cli_process({"sheets", "--help"}).out, cli_help());
 }
@@ -613,7 +622,7 @@ TEST(CliHelp, GnuLayoutHelpAndVersion) {
     const Outcome extra = run_cli_process({"--version", "extra"});
     EXPECT_EQ(extra.status, 2);
     EXPECT_EQ(extra.out, "");
-    EXPECT_EQ(extra.err, "enclavio-cli: --version takes no arguments\n" + cli_usage());
+    EXPECT_EQ(extra.err, expected_err(2, "--version takes no arguments"));
 }
 
 }  // namespace

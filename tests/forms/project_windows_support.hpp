@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,14 @@ struct StartedMain {
         view.messages.clear();
     }
 };
+
+// Starts `main` as with a settings file that holds only the unit mode `mode`
+// (none: no settings file at all), reading and writing no file.
+inline void start_without_files(MainForm& main, std::optional<UnitMode> mode = std::nullopt) {
+    main.preset_settings = LoadedSettings{};
+    if (mode) main.preset_settings->units = std::string(unit_mode_literal(*mode));
+    main.startup();
+}
 
 // Opens (Open menu) or saves (Save As menu) `name` in `folder` the way the
 // user does: type the name, press the first button. True when the window closed.
