@@ -12,23 +12,22 @@ namespace enclavio {
 namespace {
 
 struct ResonanceText {
-    std::string_view label;   // control name of its result label
     std::string_view name;    // caption text before the number
     std::string_view unable;  // caption when it cannot be calculated
 };
 
 // Indexed by resonance number; [0] unused.
 constexpr ResonanceText kResonances[10] = {
-    {"", "", ""},
-    {"Label7", "Port Resonance ", "Unable to calculate Port resonance"},
-    {"Label21", "Driver to bottom wall resonance ", "Unable to calculate Driver to bottom wall resonance"},
-    {"Label8", "Box top to bottom resonance ", "Unable to calculate Box top to bottom resonance"},
-    {"Label22", "Driver to top wall resonance ", "Unable to calculate Driver to top wall resonance"},
-    {"Label20", "Driver to rear wall resonance", "Unable to calculate Driver to rear wall resonance"},
-    {"Label9", "Box front to back resonance ", "Unable to calculate Box front to back resonance"},
-    {"Label17", "Driver to side wall-1 resonance ", "Unable to calculate Driver to side wall-1 resonance"},
-    {"Label10", "Box side to side resonance ", "Unable to calculate Box side to side resonance"},
-    {"Label23", "Driver to side wall-2 resonance ", "Unable to calculate Driver to side wall-2 resonance"},
+    {"", ""},
+    {"Port Resonance ", "Unable to calculate Port resonance"},
+    {"Driver to bottom wall resonance ", "Unable to calculate Driver to bottom wall resonance"},
+    {"Box top to bottom resonance ", "Unable to calculate Box top to bottom resonance"},
+    {"Driver to top wall resonance ", "Unable to calculate Driver to top wall resonance"},
+    {"Driver to rear wall resonance", "Unable to calculate Driver to rear wall resonance"},
+    {"Box front to back resonance ", "Unable to calculate Box front to back resonance"},
+    {"Driver to side wall-1 resonance ", "Unable to calculate Driver to side wall-1 resonance"},
+    {"Box side to side resonance ", "Unable to calculate Box side to side resonance"},
+    {"Driver to side wall-2 resonance ", "Unable to calculate Driver to side wall-2 resonance"},
 };
 
 constexpr std::string_view kPortNotApplicable = "Port resonance not applicable";
@@ -60,14 +59,9 @@ void resonance(int n, bool conditions, Kind kind, double path, const GraphOption
 
 }  // namespace
 
-std::string_view resonance_label_name(int n) {
-    if (n < 1 || n > 9) return {};
-    return kResonances[n].label;
-}
-
 Results::Results() {
     for (int n = 1; n <= 9; ++n) {
-        resonance[n] = ResultLabel{std::string(kResonances[n].label), colours::black, true};
+        resonance[n] = ResultLabel{"", colours::black, true};
     }
     resonance[1].colour = colours::dark_blue;
 }

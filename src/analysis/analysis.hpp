@@ -21,20 +21,18 @@ struct ResultLabel {
 };
 
 // What the results frame shows; kept between runs because a resonance that is
-// not applicable leaves its colour as it was.
+// not applicable leaves its colour as it was. Captions not set here are
+// written by the first analysis.
 struct Results {
     std::array<ResultLabel, 10> resonance;  // [1]..[9] = (1)..(9); [0] unused
     ResultLabel ports_and_bracing_line{"Volume Required by Ports unknown", colours::grey};
-    ResultLabel driver_and_total_line{"Label28", colours::grey};
+    ResultLabel driver_and_total_line{"", colours::grey};
     ResultLabel working_volume_line{"Working Vol", colours::blue};
     ResultLabel tuning_line{"Tune", colours::blue};
     std::string edge_caption = "2.1";   // bracing window Label2
     std::string shelf_caption = "0.8";  // bracing window Label3
     Results();
 };
-
-// Control name of resonance n's label: (1) "Label7", (2) "Label21", ...
-std::string_view resonance_label_name(int n);
 
 // One full analysis run, in the fixed order: writes the results into the
 // design, the captions and colours into `results`, and redraws `graph`.

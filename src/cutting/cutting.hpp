@@ -46,10 +46,10 @@ std::string cutting_value_text(UnitMode mode, double mm);
 // The trimming hint of each panel, in PanelKind order.
 const std::array<std::string_view, kPanelCount>& trimming_hints();
 
-// The texts of one cutting-list run. Starts with the window's design-time
-// captions; a run whose guard fails keeps every previous text.
+// The texts of one cutting-list run. Starts with the panels' names; a run
+// whose guard fails keeps every previous text.
 struct CuttingList {
-    std::string finished_line = "Label12";
+    std::string finished_line;
     std::array<std::string, kPanelCount> panel_lines{"Top panel",       "Front outer panel", "Front inner panel",
                                                      "Left side panel", "Right side panel",  "Rear panel",
                                                      "Bottom panel",    "Shelf brace"};

@@ -11,6 +11,7 @@
 #include "cutting/cutting.hpp"
 #include "design/design.hpp"
 #include "forms/main_fields.hpp"
+#include "forms/result_labels.hpp"
 #include "storage/key_values.hpp"
 #include "units/units.hpp"
 
@@ -56,7 +57,7 @@ struct MainState {
     bool notes_picture = false;  // Picture3 visible
     std::string caption = "Enclavio - default";
     bool populating = false;
-    Results results;
+    Results results = results_before_analysis();
     Graph graph_model;
 };
 
@@ -66,7 +67,7 @@ struct CuttingState {
     bool show_exact = true;                                 // Option1 / Option2
     std::string arrow = "<--";                              // Label16: "<--" front view, "-->" back view
     PanelPicture picture = PanelPicture::FrontDoubleBlank;  // what Picture1 shows
-    CuttingList list;
+    CuttingList list = cutting_list_before_first_run();
     std::array<std::string, kPanelCount> tooltips;  // Label1..Label8 tool tips (the hints)
     bool banner = false;                            // Label14 and Label15 shown
     std::string banner_text;                        // Label14 caption

@@ -130,7 +130,7 @@ Form3::Form3(MainForm& main, ModalOpener opener, QWidget* parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(qs(kCuttingCaption));
 
-    const CuttingList initial;
+    const CuttingList initial = cutting_list_before_first_run();
     const char* const design_text[17] = {
         "",
         initial.panel_lines[0].c_str(),

@@ -137,7 +137,6 @@ Form1::Form1(std::string appdata_folder, std::string home_folder, QWidget* paren
     build_fields();
     build_results();
     build_menus();
-    build_response_menu();
     sync();
 }
 
@@ -353,35 +352,33 @@ void Form1::build_results() {
 
 void Form1::build_menus() {
     QMenuBar* bar = menuBar();
+    // An item running a handler of the design model.
     const auto action = [this](QMenu* menu, const char* name, const char* caption, void (MainForm::*handler)(),
                                bool checkable = false) {
         auto* a = menu->addAction(QString::fromUtf8(caption));
         a->setObjectName(QString::fromUtf8(name));
         a->setCheckable(checkable);
         connect(a, &QAction::triggered, this, [this, handler] { run([&] { (model_.*handler)(); }); });
-        actions_[name] = a;
         return a;
     };
+    // A command standing in the menu bar itself.
     const auto top_action = [this, bar](const char* name, const char* caption, void (MainForm::*handler)()) {
         auto* a = bar->addAction(QString::fromUtf8(caption));
         a->setObjectName(QString::fromUtf8(name));
         connect(a, &QAction::triggered, this, [this, handler] { run([&] { (model_.*handler)(); }); });
-        actions_[name] = a;
         return a;
     };
-    const auto submenu = [this, bar](const char* name, const char* caption) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
+    const auto submenu = [](QMenu* menu, const char* name) {
         menu->setObjectName(QString::fromUtf8(name));
         menu->menuAction()->setObjectName(QString::fromUtf8(name));
-        actions_[name] = menu->menuAction();
         return menu;
     };
-    const auto separator = [this](QMenu* menu, const char* name) {
-        QAction* a = menu->addSeparator();
-        a->setObjectName(QString::fromUtf8(name));
-        actions_[name] = a;
+    const auto top_menu = [bar, submenu](const char* name, const char* caption) {
+        return submenu(bar->addMenu(QString::fromUtf8(caption)), name);
     };
-
+    const auto separator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QString::fromUtf8(name));
+    };
     // Items of the editor rather than of the design model.
     const auto editor_action = [this](QMenu* menu, const char* name, const char* caption, const QKeySequence& keys,
                                       auto handler) {
@@ -389,75 +386,71 @@ void Form1::build_menus() {
         a->setObjectName(QString::fromUtf8(name));
         a->setShortcut(keys);
         connect(a, &QAction::triggered, this, [this, handler] { run([&] { handler(); }); });
-        actions_[name] = a;
         return a;
     };
+    MenuActions& m = menus_;
 
-    QMenu* file = submenu("mnu_file", "&Project");
-    editor_action(file, "mnu_open", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { editor_.open(); });
-    mnu_recent_ = file->addMenu(QStringLiteral("Recent projects"));
-    mnu_recent_->setObjectName(QStringLiteral("mnu_recent"));
-    mnu_recent_->menuAction()->setObjectName(QStringLiteral("mnu_recent"));
-    actions_["mnu_recent"] = mnu_recent_->menuAction();
-    editor_action(file, "mnu_quicksave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { editor_.save(); });
-    editor_action(file, "mnu_save", "&Save As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                  [this] { editor_.save_as(); });
-    separator(file, "mnu_separator");
-    action(file, "mnu_notes", "&Notes", &MainForm::mnu_notes_Click);
-    action(file, "mnu_report", "&Generate Report", &MainForm::mnu_report_Click);
-    separator(file, "mnu_sepexit");
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnu_exit"));
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    exit->setMenuRole(QAction::QuitRole);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    actions_["mnu_exit"] = exit;
+    m.file = top_menu("mnu_file", "&Project");
+    m.open =
+        editor_action(m.file, "mnu_open", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { editor_.open(); });
+    m.recent = submenu(m.file->addMenu(QStringLiteral("Recent projects")), "mnu_recent");
+    m.quicksave =
+        editor_action(m.file, "mnu_quicksave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { editor_.save(); });
+    m.save = editor_action(m.file, "mnu_save", "&Save As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                           [this] { editor_.save_as(); });
+    separator(m.file, "mnu_separator");
+    m.notes = action(m.file, "mnu_notes", "&Notes", &MainForm::mnu_notes_Click);
+    m.report = action(m.file, "mnu_report", "&Generate Report", &MainForm::mnu_report_Click);
+    separator(m.file, "mnu_sepexit");
+    m.exit = m.file->addAction(QStringLiteral("E&xit"));
+    m.exit->setObjectName(QStringLiteral("mnu_exit"));
+    m.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m.exit->setMenuRole(QAction::QuitRole);
+    connect(m.exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* edit = submenu("mnu_edit", "&Edit");
-    editor_action(edit, "mnu_undo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { editor_.undo(); });
-    editor_action(edit, "mnu_redo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                  [this] { editor_.redo(); });
-    separator(edit, "mnu_sepedit");
-    editor_action(edit, "mnu_copyresults", "&Copy Results", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                  [this] { editor_.copy_results(); });
+    m.edit = top_menu("mnu_edit", "&Edit");
+    m.undo = editor_action(m.edit, "mnu_undo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { editor_.undo(); });
+    m.redo = editor_action(m.edit, "mnu_redo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                           [this] { editor_.redo(); });
+    separator(m.edit, "mnu_sepedit");
+    m.copyresults = editor_action(m.edit, "mnu_copyresults", "&Copy Results",
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { editor_.copy_results(); });
 
-    mnu_flange_ = submenu("mnu_flange", "&Port Flanges-1");
-    action(mnu_flange_, "mnu_noflange", "&No ends flanged", &MainForm::mnu_noflange_Click, true);
-    action(mnu_flange_, "mnu_oneflange", "&One end flanged", &MainForm::mnu_oneflange_Click, true);
-    action(mnu_flange_, "mnu_twoflange", "&Both ends flanged", &MainForm::mnu_twoflange_Click, true);
-    separator(mnu_flange_, "mnu_sep3");
-    action(mnu_flange_, "mnu_tune", kTuneMenuCaption.data(), &MainForm::mnu_tune_Click);
+    m.flange = top_menu("mnu_flange", "&Port Flanges-1");
+    m.noflange = action(m.flange, "mnu_noflange", "&No ends flanged", &MainForm::mnu_noflange_Click, true);
+    m.oneflange = action(m.flange, "mnu_oneflange", "&One end flanged", &MainForm::mnu_oneflange_Click, true);
+    m.twoflange = action(m.flange, "mnu_twoflange", "&Both ends flanged", &MainForm::mnu_twoflange_Click, true);
+    separator(m.flange, "mnu_sep3");
+    m.tune = action(m.flange, "mnu_tune", kTuneMenuCaption.data(), &MainForm::mnu_tune_Click);
 
-    top_action("mnu_panels", "&Cutting list", &MainForm::mnu_panels_Click);
+    m.panels = top_action("mnu_panels", "&Cutting list", &MainForm::mnu_panels_Click);
 
-    QMenu* options = submenu("mnu_options", "&Graphing Options");
-    action(options, "mnu_onekhz", "Graph to &1khz", &MainForm::mnu_onekhz_Click, true);
-    action(options, "mnu_twokhz", "Graph to &2khz", &MainForm::mnu_twokhz_Click, true);
-    separator(options, "mnu_sep");
-    action(options, "mnu_shownums", "Show &Identifying numbers", &MainForm::mnu_shownums_Click, true);
-    action(options, "mnu_highlight", "&Highlight Resonances under 200hz", &MainForm::mnu_highlight_Click, true);
+    m.options = top_menu("mnu_options", "&Graphing Options");
+    m.onekhz = action(m.options, "mnu_onekhz", "Graph to &1khz", &MainForm::mnu_onekhz_Click, true);
+    m.twokhz = action(m.options, "mnu_twokhz", "Graph to &2khz", &MainForm::mnu_twokhz_Click, true);
+    separator(m.options, "mnu_sep");
+    m.shownums = action(m.options, "mnu_shownums", "Show &Identifying numbers", &MainForm::mnu_shownums_Click, true);
+    m.highlight =
+        action(m.options, "mnu_highlight", "&Highlight Resonances under 200hz", &MainForm::mnu_highlight_Click, true);
 
-    top_action("mnu_units", "&Units", &MainForm::mnu_units_Click);
-    top_action("mnu_print", "&Print", &MainForm::mnu_print_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m.units = top_action("mnu_units", "&Units", &MainForm::mnu_units_Click);
+    m.print = top_action("mnu_print", "&Print", &MainForm::mnu_print_Click);
+    m.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
 
-    QMenu* help = submenu("mnu_help", "&Help");
-    action(help, "mnu_where", "Show me &where to measure", &MainForm::mnu_where_Click, true);
-    separator(help, "mnu_sep2");
-    action(help, "mnu_about", "&About Enclavio", &MainForm::mnu_about_Click);
+    m.help = top_menu("mnu_help", "&Help");
+    m.where = action(m.help, "mnu_where", "Show me &where to measure", &MainForm::mnu_where_Click, true);
+    separator(m.help, "mnu_sep2");
+    m.about = action(m.help, "mnu_about", "&About Enclavio", &MainForm::mnu_about_Click);
 
-    top_action("mnu_porting", "P&orting", &MainForm::mnu_porting_Click);
-    top_action("mnu_bracing", "&Bracing", &MainForm::mnu_bracing_Click);
-}
+    m.porting = top_action("mnu_porting", "P&orting", &MainForm::mnu_porting_Click);
+    m.bracing = top_action("mnu_bracing", "&Bracing", &MainForm::mnu_bracing_Click);
 
-void Form1::build_response_menu() {
-    QMenu* menu = menuBar()->addMenu(qs(kResponseMenuCaption));
-    menu->setObjectName(QStringLiteral("mnu_response"));
-    menu->menuAction()->setObjectName(QStringLiteral("mnu_response"));
-    actions_["mnu_response"] = menu->menuAction();
-    QAction* item = menu->addAction(qs(kResponseItemCaption));
-    item->setObjectName(QStringLiteral("mnu_driver_response"));
-    actions_["mnu_driver_response"] = item;
-    connect(item, &QAction::triggered, this, [this] { open_response(); });
+    m.response = menuBar()->addMenu(qs(kResponseMenuCaption));
+    m.response->setObjectName(QStringLiteral("mnu_response"));
+    m.response->menuAction()->setObjectName(QStringLiteral("mnu_response"));
+    m.driver_response = m.response->addAction(qs(kResponseItemCaption));
+    m.driver_response->setObjectName(QStringLiteral("mnu_driver_response"));
+    connect(m.driver_response, &QAction::triggered, this, [this] { open_response(); });
 }
 
 void Form1::open_response() {
@@ -600,17 +593,17 @@ void Form1::sync() {
     results_place_->setCurrentWidget(m.where ? static_cast<QWidget*>(frame3_) : frame4_);
     picture3_->setVisible(m.notes_picture);
 
-    mnu_flange_->setTitle(qs(m.flange_caption));
-    actions_["mnu_noflange"]->setChecked(m.flange == Flange::None);
-    actions_["mnu_oneflange"]->setChecked(m.flange == Flange::One);
-    actions_["mnu_twoflange"]->setChecked(m.flange == Flange::Two);
-    actions_["mnu_onekhz"]->setChecked(m.graph.range != 2000);
-    actions_["mnu_twokhz"]->setChecked(m.graph.range == 2000);
-    actions_["mnu_shownums"]->setChecked(m.graph.shownums);
-    actions_["mnu_highlight"]->setChecked(m.graph.highlight);
-    actions_["mnu_where"]->setChecked(m.where);
-    actions_["mnu_undo"]->setEnabled(editor_.can_undo());
-    actions_["mnu_redo"]->setEnabled(editor_.can_redo());
+    menus_.flange->setTitle(qs(m.flange_caption));
+    menus_.noflange->setChecked(m.flange == Flange::None);
+    menus_.oneflange->setChecked(m.flange == Flange::One);
+    menus_.twoflange->setChecked(m.flange == Flange::Two);
+    menus_.onekhz->setChecked(m.graph.range != 2000);
+    menus_.twokhz->setChecked(m.graph.range == 2000);
+    menus_.shownums->setChecked(m.graph.shownums);
+    menus_.highlight->setChecked(m.graph.highlight);
+    menus_.where->setChecked(m.where);
+    menus_.undo->setEnabled(editor_.can_undo());
+    menus_.redo->setEnabled(editor_.can_redo());
     sync_recent();
 
     picture1_->update();
@@ -627,20 +620,20 @@ void Form1::sync() {
 // The recent projects' submenu, rebuilt when the list changed: "&1 path", ...
 void Form1::sync_recent() {
     std::vector<std::string> list = editor_.recent();
-    if (list == recent_shown_ && !mnu_recent_->isEmpty()) return;
+    if (list == recent_shown_ && !menus_.recent->isEmpty()) return;
     recent_shown_ = list;
-    mnu_recent_->clear();
+    menus_.recent->clear();
     int n = 0;
     for (const std::string& path : list) {
         ++n;
         QString shown = qs(path);
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* a = mnu_recent_->addAction(QStringLiteral("&%1 %2").arg(n).arg(shown));
+        QAction* a = menus_.recent->addAction(QStringLiteral("&%1 %2").arg(n).arg(shown));
         a->setObjectName(QStringLiteral("mnu_recent%1").arg(n));
         connect(a, &QAction::triggered, this, [this, path] { run([&] { editor_.open_recent(path); }); });
     }
     if (list.empty()) {
-        QAction* none = mnu_recent_->addAction(QStringLiteral("(none)"));
+        QAction* none = menus_.recent->addAction(QStringLiteral("(none)"));
         none->setEnabled(false);
     }
 }

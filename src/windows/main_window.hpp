@@ -59,6 +59,42 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 };
 
+// The main window's menus and items, each named after its control.
+struct MenuActions {
+    QMenu* file = nullptr;
+    QAction* open = nullptr;
+    QMenu* recent = nullptr;
+    QAction* quicksave = nullptr;
+    QAction* save = nullptr;
+    QAction* notes = nullptr;
+    QAction* report = nullptr;
+    QAction* exit = nullptr;
+    QMenu* edit = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+    QAction* copyresults = nullptr;
+    QMenu* flange = nullptr;
+    QAction* noflange = nullptr;
+    QAction* oneflange = nullptr;
+    QAction* twoflange = nullptr;
+    QAction* tune = nullptr;
+    QAction* panels = nullptr;
+    QMenu* options = nullptr;
+    QAction* onekhz = nullptr;
+    QAction* twokhz = nullptr;
+    QAction* shownums = nullptr;
+    QAction* highlight = nullptr;
+    QAction* units = nullptr;
+    QAction* print = nullptr;
+    QMenu* help = nullptr;
+    QAction* where = nullptr;
+    QAction* about = nullptr;
+    QAction* porting = nullptr;
+    QAction* bracing = nullptr;
+    QMenu* response = nullptr;
+    QAction* driver_response = nullptr;
+};
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -88,7 +124,6 @@ private:
     void build_fields();
     void build_results();
     void build_menus();
-    void build_response_menu();
     // The modeless "Driver and Response" window, built when first opened.
     void open_response();
     // The secondary window `w`, built on first use (hidden).
@@ -130,10 +165,8 @@ private:
     WherePicture* picture2_ = nullptr;
     NotesPicture* picture3_ = nullptr;
 
-    QMenu* mnu_flange_ = nullptr;
-    QMenu* mnu_recent_ = nullptr;
+    MenuActions menus_;
     std::vector<std::string> recent_shown_;
-    std::map<std::string, QAction*> actions_;
 };
 
 }  // namespace enclavio

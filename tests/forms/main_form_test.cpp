@@ -77,6 +77,23 @@ TEST_F(MainFormTest, StartupWithoutSettingsShowsTheDesignTimeDesign) {
     EXPECT_TRUE(view.messages.empty());
 }
 
+// Until the first calculation each result label shows its own control name;
+// start-up's analysis replaces every one of them.
+TEST_F(MainFormTest, ResultLabelsShowTheirControlNamesUntilTheFirstAnalysis) {
+    const char* const resonance_labels[] = {"Label7", "Label21", "Label8",  "Label22", "Label20",
+                                            "Label9", "Label17", "Label10", "Label23"};
+    const Results& r = form.session.main.results;
+    for (int n = 1; n <= 9; ++n) {
+        EXPECT_EQ(resonance_label_name(n), resonance_labels[n - 1]);
+        EXPECT_EQ(r.resonance[n].caption, resonance_labels[n - 1]);
+    }
+    EXPECT_EQ(r.driver_and_total_line.caption, "Label28");
+    EXPECT_EQ(form.session.cutting.list.finished_line, "Label12");
+    form.startup();
+    for (int n = 1; n <= 9; ++n) EXPECT_NE(r.resonance[n].caption, resonance_labels[n - 1]);
+    EXPECT_NE(r.driver_and_total_line.caption, "Label28");
+}
+
 TEST_F(MainFormTest, StartupAppliesTheSettingsFile) {
     struct Case {
         const char* file;
