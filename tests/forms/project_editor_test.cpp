@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "../support/files.hpp"
 #include "forms/bracing_form.hpp"
 #include "forms/desktop_options.hpp"
 #include "forms/project_editor.hpp"
@@ -17,6 +19,8 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using namespace test_support;
+namespace fs = std::filesystem;
 
 // Answers the close question from a queue and keeps what it was asked.
 class AnsweringView : public RecordingView {
