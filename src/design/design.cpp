@@ -73,6 +73,31 @@ namespace {
 
 SolveResult refuse(std::string message) { return {false, std::move(message)}; }
 
+// How one outside dimension relates to its inside one.
+struct DimensionRule {
+    std::string_view name;       // "depth", as the messages say it
+    double BoxDesign::*outside;  // &BoxDesign::boxdepth
+    double BoxDesign::*inside;   // &BoxDesign::innerdepth
+    double walls;                // board thicknesses between them: the depth counts three (a double front)
+    bool rounded;                // the solved outside size is rounded to a whole mm
+    bool not_below_zero;         // a negative solved outside size is stored as 0
+    bool stops_at_one_mm;        // the other two at exactly 1 mm stop the solver without a message
+};
+
+constexpr std::array<DimensionRule, 3> kDimensionRules = {{
+    {"depth", &BoxDesign::boxdepth, &BoxDesign::innerdepth, 3, true, true, false},
+    {"width", &BoxDesign::boxwidth, &BoxDesign::innerwidth, 2, true, false, true},
+    {"height", &BoxDesign::boxheight, &BoxDesign::innerheight, 2, false, false, false},
+}};
+
+const DimensionRule& rule_of(BoxDimension dimension) { return kDimensionRules[static_cast<std::size_t>(dimension)]; }
+
+// "Can't find box depth when width < 1 or has not been correctly validated".
+std::string too_small(std::string_view solved, std::string_view other) {
+    return "Can't find box " + std::string(solved) + " when " + std::string(other) +
+           " < 1 or has not been correctly validated";
+}
+
 // Message when the integer division cannot be done (rounded divisor 0, or an
 // operand outside the signed 32-bit range). The program defines none.
 std::string division_refusal(std::string_view dimension) {
@@ -81,56 +106,38 @@ std::string division_refusal(std::string_view dimension) {
 
 }  // namespace
 
-SolveResult solve_depth(BoxDesign& d) {
-    if (d.boxvol < 1) return refuse("Can't find box depth when volume < 1 or has not been correctly validated");
-    if (d.boxwidth < 1) return refuse("Can't find box depth when width < 1 or has not been correctly validated");
-    if (d.boxheight < 1) return refuse("Can't find box depth when height < 1 or has not been correctly validated");
-    const double t = d.boxthickness;
-    const double innerwidth = d.boxwidth - 2 * t;
-    const double innerheight = d.boxheight - 2 * t;
-    const auto q = integer_divide(d.boxvol * kMm3PerLitre, innerheight * innerwidth);
-    if (!q) return refuse(division_refusal("depth"));
-    d.innerwidth = innerwidth;
-    d.innerheight = innerheight;
-    d.innerdepth = *q;
-    d.boxdepth = std::floor(3 * t + d.innerdepth + 0.5);
-    if (d.boxdepth < 0) d.boxdepth = 0;
-    return {true, ""};
-}
+SolveResult solve_dimension(BoxDesign& d, BoxDimension dimension) {
+    const DimensionRule& solved = rule_of(dimension);
+    // The other two, in the order depth, width, height.
+    std::array<const DimensionRule*, 2> others{};
+    std::size_t n = 0;
+    for (const DimensionRule& rule : kDimensionRules) {
+        if (&rule != &solved) others[n++] = &rule;
+    }
 
-SolveResult solve_width(BoxDesign& d) {
-    if (d.boxvol < 1) return refuse("Can't find box width when volume < 1 or has not been correctly validated");
-    if (d.boxdepth < 1) return refuse("Can't find box width when depth < 1 or has not been correctly validated");
-    if (d.boxheight < 1) return refuse("Can't find box width when height < 1 or has not been correctly validated");
+    if (d.boxvol < 1) return refuse(too_small(solved.name, "volume"));
+    for (const DimensionRule* other : others) {
+        if (d.*other->outside < 1) return refuse(too_small(solved.name, other->name));
+    }
+    if (solved.stops_at_one_mm) {
+        // A size of exactly 1 mm passes the checks above but leaves no inner
+        // room to divide by: stop without a message and change nothing.
+        for (const DimensionRule* other : others) {
+            if (d.*other->outside <= 1) return refuse("");
+        }
+    }
     const double t = d.boxthickness;
-    // A depth or height of exactly 1 mm passes the checks above but leaves no
-    // inner room to divide by: stop without a message and change nothing.
-    if (d.boxdepth <= 1) return refuse("");
-    if (d.boxheight <= 1) return refuse("");
-    const double innerdepth = d.boxdepth - 3 * t;
-    const double innerheight = d.boxheight - 2 * t;
-    const auto q = integer_divide(d.boxvol * kMm3PerLitre, innerheight * innerdepth);
-    if (!q) return refuse(division_refusal("width"));
-    d.innerdepth = innerdepth;
-    d.innerheight = innerheight;
-    d.innerwidth = *q;
-    d.boxwidth = std::floor(2 * t + d.innerwidth + 0.5);
-    return {true, ""};
-}
-
-SolveResult solve_height(BoxDesign& d) {
-    if (d.boxvol < 1) return refuse("Can't find box height when volume < 1 or has not been correctly validated");
-    if (d.boxdepth < 1) return refuse("Can't find box height when depth < 1 or has not been correctly validated");
-    if (d.boxwidth < 1) return refuse("Can't find box height when width < 1 or has not been correctly validated");
-    const double t = d.boxthickness;
-    const double innerdepth = d.boxdepth - 3 * t;
-    const double innerwidth = d.boxwidth - 2 * t;
-    const auto q = integer_divide(d.boxvol * kMm3PerLitre, innerwidth * innerdepth);
-    if (!q) return refuse(division_refusal("height"));
-    d.innerdepth = innerdepth;
-    d.innerwidth = innerwidth;
-    d.innerheight = *q;
-    d.boxheight = 2 * t + d.innerheight;
+    const double first_inside = d.*others[0]->outside - others[0]->walls * t;
+    const double second_inside = d.*others[1]->outside - others[1]->walls * t;
+    const auto q = integer_divide(d.boxvol * kMm3PerLitre, second_inside * first_inside);
+    if (!q) return refuse(division_refusal(solved.name));
+    d.*others[0]->inside = first_inside;
+    d.*others[1]->inside = second_inside;
+    d.*solved.inside = *q;
+    double outside = solved.walls * t + *q;
+    if (solved.rounded) outside = std::floor(outside + 0.5);
+    if (solved.not_below_zero && outside < 0) outside = 0;
+    d.*solved.outside = outside;
     return {true, ""};
 }
 

@@ -73,15 +73,15 @@ std::optional<int> driver_size_index(std::string_view text);  // exact match
 // are the edited-field backgrounds cleared.
 bool compute_volume(BoxDesign& d);
 
-// Dimension solvers. On success the dimension is stored and `message` is empty;
+// The dimension solver. On success the dimension is stored and `message` is empty;
 // on refusal nothing is changed and `message` holds the text to show (it may be
 // empty for a silent refusal).
 struct SolveResult {
     bool solved = false;
     std::string message;
 };
-SolveResult solve_depth(BoxDesign& d);
-SolveResult solve_width(BoxDesign& d);
-SolveResult solve_height(BoxDesign& d);
+enum class BoxDimension { Depth, Width, Height };
+// The outside size of `dimension` from the volume and the other two sizes.
+SolveResult solve_dimension(BoxDesign& d, BoxDimension dimension);
 
 }  // namespace enclavio

@@ -307,7 +307,7 @@ void MainForm::Text9_DblClick() {
 }
 
 void MainForm::Text6_DblClick() {
-    const SolveResult r = solve_depth(session.design);
+    const SolveResult r = solve_dimension(session.design, BoxDimension::Depth);
     if (!r.solved) {
         if (!r.message.empty()) view_.show_message(r.message);
         return;
@@ -318,7 +318,7 @@ void MainForm::Text6_DblClick() {
 }
 
 void MainForm::Text7_DblClick() {
-    const SolveResult r = solve_width(session.design);
+    const SolveResult r = solve_dimension(session.design, BoxDimension::Width);
     if (!r.solved) {
         if (!r.message.empty()) view_.show_message(r.message);
         return;
@@ -329,7 +329,7 @@ void MainForm::Text7_DblClick() {
 }
 
 void MainForm::Text8_DblClick() {
-    const SolveResult r = solve_height(session.design);
+    const SolveResult r = solve_dimension(session.design, BoxDimension::Height);
     if (!r.solved) {
         if (!r.message.empty()) view_.show_message(r.message);
         return;

@@ -6,30 +6,21 @@
 
 namespace enclavio {
 
-namespace {}  // namespace
-
 std::string main_caption(std::string_view projectname) { return "Enclavio - " + std::string(projectname); }
 
 ProjectData project_from_session(const Session& s) {
-    const BoxDesign& d = s.design;
     ProjectData p;
-    p.boxdepth = d.boxdepth;
-    p.boxwidth = d.boxwidth;
-    p.boxheight = d.boxheight;
-    p.boxvol = d.boxvol;
-    p.driverdepth = d.driverdepth;
-    p.driverdown = d.driverdown;
-    p.driversideways = d.driversideways;
-    p.drivers_text = s.main.text[MainField::Drivers].text;
-    p.portlength = d.portlength;
-    p.portdiameter = d.portdiameter;
-    p.portwallthickness = d.portwallthickness;
-    p.boxthickness = d.boxthickness;
-    p.ports_text = s.main.text[MainField::Ports].text;
-    p.driversize_text = s.main.combo_text;
-    p.doublefront = s.main.check3;
-    p.flange_word = std::string(flange_word(s.main.flange));
-    p.notes = s.notes.lines;
+    for (const ProjectLine& line : kProjectLines) {
+        switch (line.kind) {
+            case ProjectLineKind::Number: p.*line.number = s.design.*line.design; break;
+            case ProjectLineKind::DriverCount: p.*line.text = s.main.text[MainField::Drivers].text; break;
+            case ProjectLineKind::PortCount: p.*line.text = s.main.text[MainField::Ports].text; break;
+            case ProjectLineKind::DriverSize: p.*line.text = s.main.combo_text; break;
+            case ProjectLineKind::Front: p.doublefront = s.main.check3; break;
+            case ProjectLineKind::PortEnds: p.*line.text = std::string(flange_word(s.main.flange)); break;
+            case ProjectLineKind::Note: p.notes[line.note] = s.notes.lines[line.note]; break;
+        }
+    }
     p.extra = s.project_values;
     return p;
 }
@@ -49,47 +40,48 @@ std::string project_folder(const ProjectPath& where) {
     return folder;
 }
 
-void load_project(MainForm& m, const ProjectData& p, const ProjectPath& where) {
+namespace {
+
+// Driver size: one of the list's texts selects that size with its
+// displacement, but the depth stays the one saved with the project, so a
+// reopened project is the one that was saved. Any other text selects no size
+// and keeps the displacement.
+void load_driver_size(MainForm& m, const std::string& text) {
     Session& s = m.session;
-    BoxDesign& d = s.design;
-
-    // In the order of the file's lines: the texts of the two count fields run
-    // their change handling with the values read so far.
-    d.boxdepth = p.boxdepth;
-    d.boxwidth = p.boxwidth;
-    d.boxheight = p.boxheight;
-    d.boxvol = p.boxvol;
-    d.driverdepth = p.driverdepth;
-    d.driverdown = p.driverdown;
-    d.driversideways = p.driversideways;
-    m.set_text(MainField::Drivers, p.drivers_text);
-    d.portlength = p.portlength;
-    d.portdiameter = p.portdiameter;
-    d.portwallthickness = p.portwallthickness;
-    d.boxthickness = p.boxthickness;
-    m.set_text(MainField::Ports, p.ports_text);
-
-    // Driver size: one of the list's texts selects that size with its
-    // displacement, but the depth stays the one saved with the project, so a
-    // reopened project is the one that was saved. Any other text selects no
-    // size and keeps the displacement.
-    if (const auto index = driver_size_index(p.driversize_text)) {
+    if (const auto index = driver_size_index(text)) {
         const DriverSize& size = driver_sizes()[static_cast<std::size_t>(*index)];
         s.main.combo_index = *index;
         s.main.combo_text = std::string(size.text);
-        d.drivervolume = size.volume;
+        s.design.drivervolume = size.volume;
     } else {
         s.main.combo_index = -1;
-        s.main.combo_text = p.driversize_text;
+        s.main.combo_text = text;
     }
-    d.driversize = s.main.combo_text;
+    s.design.driversize = s.main.combo_text;
     m.populate(LengthField::DriverDepth);
+}
 
-    // The check box's click handling runs only when its state changes.
-    if (p.doublefront != s.main.check3) m.Check3_Click(p.doublefront);
+}  // namespace
 
-    s.projectflange = p.flange_word;
-    s.notes.lines = p.notes;
+void load_project(MainForm& m, const ProjectData& p, const ProjectPath& where) {
+    Session& s = m.session;
+
+    // In the order of the file's lines: the texts of the two count fields run
+    // their change handling with the values read so far.
+    for (const ProjectLine& line : kProjectLines) {
+        switch (line.kind) {
+            case ProjectLineKind::Number: s.design.*line.design = p.*line.number; break;
+            case ProjectLineKind::DriverCount: m.set_text(MainField::Drivers, p.*line.text); break;
+            case ProjectLineKind::PortCount: m.set_text(MainField::Ports, p.*line.text); break;
+            case ProjectLineKind::DriverSize: load_driver_size(m, p.*line.text); break;
+            case ProjectLineKind::Front:
+                // The check box's click handling runs only when its state changes.
+                if (p.doublefront != s.main.check3) m.Check3_Click(p.doublefront);
+                break;
+            case ProjectLineKind::PortEnds: s.projectflange = p.*line.text; break;
+            case ProjectLineKind::Note: s.notes.lines[line.note] = p.notes[line.note]; break;
+        }
+    }
     s.project_values = p.extra;
 
     const std::string folder = project_folder(where);

@@ -10,13 +10,39 @@ namespace enclavio {
 
 namespace {
 
-constexpr int kProjectLines = 24;
 // Named values after the fixed lines; a file with more is damaged or not a project.
 constexpr std::size_t kMaxExtraLines = 1000;
 constexpr std::string_view kCrLf = "\r\n";
 
 // Absolute value of a stored number's leading numeric text.
 double stored_number(const std::string& line) { return std::fabs(numeric_value(line)); }
+
+// One line of the file for `line`, without its line end.
+std::string line_text(const ProjectData& p, const ProjectLine& line) {
+    switch (line.kind) {
+        case ProjectLineKind::Number: return general_number_text(p.*line.number);
+        case ProjectLineKind::Front: return p.doublefront ? "double" : "single";
+        case ProjectLineKind::Note: return file_line(p.notes[line.note]);
+        case ProjectLineKind::DriverCount:
+        case ProjectLineKind::PortCount:
+        case ProjectLineKind::DriverSize:
+        case ProjectLineKind::PortEnds: return file_line(p.*line.text);
+    }
+    return {};
+}
+
+// Puts what the file's `text` says for `line` into `p`.
+void read_line(ProjectData& p, const ProjectLine& line, const std::string& text) {
+    switch (line.kind) {
+        case ProjectLineKind::Number: p.*line.number = stored_number(text); return;
+        case ProjectLineKind::Front: p.doublefront = text == "double"; return;
+        case ProjectLineKind::Note: p.notes[line.note] = text; return;
+        case ProjectLineKind::DriverCount:
+        case ProjectLineKind::PortCount:
+        case ProjectLineKind::DriverSize:
+        case ProjectLineKind::PortEnds: p.*line.text = text; return;
+    }
+}
 
 }  // namespace
 
@@ -33,57 +59,20 @@ std::string general_number_text(double value) { return plain_text(value); }
 
 std::string project_file_text(const ProjectData& p) {
     std::string text;
-    const auto number = [&](double v) {
-        text += general_number_text(v);
+    for (const ProjectLine& line : kProjectLines) {
+        text += line_text(p, line);
         text += kCrLf;
-    };
-    const auto line = [&](std::string_view s) {
-        text += file_line(s);
-        text += kCrLf;
-    };
-    number(p.boxdepth);
-    number(p.boxwidth);
-    number(p.boxheight);
-    number(p.boxvol);
-    number(p.driverdepth);
-    number(p.driverdown);
-    number(p.driversideways);
-    line(p.drivers_text);
-    number(p.portlength);
-    number(p.portdiameter);
-    number(p.portwallthickness);
-    number(p.boxthickness);
-    line(p.ports_text);
-    line(p.driversize_text);
-    line(p.doublefront ? "double" : "single");
-    line(p.flange_word);
-    for (const auto& note : p.notes) line(note);
+    }
     text += key_value_text(p.extra);
     return text;
 }
 
 ProjectData parse_project_text(std::string_view bytes) {
-    auto lines = split_lines(from_file_encoding(bytes), kProjectLines + kMaxExtraLines);
+    auto lines = split_lines(from_file_encoding(bytes), kProjectLineCount + kMaxExtraLines);
     ProjectData p;
-    if (lines.size() > kProjectLines) p.extra = parse_key_values({lines.begin() + kProjectLines, lines.end()});
-    lines.resize(kProjectLines);  // a short file reads its missing lines as empty
-    p.boxdepth = stored_number(lines[0]);
-    p.boxwidth = stored_number(lines[1]);
-    p.boxheight = stored_number(lines[2]);
-    p.boxvol = stored_number(lines[3]);
-    p.driverdepth = stored_number(lines[4]);
-    p.driverdown = stored_number(lines[5]);
-    p.driversideways = stored_number(lines[6]);
-    p.drivers_text = lines[7];
-    p.portlength = stored_number(lines[8]);
-    p.portdiameter = stored_number(lines[9]);
-    p.portwallthickness = stored_number(lines[10]);
-    p.boxthickness = stored_number(lines[11]);
-    p.ports_text = lines[12];
-    p.driversize_text = lines[13];
-    p.doublefront = lines[14] == "double";
-    p.flange_word = lines[15];
-    for (std::size_t i = 0; i < p.notes.size(); ++i) p.notes[i] = lines[16 + i];
+    if (lines.size() > kProjectLineCount) p.extra = parse_key_values({lines.begin() + kProjectLineCount, lines.end()});
+    lines.resize(kProjectLineCount);  // a short file reads its missing lines as empty
+    for (std::size_t n = 0; n < kProjectLineCount; ++n) read_line(p, kProjectLines[n], lines[n]);
     return p;
 }
 

@@ -61,34 +61,38 @@ TEST(ComputeVolume, Limits) {
     EXPECT_EQ(thick.boxvol, 0);
 }
 
-using Solve = SolveResult (*)(BoxDesign&);
 using Edit = void (*)(BoxDesign&);
 
 TEST(Solvers, Solutions) {
     const struct {
         const char* name;
-        Solve solve;
+        BoxDimension dimension;
         Edit edit;
         double BoxDesign::*inner;
         double BoxDesign::*outer;
         double inner_value, outer_value;
     } cases[] = {
-        {"depth", solve_depth, [](BoxDesign& d) { d.boxdepth = 123; }, &BoxDesign::innerdepth, &BoxDesign::boxdepth,
-         343, 400},
-        {"depth, single front still adds 3t", solve_depth, [](BoxDesign& d) { d.doublefront = 0; },
+        {"depth", BoxDimension::Depth, [](BoxDesign& d) { d.boxdepth = 123; }, &BoxDesign::innerdepth,
+         &BoxDesign::boxdepth, 343, 400},
+        {"depth, single front still adds 3t", BoxDimension::Depth, [](BoxDesign& d) { d.doublefront = 0; },
          &BoxDesign::innerdepth, &BoxDesign::boxdepth, 343, 400},
-        {"depth, negative clamps at 0", solve_depth, [](BoxDesign& d) { d.boxwidth = 30; }, &BoxDesign::innerdepth,
-         &BoxDesign::boxdepth, -11233, 0},
-        {"width", solve_width, [](BoxDesign& d) { d.boxwidth = 0; }, &BoxDesign::innerwidth, &BoxDesign::boxwidth, 262,
-         300},
-        {"width, negative is stored", solve_width, [](BoxDesign& d) { d.boxdepth = 50, d.boxvol = 10; },
+        {"depth, negative clamps at 0", BoxDimension::Depth, [](BoxDesign& d) { d.boxwidth = 30; },
+         &BoxDesign::innerdepth, &BoxDesign::boxdepth, -11233, 0},
+        {"width", BoxDimension::Width, [](BoxDesign& d) { d.boxwidth = 0; }, &BoxDesign::innerwidth,
+         &BoxDesign::boxwidth, 262, 300},
+        {"width, negative is stored", BoxDimension::Width, [](BoxDesign& d) { d.boxdepth = 50, d.boxvol = 10; },
          &BoxDesign::innerwidth, &BoxDesign::boxwidth, -2157, -2119},
-        {"height, 50 litres", solve_height, [](BoxDesign& d) { d.boxvol = 50; }, &BoxDesign::innerheight,
+        {"height, 50 litres", BoxDimension::Height, [](BoxDesign& d) { d.boxvol = 50; }, &BoxDesign::innerheight,
          &BoxDesign::boxheight, 556, 594},
-        {"height, no rounding beyond the quotient", solve_height,
+        {"height, no rounding beyond the quotient", BoxDimension::Height,
          [](BoxDesign& d) { d.boxthickness = 18.3, d.boxvol = 50; }, &BoxDesign::innerheight, &BoxDesign::boxheight,
          550, 586.6},
-        {"height, largest 32-bit dividend", solve_height, [](BoxDesign& d) { d.boxvol = 2147.48; },
+        // Only the width stops at a size of exactly 1 mm; the others divide by what is left.
+        {"depth, width exactly 1", BoxDimension::Depth, [](BoxDesign& d) { d.boxwidth = 1; }, &BoxDesign::innerdepth,
+         &BoxDesign::boxdepth, -2428, 0},
+        {"height, depth exactly 1", BoxDimension::Height, [](BoxDesign& d) { d.boxdepth = 1; }, &BoxDesign::innerheight,
+         &BoxDesign::boxheight, -4054, -4016},
+        {"height, largest 32-bit dividend", BoxDimension::Height, [](BoxDesign& d) { d.boxvol = 2147.48; },
          &BoxDesign::innerheight, &BoxDesign::boxheight, 23896, 23934},
     };
     for (const auto& c : cases) {
@@ -96,7 +100,7 @@ TEST(Solvers, Solutions) {
         BoxDesign d = defaults(1, 59.491292);
         c.edit(d);
         const double vol = d.boxvol;
-        const SolveResult r = c.solve(d);
+        const SolveResult r = solve_dimension(d, c.dimension);
         EXPECT_TRUE(r.solved);
         EXPECT_EQ(r.message, "");
         EXPECT_EQ(d.*c.inner, c.inner_value);
@@ -112,44 +116,55 @@ TEST(Solvers, Refusals) {
     const std::string divisor = ": the other dimensions are too small or the volume too large";
     const struct {
         const char* name;
-        Solve solve;
+        BoxDimension dimension;
         Edit edit;
         std::string message;
     } cases[] = {
-        {"depth/volume", solve_depth, [](BoxDesign& d) { d = BoxDesign{}, d.boxvol = 0.5; },
+        {"depth/volume", BoxDimension::Depth, [](BoxDesign& d) { d = BoxDesign{}, d.boxvol = 0.5; },
          "Can't find box depth when volume" + tail},
-        {"width/volume", solve_width, [](BoxDesign& d) { d = BoxDesign{}, d.boxvol = 0.5; },
+        {"width/volume", BoxDimension::Width, [](BoxDesign& d) { d = BoxDesign{}, d.boxvol = 0.5; },
          "Can't find box width when volume" + tail},
-        {"height/volume", solve_height, [](BoxDesign& d) { d = BoxDesign{}, d.boxvol = 0.5; },
+        {"height/volume", BoxDimension::Height, [](BoxDesign& d) { d = BoxDesign{}, d.boxvol = 0.5; },
          "Can't find box height when volume" + tail},
-        {"depth/width", solve_depth, [](BoxDesign& d) { d.boxwidth = d.boxheight = 0; },
+        {"depth/width", BoxDimension::Depth, [](BoxDesign& d) { d.boxwidth = d.boxheight = 0; },
          "Can't find box depth when width" + tail},
-        {"depth/height", solve_depth, [](BoxDesign& d) { d.boxheight = 0.9; },
+        {"depth/height", BoxDimension::Depth, [](BoxDesign& d) { d.boxheight = 0.9; },
          "Can't find box depth when height" + tail},
-        {"width/depth", solve_width, [](BoxDesign& d) { d.boxdepth = d.boxheight = 0; },
+        {"width/depth", BoxDimension::Width, [](BoxDesign& d) { d.boxdepth = d.boxheight = 0; },
          "Can't find box width when depth" + tail},
-        {"width/height", solve_width, [](BoxDesign& d) { d.boxheight = -1; },
+        {"width/height", BoxDimension::Width, [](BoxDesign& d) { d.boxheight = -1; },
          "Can't find box width when height" + tail},
-        {"height/depth", solve_height, [](BoxDesign& d) { d.boxdepth = d.boxwidth = 0; },
+        {"height/depth", BoxDimension::Height, [](BoxDesign& d) { d.boxdepth = d.boxwidth = 0; },
          "Can't find box height when depth" + tail},
-        {"height/width", solve_height, [](BoxDesign& d) { d.boxwidth = 0; }, "Can't find box height when width" + tail},
-        {"width, depth exactly 1", solve_width, [](BoxDesign& d) { d.boxdepth = 1; }, ""},
-        {"width, height exactly 1", solve_width, [](BoxDesign& d) { d.boxheight = 1; }, ""},
+        {"height/width", BoxDimension::Height, [](BoxDesign& d) { d.boxwidth = 0; },
+         "Can't find box height when width" + tail},
+        {"width, depth exactly 1", BoxDimension::Width, [](BoxDesign& d) { d.boxdepth = 1; }, ""},
+        {"width, height exactly 1", BoxDimension::Width, [](BoxDesign& d) { d.boxheight = 1; }, ""},
         // Divisor 0: the integer division cannot be done.
-        {"depth, width 2t", solve_depth, [](BoxDesign& d) { d.boxwidth = 38; }, "Can't find box depth" + divisor},
-        {"depth, height 2t", solve_depth, [](BoxDesign& d) { d.boxheight = 38; }, "Can't find box depth" + divisor},
-        {"depth, divisor rounds to 0", solve_depth, [](BoxDesign& d) { d.boxwidth = 38.0005; },
+        {"depth, width 2t", BoxDimension::Depth, [](BoxDesign& d) { d.boxwidth = 38; },
          "Can't find box depth" + divisor},
-        {"width, depth 3t", solve_width, [](BoxDesign& d) { d.boxdepth = 57; }, "Can't find box width" + divisor},
-        {"width, height 2t", solve_width, [](BoxDesign& d) { d.boxheight = 38; }, "Can't find box width" + divisor},
-        {"height, depth 3t", solve_height, [](BoxDesign& d) { d.boxdepth = 57; }, "Can't find box height" + divisor},
-        {"height, width 2t", solve_height, [](BoxDesign& d) { d.boxwidth = 38; }, "Can't find box height" + divisor},
+        {"depth, height 2t", BoxDimension::Depth, [](BoxDesign& d) { d.boxheight = 38; },
+         "Can't find box depth" + divisor},
+        {"depth, divisor rounds to 0", BoxDimension::Depth, [](BoxDesign& d) { d.boxwidth = 38.0005; },
+         "Can't find box depth" + divisor},
+        {"width, depth 3t", BoxDimension::Width, [](BoxDesign& d) { d.boxdepth = 57; },
+         "Can't find box width" + divisor},
+        {"width, height 2t", BoxDimension::Width, [](BoxDesign& d) { d.boxheight = 38; },
+         "Can't find box width" + divisor},
+        {"height, depth 3t", BoxDimension::Height, [](BoxDesign& d) { d.boxdepth = 57; },
+         "Can't find box height" + divisor},
+        {"height, width 2t", BoxDimension::Height, [](BoxDesign& d) { d.boxwidth = 38; },
+         "Can't find box height" + divisor},
         // Operands beyond 32 bits.
-        {"depth, dividend", solve_depth, [](BoxDesign& d) { d.boxvol = 2147.5; }, "Can't find box depth" + divisor},
-        {"width, dividend", solve_width, [](BoxDesign& d) { d.boxvol = 2147.5; }, "Can't find box width" + divisor},
-        {"height, dividend", solve_height, [](BoxDesign& d) { d.boxvol = 2147.5; }, "Can't find box height" + divisor},
-        {"width, 1e300 litres", solve_width, [](BoxDesign& d) { d.boxvol = 1e300; }, "Can't find box width" + divisor},
-        {"depth, divisor", solve_depth, [](BoxDesign& d) { d.boxvol = 10, d.boxwidth = d.boxheight = 100000; },
+        {"depth, dividend", BoxDimension::Depth, [](BoxDesign& d) { d.boxvol = 2147.5; },
+         "Can't find box depth" + divisor},
+        {"width, dividend", BoxDimension::Width, [](BoxDesign& d) { d.boxvol = 2147.5; },
+         "Can't find box width" + divisor},
+        {"height, dividend", BoxDimension::Height, [](BoxDesign& d) { d.boxvol = 2147.5; },
+         "Can't find box height" + divisor},
+        {"width, 1e300 litres", BoxDimension::Width, [](BoxDesign& d) { d.boxvol = 1e300; },
+         "Can't find box width" + divisor},
+        {"depth, divisor", BoxDimension::Depth, [](BoxDesign& d) { d.boxvol = 10, d.boxwidth = d.boxheight = 100000; },
          "Can't find box depth" + divisor},
     };
     for (const auto& c : cases) {
@@ -158,7 +173,7 @@ TEST(Solvers, Refusals) {
         c.edit(d);
         d.innerdepth = d.innerwidth = d.innerheight = 7;
         const BoxDesign before = d;
-        const SolveResult r = c.solve(d);
+        const SolveResult r = solve_dimension(d, c.dimension);
         EXPECT_FALSE(r.solved);
         EXPECT_EQ(r.message, c.message);
         EXPECT_TRUE(same(d, before));

@@ -63,11 +63,13 @@ TEST_P(ProjectRoundTrip, ReopenedProjectIsTheSavedOne) {
     EXPECT_EQ(again, in_file);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, ProjectRoundTrip,
-                         ::testing::Values(RoundTripCase{"MetricToInches", UnitMode::Metric, UnitMode::Inches},
-                                           RoundTripCase{"CmToDecimalInches", UnitMode::MetricCm,
-                                                         UnitMode::DecimalInches}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ProjectRoundTrip,
+    ::testing::Values(RoundTripCase{"MetricToInches", UnitMode::Metric, UnitMode::Inches},
+                      RoundTripCase{"CmToDecimalInches", UnitMode::MetricCm, UnitMode::DecimalInches},
+                      RoundTripCase{"InchesToCm", UnitMode::Inches, UnitMode::MetricCm},
+                      RoundTripCase{"DecimalInchesToMetric", UnitMode::DecimalInches, UnitMode::Metric}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProjectFile, StartUpDesignIsTwentyFourCrLfLines) {
     TempFolder root;

@@ -139,6 +139,54 @@ TEST(ProjectFile, LineValues) {
     EXPECT_EQ(with_line(16, "sideflange").flange_word, "sideflange");
 }
 
+// Each line on its own: a new value read from line n is written back at line n
+// and nowhere else, in the form the line keeps.
+TEST(ProjectFile, EachLineReadAndWrittenAtItsPlace) {
+    const struct {
+        int line;
+        const char* text;
+        const char* written;
+    } cases[] = {
+        {1, "12.5abc", "12.5"},
+        {2, "-18", "18"},
+        {3, "0.125", "0.125"},
+        {4, "1e3", "1000"},
+        {5, "96", "96"},
+        {6, "7", "7"},
+        {7, "x", "0"},
+        {8, " 3 ", " 3 "},
+        {9, "3,5", "3"},
+        {10, "99", "99"},
+        {11, "4.5", "4.5"},
+        {12, "21", "21"},
+        {13, " 4", " 4"},
+        {14, "15 inch", "15 inch"},
+        {15, "Double", "single"},
+        {16, "noflange", "noflange"},
+        {17, "first", "first"},
+        {18, "	2", "	2"},
+        {19, "three", "three"},
+        {20, "", ""},
+        {21, "5", "5"},
+        {22, "six", "six"},
+        {23, "seven ", "seven "},
+        {24, "eight", "eight"},
+    };
+    static_assert(kProjectLines.size() == 24);
+    const auto every_line = split_lines(kEveryFieldFile);
+    for (const auto& c : cases) {
+        auto lines = every_line;
+        lines[static_cast<std::size_t>(c.line - 1)] = c.text;
+        std::string bytes;
+        for (const auto& l : lines) bytes += l + "\r\n";
+        const ProjectData read = parse_project_text(bytes);
+        lines[static_cast<std::size_t>(c.line - 1)] = c.written;
+        std::string expected;
+        for (const auto& l : lines) expected += l + "\r\n";
+        EXPECT_EQ(to_file_encoding(project_file_text(read)), expected) << "line " << c.line;
+    }
+}
+
 // Named values follow the 24 lines: older readers still read the design, a
 // project without them is written exactly as before, and a damaged or unknown
 // line after line 24 is ignored.
