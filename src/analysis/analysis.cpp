@@ -17,7 +17,7 @@ struct ResonanceText {
 };
 
 // Indexed by resonance number; [0] unused.
-constexpr ResonanceText kResonances[10] = {
+constexpr ResonanceText kResonances[kResonanceCount + 1] = {
     {"", ""},
     {"Port Resonance ", "Unable to calculate Port resonance"},
     {"Driver to bottom wall resonance ", "Unable to calculate Driver to bottom wall resonance"},
@@ -60,7 +60,7 @@ void resonance(int n, bool conditions, Kind kind, double path, const GraphOption
 }  // namespace
 
 Results::Results() {
-    for (int n = 1; n <= 9; ++n) {
+    for (int n = 1; n <= kResonanceCount; ++n) {
         resonance[n] = ResultLabel{"", colours::black, true};
     }
     resonance[1].colour = colours::dark_blue;

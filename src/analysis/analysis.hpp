@@ -14,6 +14,10 @@
 
 namespace enclavio {
 
+// The standing waves analysed, numbered (1) to (9) in the results and on the
+// graph.
+inline constexpr int kResonanceCount = 9;
+
 struct ResultLabel {
     std::string caption;
     Colour colour;
@@ -24,13 +28,13 @@ struct ResultLabel {
 // not applicable leaves its colour as it was. Captions not set here are
 // written by the first analysis.
 struct Results {
-    std::array<ResultLabel, 10> resonance;  // [1]..[9] = (1)..(9); [0] unused
+    std::array<ResultLabel, kResonanceCount + 1> resonance;  // [1]..[9] = (1)..(9); [0] unused
     ResultLabel ports_and_bracing_line{"Volume Required by Ports unknown", colours::grey};
     ResultLabel driver_and_total_line{"", colours::grey};
     ResultLabel working_volume_line{"Working Vol", colours::blue};
     ResultLabel tuning_line{"Tune", colours::blue};
-    std::string edge_caption = "2.1";   // bracing window Label2
-    std::string shelf_caption = "0.8";  // bracing window Label3
+    std::string edge_caption = "2.1";   // automatic edge bracing volume
+    std::string shelf_caption = "0.8";  // automatic shelf bracing volume
     Results();
 };
 

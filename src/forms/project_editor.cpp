@@ -304,7 +304,7 @@ std::string ProjectEditor::results_text() const {
            text[MainField::PortWall].text + unit + '\n';
     out += "Driver: " + s.main.combo_text + ", No. " + text[MainField::Drivers].text + '\n';
     out += '\n';
-    for (std::size_t n = 1; n <= 9; ++n) out += r.resonance[n].caption + '\n';
+    for (std::size_t n = 1; n <= kResonanceCount; ++n) out += r.resonance[n].caption + '\n';
     out += r.ports_and_bracing_line.caption + '\n';
     out += r.driver_and_total_line.caption + '\n';
     out += r.working_volume_line.caption + "   " + r.tuning_line.caption + '\n';

@@ -17,28 +17,30 @@ inline constexpr std::string_view kEmail = "feedback@enclavio.example.org";
 
 std::string report_path(std::string_view folder);
 
-// Everything the report copies, exactly as the windows show it.
+// Everything the report copies, exactly as the windows show it: the field
+// texts as typed or shown, the result lines as captioned.
 struct ReportInput {
     std::string projectname;
     std::array<std::string, 8> notes;
-    bool include_notes = true;       // Check6 enabled and checked
-    bool include_cutting = true;     // Check3
-    bool include_hints = true;       // Check1 checked
-    bool include_resonances = true;  // Check2
-    bool include_ports = true;       // Check4
-    bool include_driver = true;      // Check5
-    CuttingList cutting;             // after do_panels
+    // The optional sections chosen (notes only when there are any).
+    bool include_notes = true;
+    bool include_cutting = true;
+    bool include_hints = true;  // only offered with the trimming allowance
+    bool include_resonances = true;
+    bool include_ports = true;
+    bool include_driver = true;
+    CuttingList cutting;  // after do_panels
     bool show_exact = true;
-    std::array<std::string, kPanelCount> hints;  // tool tips of Label1..Label8 (empty in exact mode)
-    std::string volume_text;                     // Text9
+    std::array<std::string, kPanelCount> hints;  // each panel's trimming hint (empty for exact sizes)
+    std::string volume_text;                     // the internal volume
     std::string unitsuffix, volumesuffix;
     std::string ports_and_bracing_line, driver_and_total_line, working_volume_line, tuning_line;
-    std::array<std::string, 9> resonances;                               // captions (1)..(9)
-    std::string ports_text, diameter_text, length_text, wall_text;       // Text5, Text2, Text1, Text3
-    std::string driversize_text, drivers_text;                           // Combo1, Text10
-    std::string driverdepth_text, driverdown_text, driversideways_text;  // Text11, Text12, Text13
-    std::string time_text;                                               // "hh:mm:ss"
-    std::string date_text;                                               // "mm-dd-yyyy"
+    std::array<std::string, 9> resonances;  // captions (1)..(9)
+    std::string ports_text, diameter_text, length_text, wall_text;
+    std::string driversize_text, drivers_text;
+    std::string driverdepth_text, driverdown_text, driversideways_text;
+    std::string time_text;  // "hh:mm:ss"
+    std::string date_text;  // "mm-dd-yyyy"
 };
 // The report's two volume lines, also printed on the workshop sheet.
 std::string internal_volume_line(const ReportInput& in);

@@ -303,7 +303,7 @@ void Form1::build_fields() {
 void Form1::build_results() {
     auto* v = new QVBoxLayout(frame4_);
     v->setSpacing(4);
-    for (int n = 1; n <= 9; ++n) {
+    for (int n = 1; n <= kResonanceCount; ++n) {
         auto* label = new QLabel(frame4_);
         label->setObjectName(qs(resonance_label_name(n)));
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -588,7 +588,7 @@ void Form1::sync() {
         set_fore(label, rl.colour, QPalette::WindowText);
         label->setEnabled(rl.enabled);
     };
-    for (int n = 1; n <= 9; ++n) show(resonance_[n], r.resonance[n]);
+    for (int n = 1; n <= kResonanceCount; ++n) show(resonance_[n], r.resonance[n]);
     show(label6_, r.ports_and_bracing_line);
     show(label28_, r.driver_and_total_line);
     show(label26_, r.working_volume_line);

@@ -156,7 +156,7 @@ private:
     QCheckBox* check3_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QPushButton* command1_ = nullptr;
-    std::array<QLabel*, 10> resonance_{};  // [1]..[9]
+    std::array<QLabel*, kResonanceCount + 1> resonance_{};  // [1]..[9]
     QLabel* label6_ = nullptr;
     QLabel* label28_ = nullptr;
     QLabel* label26_ = nullptr;

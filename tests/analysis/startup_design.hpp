@@ -1,17 +1,13 @@
 // The design the main window starts with, for the analysis tests.
 #pragma once
 
+#include "../design/boxes.hpp"
 #include "analysis/analysis.hpp"
 
 namespace enclavio::fixture {
 
 inline BoxDesign startup_design() {
-    BoxDesign d;
-    d.boxdepth = 400;
-    d.boxwidth = 300;
-    d.boxheight = 700;
-    d.boxthickness = 19;
-    d.doublefront = 1;
+    BoxDesign d = startup_box();
     d.boxvol = 59.491292;
     d.portlength = 823;
     d.portdiameter = 86;

@@ -6,12 +6,14 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "../forms/project_windows_support.hpp"
-#include "../storage/fifos_and_devices.hpp"
+#include "../support/fifos_and_devices.hpp"
+#include "../support/files.hpp"
 #include "cli/commands.hpp"
 #include "forms/bracing_form.hpp"
 #include "forms/cutting_list_form.hpp"
@@ -26,13 +28,8 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
-using testing::give_to_unprivileged;
-using testing::kCannotDropRoot;
-using testing::kind_of;
-using testing::make_char_device;
-using testing::make_fifo;
-using testing::make_socket;
-using testing::run_unprivileged;
+using namespace test_support;
+namespace fs = std::filesystem;
 
 struct Outcome {
     int status = -1;
@@ -60,6 +57,19 @@ Outcome run_cli_process(const std::vector<std::string>& args, const std::string&
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, get_bytes(streams.file("out")),
             get_bytes(streams.file("err"))};
+}
+
+// The arguments as a trace shows them, each in brackets.
+std::string bracketed(const std::vector<std::string>& args) {
+    std::string shown;
+    for (const auto& a : args) shown += "[" + a + "]";
+    return shown;
+}
+
+// What the program writes to standard error for `err`: a usage error (status
+// 2) names what is wrong, then shows the usage; any other is written as it is.
+std::string expected_err(int status, const std::string& err) {
+    return status == 2 ? "enclavio-cli: " + err + "\n" + cli_usage() : err;
 }
 
 // The lines of `text`, the time stamp line (which differs between runs) replaced.
@@ -238,13 +248,11 @@ TEST_F(CliTest, CommandsAndTheirExitStatus) {
         {{"parse", "1", "2"}, 2, "", "parse takes one text (quote it)"},
     };
     for (const Case& c : cases) {
-        std::string shown;
-        for (const auto& a : c.args) shown += "[" + a + "]";
-        SCOPED_TRACE(shown);
+        SCOPED_TRACE(bracketed(c.args));
         const Outcome r = run_cli_process(c.args);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, c.out);
-        EXPECT_EQ(r.err, c.status == 2 ? "enclavio-cli: " + c.err + "\n" + cli_usage() : c.err);
+        EXPECT_EQ(r.err, expected_err(c.status, c.err));
     }
     EXPECT_FALSE(fs::exists(unwritable));
     // Less working volume needs a longer port for the same tuning.
@@ -538,13 +546,11 @@ TEST_F(CliTest, SheetsRefusalsAndMistakes) {
         {{"sheets", "a.ecv", "b.ecv"}, 2, "more than one project given: \"b.ecv\""},
     };
     for (const Case& c : cases) {
-        std::string shown;
-        for (const auto& a : c.args) shown += "[" + a + "]";
-        SCOPED_TRACE(shown);
+        SCOPED_TRACE(bracketed(c.args));
         const Outcome r = run_cli_process(c.args);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, c.status == 2 ? "enclavio-cli: " + c.err + "\n" + cli_usage() : c.err);
+        EXPECT_EQ(r.err, expected_err(c.status, c.err));
     }
     EXPECT_EQ(run_cli_process({"sheets", "--help"}).out, cli_help());
 }
@@ -616,7 +622,7 @@ TEST(CliHelp, GnuLayoutHelpAndVersion) {
     const Outcome extra = run_cli_process({"--version", "extra"});
     EXPECT_EQ(extra.status, 2);
     EXPECT_EQ(extra.out, "");
-    EXPECT_EQ(extra.err, "enclavio-cli: --version takes no arguments\n" + cli_usage());
+    EXPECT_EQ(extra.err, expected_err(2, "--version takes no arguments"));
 }
 
 }  // namespace

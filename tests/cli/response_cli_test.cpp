@@ -18,7 +18,7 @@
 namespace enclavio {
 namespace {
 
-using project_testing::TempFolder;
+using test_support::TempFolder;
 
 struct CliRun {
     int status = -1;
@@ -62,10 +62,7 @@ std::vector<std::string> with_driver(std::vector<std::string> args, const std::v
 struct StartupDesign {
     NullView view;
     MainForm main{view, "", ""};
-    StartupDesign() {
-        main.preset_settings = LoadedSettings{};
-        main.startup();
-    }
+    StartupDesign() { project_testing::start_without_files(main); }
 };
 
 TEST(CliResponse, TableHasOneHeaderNLinesAndTheFigures) {

@@ -5,20 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "../design/boxes.hpp"
 #include "cutting/cutting.hpp"
 
 namespace enclavio {
 namespace {
 
-BoxDesign box(double d, double w, double h, double t, bool double_front) {
-    BoxDesign b;
-    b.boxdepth = d;
-    b.boxwidth = w;
-    b.boxheight = h;
-    b.boxthickness = t;
-    b.doublefront = double_front ? 1 : 0;
-    return b;
-}
+using fixture::box;
 
 std::vector<std::string> csv_lines(const std::string& text) {
     std::vector<std::string> lines;

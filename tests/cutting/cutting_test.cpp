@@ -5,20 +5,13 @@
 #include <tuple>
 #include <vector>
 
+#include "../design/boxes.hpp"
 #include "cutting/cutting.hpp"
 
 namespace enclavio {
 namespace {
 
-BoxDesign box(double d, double w, double h, double t, bool double_front) {
-    BoxDesign b;
-    b.boxdepth = d;
-    b.boxwidth = w;
-    b.boxheight = h;
-    b.boxthickness = t;
-    b.doublefront = double_front ? 1 : 0;
-    return b;
-}
+using fixture::box;
 
 // The worked example: 500 deep, 400 wide, 600 high, 18 thick.
 BoxDesign example(bool double_front) { return box(500, 400, 600, 18, double_front); }

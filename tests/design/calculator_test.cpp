@@ -3,18 +3,15 @@
 
 #include <string>
 
+#include "boxes.hpp"
 #include "design/design.hpp"
 
 namespace enclavio {
 namespace {
 
-// The start-up box: 400 deep, 300 wide, 700 high, 19 thick.
+// The start-up box with the front and volume given.
 BoxDesign defaults(int doublefront = 1, double boxvol = 0) {
-    BoxDesign d;
-    d.boxdepth = 400;
-    d.boxwidth = 300;
-    d.boxheight = 700;
-    d.boxthickness = 19;
+    BoxDesign d = fixture::startup_box();
     d.doublefront = doublefront;
     d.boxvol = boxvol;
     return d;

@@ -11,6 +11,7 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using namespace test_support;
 
 class BracingFormTest : public ::testing::Test {
 protected:

@@ -153,7 +153,7 @@ TEST_F(CuttingFormTest, WorkshopSheetFollowsTheListAsShown) {
 }
 
 TEST_F(CuttingFormTest, CsvIsSavedOrTheFailureSaysWhy) {
-    project_testing::TempFolder folder;
+    test_support::TempFolder folder;
     open(true);
     form.Option2_Click();
     const std::string path = folder.file("box.csv");

@@ -1,19 +1,24 @@
 // The main window's behaviour, driven without a window through a recording view.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "../support/files.hpp"
 #include "forms/main_form.hpp"
 #include "project_windows_support.hpp"
 #include "storage/project.hpp"
+#include "storage/settings.hpp"
 
 namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using namespace test_support;
+namespace fs = std::filesystem;
 
 class MainFormTest : public ::testing::Test {
 protected:
@@ -78,14 +83,14 @@ TEST_F(MainFormTest, ResultLabelsShowTheirControlNamesUntilTheFirstAnalysis) {
     const char* const resonance_labels[] = {"Label7", "Label21", "Label8",  "Label22", "Label20",
                                             "Label9", "Label17", "Label10", "Label23"};
     const Results& r = form.session.main.results;
-    for (int n = 1; n <= 9; ++n) {
+    for (int n = 1; n <= kResonanceCount; ++n) {
         EXPECT_EQ(resonance_label_name(n), resonance_labels[n - 1]);
         EXPECT_EQ(r.resonance[n].caption, resonance_labels[n - 1]);
     }
     EXPECT_EQ(r.driver_and_total_line.caption, "Label28");
     EXPECT_EQ(form.session.cutting.list.finished_line, "Label12");
     form.startup();
-    for (int n = 1; n <= 9; ++n) EXPECT_NE(r.resonance[n].caption, resonance_labels[n - 1]);
+    for (int n = 1; n <= kResonanceCount; ++n) EXPECT_NE(r.resonance[n].caption, resonance_labels[n - 1]);
     EXPECT_NE(r.driver_and_total_line.caption, "Label28");
 }
 
@@ -158,7 +163,7 @@ TEST_F(MainFormTest, CancelledSaveAsKeepsTheStoredDesign) {
         f.mnu_save_Click();
         EXPECT_EQ(project_from_session(f.session), before);
         EXPECT_EQ(f.session.main.results.tuning_line.caption, results.tuning_line.caption);
-        for (int n = 1; n <= 9; ++n)
+        for (int n = 1; n <= kResonanceCount; ++n)
             EXPECT_EQ(f.session.main.results.resonance[n].caption, results.resonance[n].caption);
         EXPECT_TRUE(v.messages.empty());
     }
@@ -385,6 +390,55 @@ TEST_F(MainFormTest, MenuItemsOpenTheirWindows) {
         EXPECT_EQ(v.modals, std::vector<Window>{it.window}) << static_cast<int>(it.window);
         if (it.after) it.after(f);
     }
+}
+
+// ---- Settings kept across start-ups -------------------------------------------------------
+
+// The first mark says the file is UTF-8; a second is the folder's first
+// character, which the next start-up lost when the written file began with it.
+TEST(MainFormSettings, FolderStartingWithAByteOrderMarkSurvivesRestarts) {
+    const struct {
+        std::string file, lastfolder;
+    } cases[] = {
+        {"\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"},  // two marks, nothing else
+        {"\xEF\xBB\xBF\xEF\xBB\xBF/home/ann\r\nnoflange\r\n", "\xEF\xBB\xBF/home/ann"},
+    };
+    for (const auto& c : cases) {
+        TempFolder root;
+        const std::string app = root.file("app");
+        std::filesystem::create_directories(app);
+        put_bytes(settings_path(app), c.file);
+        for (int run = 1; run <= 2; ++run) {
+            RecordingView view;
+            MainForm form(view, app, root.str());
+            form.startup();
+            EXPECT_EQ(form.session.lastfolder, c.lastfolder) << c.lastfolder << ", start-up " << run;
+            form.shutdown();
+        }
+    }
+}
+
+// Earlier builds kept enclavio.ini one folder deeper. While the program's
+// folder has none, start-up reads that one; shut-down writes the program's
+// folder, leaves the earlier file as it was, and the next start-up reads the new.
+TEST(MainFormSettings, EarlierNestedSettingsAreReadOnceAndLeftInPlace) {
+    TempFolder root;
+    const std::string app = root.file("app"), earlier = root.file("app/Enclavio");
+    std::filesystem::create_directories(earlier);
+    const std::string earlier_file = "/boxes\r\ntwoflange\r\n2000\r\nshow\r\nnohighlight\r\ninches\r\n";
+    put_bytes(settings_path(earlier), earlier_file);
+    for (int run = 1; run <= 2; ++run) {
+        RecordingView view;
+        MainForm form(view, app, root.str());
+        form.startup();
+        EXPECT_EQ(form.session.lastfolder, run == 1 ? "/boxes" : "/moved") << "start-up " << run;
+        EXPECT_EQ(form.session.mode, UnitMode::Inches) << "start-up " << run;
+        EXPECT_EQ(form.session.main.flange, Flange::Two) << "start-up " << run;
+        form.session.lastfolder = "/moved";
+        form.shutdown();
+    }
+    EXPECT_EQ(get_bytes(settings_path(app)), "/moved\r\ntwoflange\r\n2000\r\nshow\r\nnohighlight\r\ninches\r\n");
+    EXPECT_EQ(get_bytes(settings_path(earlier)), earlier_file);
 }
 
 }  // namespace

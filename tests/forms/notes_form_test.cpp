@@ -8,6 +8,7 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using namespace test_support;
 
 TEST(Notes, PictureShowsAtOkWhenAnyLineHasText) {
     struct Case {

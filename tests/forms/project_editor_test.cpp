@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "../support/files.hpp"
 #include "forms/bracing_form.hpp"
 #include "forms/desktop_options.hpp"
 #include "forms/project_editor.hpp"
@@ -17,6 +19,8 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using namespace test_support;
+namespace fs = std::filesystem;
 
 // Answers the close question from a queue and keeps what it was asked.
 class AnsweringView : public RecordingView {
@@ -81,7 +85,7 @@ protected:
     std::vector<std::string> shown() const {
         std::vector<std::string> out;
         for (const TextField& field : form.session.main.text) out.push_back(field.text);
-        for (int n = 1; n <= 9; ++n) out.push_back(form.session.main.results.resonance[n].caption);
+        for (int n = 1; n <= kResonanceCount; ++n) out.push_back(form.session.main.results.resonance[n].caption);
         const Results& r = form.session.main.results;
         for (const ResultLabel* l :
              {&r.ports_and_bracing_line, &r.driver_and_total_line, &r.working_volume_line, &r.tuning_line})

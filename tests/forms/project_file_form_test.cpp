@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
+#include "../support/fifos_and_devices.hpp"
+#include "../support/file_size_limit.hpp"
+#include "../support/files.hpp"
 #include "forms/create_folder_form.hpp"
 #include "forms/project_file_form.hpp"
 #include "project_windows_support.hpp"
@@ -14,6 +18,8 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using namespace test_support;
+namespace fs = std::filesystem;
 
 class FilesTest : public ::testing::Test {
 protected:
@@ -262,6 +268,68 @@ TEST(FilesWindowsLoad, StartInTheLastFolderOrElseTheCurrentOne) {
         EXPECT_EQ(s.files.save.saved_folder, shown) << lastfolder;
         EXPECT_EQ(s.files.save.name, "default");
     }
+}
+
+// ---- Saving and opening on a failing file system ------------------------------------------
+// Tests run as root, so a full disk is a file-size limit rather than permissions.
+
+const std::string kOldProject = "old contents\r\n";
+
+// A failed save says "Unable to save " and keeps the old file, the caption
+// and the project name; no temporary file is left behind.
+TEST(SaveAndOpenWindows, FailedSaveKeepsTheOldProjectAndSaysSo) {
+    TempFolder root;
+    put_bytes(root.file("box.ecv"), kOldProject);
+    StartedMain m(root);
+    m.form.session.notes.lines[0] = std::string(4000, 'n');  // more than the disk takes
+    bool saved = true;
+    m.view.on_modal[Window::Form2] = [&] {
+        FileForm save(m.form, m.view, FileForm::Kind::Save);
+        save.state().folder = root.str();
+        save.Text1_Change("box");
+        const FileSizeLimit limit(1024);
+        saved = save.Command1_Click();
+    };
+    m.form.mnu_save_Click();
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(m.view.messages, std::vector<std::string>{"Unable to save " + root.file("box.ecv")});
+    EXPECT_EQ(m.form.session.main.caption, "Enclavio - default");
+    EXPECT_EQ(m.form.session.projectname, "default");
+    EXPECT_EQ(get_bytes(root.file("box.ecv")), kOldProject);
+    for (const auto& e : fs::directory_iterator(root.str()))
+        EXPECT_FALSE(e.path().filename().string().starts_with(kTemporaryPrefix)) << "temporary left behind";
+}
+
+// What is not a regular file is neither opened nor replaced: a FIFO named like
+// a project reads as "Unable to open " at once (it used to wait for a writer
+// for ever), and a socket named like one is not saved over.
+TEST(SaveAndOpenWindows, SpecialFilesAreNeitherOpenedNorReplaced) {
+    const HangGuard guard(30);
+    TempFolder root;
+    ASSERT_TRUE(make_fifo(root.file("pipe.ecv")));
+    ASSERT_TRUE(make_socket(root.file("sock.ecv")));
+    fs::create_directory(root.file("folder.ecv"));
+    const struct {
+        FileForm::Kind kind;
+        const char* name;
+        std::string message;
+    } cases[] = {
+        {FileForm::Kind::Open, "pipe", "Unable to open " + root.file("pipe.ecv")},
+        {FileForm::Kind::Open, "sock", "Unable to open " + root.file("sock.ecv")},
+        {FileForm::Kind::Open, "folder", "Unable to open " + root.file("folder.ecv")},
+        {FileForm::Kind::Save, "sock", "Unable to save " + root.file("sock.ecv")},
+        {FileForm::Kind::Save, "folder", "Unable to save " + root.file("folder.ecv")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        StartedMain m(root);
+        EXPECT_FALSE(through_menu(m, c.kind, root.str(), c.name));
+        EXPECT_EQ(m.view.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(m.form.session.projectname, "default");
+    }
+    EXPECT_EQ(
+        std::string({kind_of(root.file("pipe.ecv")), kind_of(root.file("sock.ecv")), kind_of(root.file("folder.ecv"))}),
+        "psd");
 }
 
 }  // namespace

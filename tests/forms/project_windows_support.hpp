@@ -1,16 +1,15 @@
 // Shared by the tests of the project, notes and report windows: a view that
-// records what the models ask of their window, a temporary folder, and a main
-// window started in it.
+// records what the models ask of their window, and a main window started in a
+// temporary folder.
 #pragma once
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
-#include <random>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "../support/temp_folder.hpp"
 
 #include "forms/main_form.hpp"
 #include "forms/project_file_form.hpp"
@@ -19,8 +18,6 @@
 #include "storage/project.hpp"
 
 namespace enclavio::project_testing {
-
-namespace fs = std::filesystem;
 
 class RecordingView : public FormView {
 public:
@@ -46,46 +43,24 @@ public:
     bool desktop_opens_files = true;
 };
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device rd;
-        path_ = fs::temp_directory_path() / ("enclavio-projects-" + std::to_string(rd()) + "-" + std::to_string(rd()));
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string str() const { return path_.generic_string(); }
-    std::string file(const std::string& name) const { return (path_ / name).generic_string(); }
-
-private:
-    fs::path path_;
-};
-
-inline void put_bytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-inline std::string get_bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // A main window started with no settings file, its program folder and home
 // below `root`.
 struct StartedMain {
     RecordingView view;
     MainForm form;
-    StartedMain(const TempFolder& root) : form(view, root.file("app"), root.str()) {
+    StartedMain(const test_support::TempFolder& root) : form(view, root.file("app"), root.str()) {
         form.startup();
         view.messages.clear();
     }
 };
+
+// Starts `main` as with a settings file that holds only the unit mode `mode`
+// (none: no settings file at all), reading and writing no file.
+inline void start_without_files(MainForm& main, std::optional<UnitMode> mode = std::nullopt) {
+    main.preset_settings = LoadedSettings{};
+    if (mode) main.preset_settings->units = std::string(unit_mode_literal(*mode));
+    main.startup();
+}
 
 // Opens (Open menu) or saves (Save As menu) `name` in `folder` the way the
 // user does: type the name, press the first button. True when the window closed.

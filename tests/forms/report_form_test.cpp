@@ -1,6 +1,9 @@
 // The report window: which sections are offered, and the report it writes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "../support/files.hpp"
 #include "forms/cutting_list_form.hpp"
 #include "forms/report_form.hpp"
 #include "project_windows_support.hpp"
@@ -10,6 +13,8 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using namespace test_support;
+namespace fs = std::filesystem;
 
 class ReportTest : public ::testing::Test {
 protected:
@@ -122,6 +127,28 @@ TEST_F(ReportTest, ChoicesReachTheReport) {
         ASSERT_NE(at, lines.end());
         EXPECT_EQ(*(at - 1) == s.cutting.tooltips[0], on);
     }
+}
+
+// A program folder that cannot be written (below a regular file, or in /proc,
+// since tests run as root): the report says so, shut-down is silent, and the
+// file in the way is left as it was.
+TEST(UnwritableProgramFolder, TheReportSaysSoAndShutDownStaysSilent) {
+    const std::string old_contents = "old contents\r\n";
+    TempFolder root;
+    put_bytes(root.file("plain"), old_contents);
+    for (const std::string& app : {root.file("plain") + "/app", std::string("/proc/self/enclavio")}) {
+        RecordingView view;
+        MainForm form(view, app, root.str());
+        form.startup();
+        ReportForm report(form, view);
+        report.Form_Load();
+        report.Command3_Click(0);
+        EXPECT_EQ(view.messages, std::vector<std::string>{"There was a problem creating the report"}) << app;
+        form.session.lastfolder = "/home/ann";
+        EXPECT_NO_THROW(form.shutdown()) << app;
+        EXPECT_EQ(view.messages.size(), 1u) << app;
+    }
+    EXPECT_EQ(get_bytes(root.file("plain")), old_contents);
 }
 
 }  // namespace

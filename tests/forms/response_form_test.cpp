@@ -11,6 +11,7 @@
 #include "forms/main_form.hpp"
 #include "forms/project_io.hpp"
 #include "forms/response_form.hpp"
+#include "project_windows_support.hpp"
 #include "storage/project.hpp"
 #include "storage/settings.hpp"
 
@@ -29,9 +30,7 @@ struct Started {
     RecordingView window_view;
     ResponseForm form{main, window_view};
     explicit Started(UnitMode mode = UnitMode::Metric) {
-        main.preset_settings = LoadedSettings{};
-        main.preset_settings->units = std::string(unit_mode_literal(mode));
-        main.startup();
+        project_testing::start_without_files(main, mode);
         form.design_changed();
     }
     // A 10 inch subwoofer driver typed in metric figures.

@@ -10,6 +10,7 @@
 #include "analysis/budget.hpp"
 #include "forms/main_form.hpp"
 #include "forms/tune_form.hpp"
+#include "project_windows_support.hpp"
 
 namespace enclavio {
 namespace {
@@ -18,11 +19,7 @@ namespace {
 struct Started {
     NullView view;
     MainForm main{view, "", ""};
-    explicit Started(std::optional<UnitMode> mode = {}) {
-        main.preset_settings = LoadedSettings{};
-        if (mode) main.preset_settings->units = std::string(unit_mode_literal(*mode));
-        main.startup();
-    }
+    explicit Started(std::optional<UnitMode> mode = {}) { project_testing::start_without_files(main, mode); }
 };
 
 std::string tune_caption(double hz) { return "Tune " + number_text(hz) + "hz"; }

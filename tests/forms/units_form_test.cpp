@@ -9,6 +9,7 @@ namespace enclavio {
 namespace {
 
 using namespace project_testing;
+using namespace test_support;
 
 class UnitsFormTest : public ::testing::Test {
 protected:

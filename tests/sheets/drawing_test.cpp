@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../design/boxes.hpp"
 #include "sheets/drawing.hpp"
 #include "sheets/texts.hpp"
 
@@ -15,12 +16,7 @@ namespace {
 constexpr double kTol = 1e-6;
 
 std::vector<Layout> layouts() {
-    BoxDesign d;
-    d.boxdepth = 400;
-    d.boxwidth = 300;
-    d.boxheight = 700;
-    d.boxthickness = 19;
-    d.doublefront = 1;
+    const BoxDesign d = fixture::startup_box();
     return {lay_out(design_pieces(d, true), Board{}),
             lay_out(design_pieces(d, false, 2), Board{2440, 1220, 3.2, 10, false}),
             lay_out({{"Top panel", 600, 490}, {"Shelf brace", 250, 383.8}, {"Rear panel", 100, 200}},

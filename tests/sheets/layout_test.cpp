@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../design/boxes.hpp"
 #include "layout_check.hpp"
 #include "sheets/layout.hpp"
 #include "sheets/texts.hpp"
@@ -16,15 +17,7 @@
 namespace enclavio::sheets {
 namespace {
 
-BoxDesign startup_design() {
-    BoxDesign d;
-    d.boxdepth = 400;
-    d.boxwidth = 300;
-    d.boxheight = 700;
-    d.boxthickness = 19;
-    d.doublefront = 1;
-    return d;
-}
+using fixture::startup_box;
 
 Board board(double across, double along, double kerf, double trim = 0, bool turning = true) {
     return Board{across, along, kerf, trim, turning};
@@ -63,7 +56,7 @@ TEST(SheetLayout, KnownMinimums) {
         // A piece exactly the trimmed sheet: a sheet of its own, no cut.
         {"whole sheet", pieces({{990, 490}, {10, 10}}), board(1000, 500, 3.2, 5), 2},
         // The start-up design on a small board: each side panel needs a sheet.
-        {"1220 x 610", design_pieces(startup_design(), true), board(1220, 610, 3.2, 5), 4},
+        {"1220 x 610", design_pieces(startup_box(), true), board(1220, 610, 3.2, 5), 4},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
@@ -134,7 +127,7 @@ TEST(SheetLayout, RandomDesignsInEveryUnitMode) {
 // More boxes than the search can settle: the best found, and said so.
 TEST(SheetLayout, BestFoundWhenTheSearchStops) {
     const Layout l =
-        lay_out(design_pieces(startup_design(), true, 8), board(1220, 610, 3.2), {std::chrono::milliseconds(0)});
+        lay_out(design_pieces(startup_box(), true, 8), board(1220, 610, 3.2), {std::chrono::milliseconds(0)});
     check::expect_valid(l);
     EXPECT_FALSE(l.proven);
     EXPECT_LT(l.lower_bound, static_cast<int>(l.sheets.size()));
@@ -148,7 +141,7 @@ TEST(SheetLayout, StartupDesignBoxes) {
     const std::size_t sheets[] = {1, 1, 2, 2, 3, 3, 4, 4};
     for (int boxes = 1; boxes <= kMaxBoxes; ++boxes) {
         SCOPED_TRACE(boxes);
-        const Layout l = lay_out(design_pieces(startup_design(), true, boxes), Board{}, {std::chrono::minutes(1)});
+        const Layout l = lay_out(design_pieces(startup_box(), true, boxes), Board{}, {std::chrono::minutes(1)});
         check::expect_valid(l);
         EXPECT_EQ(l.sheets.size(), sheets[boxes - 1]);
         EXPECT_TRUE(l.proven);
@@ -158,13 +151,13 @@ TEST(SheetLayout, StartupDesignBoxes) {
 // One box's count is proven by the search running to its end, whatever the
 // time limit: every brace count, boards small and large.
 TEST(SheetLayout, OneBoxIsAlwaysProven) {
-    BoxDesign big = startup_design(), tiny = startup_design();
+    BoxDesign big = startup_box(), tiny = startup_box();
     big.boxdepth = 900;
     big.boxwidth = 1100;
     big.boxheight = 1200;
     tiny.boxdepth = tiny.boxwidth = tiny.boxheight = 120;
     tiny.boxthickness = 6;
-    for (const BoxDesign& d : {startup_design(), big, tiny})
+    for (const BoxDesign& d : {startup_box(), big, tiny})
         for (int braces : {0, 1, kMaxShelfBraces})
             for (const Board& b : {Board{}, board(1220, 610, 3.2, 5), board(2800, 2070, 4, 0, false)}) {
                 const Layout l = lay_out(design_pieces(d, true, 1, braces), b, {std::chrono::milliseconds(0)});
@@ -178,8 +171,7 @@ TEST(SheetLayout, OneBoxIsAlwaysProven) {
 TEST(SheetLayout, Reproducible) {
     for (int boxes : {1, 2, 3}) {
         const auto run = [&] {
-            return layout_tsv(
-                lay_out(design_pieces(startup_design(), false, boxes), Board{}, {std::chrono::minutes(1)}));
+            return layout_tsv(lay_out(design_pieces(startup_box(), false, boxes), Board{}, {std::chrono::minutes(1)}));
         };
         EXPECT_EQ(run(), run()) << boxes;
     }

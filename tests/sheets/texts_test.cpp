@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../design/boxes.hpp"
 #include "cutting/cutting.hpp"
 #include "sheets/texts.hpp"
 
@@ -176,11 +177,7 @@ TEST(SheetBoard, Millimetres) {
 }
 
 TEST(SheetPieces, PanelsOfADesign) {
-    BoxDesign d;
-    d.boxdepth = 500;
-    d.boxwidth = 400;
-    d.boxheight = 600;
-    d.boxthickness = 18;
+    BoxDesign d = fixture::box(500, 400, 600, 18, false);
     auto names = [](const std::vector<Piece>& ps) {
         std::vector<std::string> n;
         for (const Piece& p : ps) n.push_back(p.name);

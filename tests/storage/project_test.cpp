@@ -1,16 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
 #include <filesystem>
+#include <random>
 
+#include "../support/files.hpp"
+#include "../support/temp_folder.hpp"
 #include "storage/files.hpp"
 #include "storage/project.hpp"
-#include "temp_folder.hpp"
+#include "storage/settings.hpp"
 
 namespace enclavio {
 namespace {
 
-using testing::get_bytes;
-using testing::TempFolder;
+using test_support::get_bytes;
+using test_support::put_bytes;
+using test_support::TempFolder;
 
 TEST(ProjectPath, NameAndPath) {
     const struct {
@@ -233,6 +239,40 @@ TEST(KeyValues, KeysAndReplacing) {
     remove_value(v, "b");
     remove_value(v, "zz");
     EXPECT_EQ(key_value_text(v), "a=2\r\n");
+}
+
+// Hostile project and settings files: each loads tolerantly, quickly and
+// without a crash.
+TEST(ProjectFile, HostileFilesLoadQuicklyAsProjectsAndAsSettings) {
+    std::mt19937 random(2463534242u);
+    std::string garbage(1 << 20, '\0');
+    for (char& c : garbage) c = static_cast<char>(random());
+    std::string big =
+        "400\r\n300\r\n700\r\n59.4\r\n30\r\n200\r\n2\r\n1\r\n823\r\n86\r\n2\r\n19\r\n2\r\n"
+        "10 inch\r\ndouble\r\noneflange\r\n";
+    big.resize(50u << 20, 'n');  // 50 MB, most of it one endless notes line
+    const struct {
+        const char* name;
+        std::string bytes;
+    } files[] = {
+        {"50 MB", big},
+        {"binary garbage", garbage},
+        {"NUL bytes", std::string(1 << 20, '\0')},
+        {"very long lines", std::string(3u << 20, '7') + "\r\n" + std::string(3u << 20, '.')},
+        {"only CR", std::string(8u << 20, '\r')},
+        {"empty", ""},
+    };
+    for (const auto& f : files) {
+        TempFolder folder;
+        put_bytes(folder.file("f.ecv"), f.bytes);
+        const auto start = std::chrono::steady_clock::now();
+        const auto project = read_project(folder.file("f.ecv"));
+        load_settings(folder.file("f.ecv"));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << f.name;
+        ASSERT_TRUE(project.has_value()) << f.name;
+        for (const double v : {project->boxdepth, project->boxwidth, project->boxheight, project->boxvol})
+            EXPECT_TRUE(std::isfinite(v) && v >= 0) << f.name;
+    }
 }
 
 }  // namespace

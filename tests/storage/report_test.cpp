@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <tuple>
 
+#include "../support/files.hpp"
+#include "../support/temp_folder.hpp"
 #include "storage/files.hpp"
 #include "storage/report.hpp"
-#include "temp_folder.hpp"
 
 namespace enclavio {
 namespace {
@@ -215,14 +216,14 @@ TEST(Report, LineEndsAndWriting) {
     EXPECT_EQ(std::count(crlf.begin(), crlf.end(), '\n'), std::count(crlf.begin(), crlf.end(), '\r'));
     EXPECT_EQ(crlf, compose_report(in, "\r\n"));
 
-    testing::TempFolder dir;
+    test_support::TempFolder dir;
     const auto path = report_path(dir.str());
-    testing::put_bytes(path, "an older report");
+    test_support::put_bytes(path, "an older report");
     // UTF-8 whether or not the letters would fit Windows-1252, no byte-order mark.
     in.notes[0] = "Caf\xC3\xA9 build";
     in.notes[1] = "Port \xC3\x98 86 mm \xE2\x80\x93 \xE2\x82\xAC 40";
     ASSERT_TRUE(write_report(path, in));
-    const std::string bytes = testing::get_bytes(path);
+    const std::string bytes = test_support::get_bytes(path);
     EXPECT_EQ(bytes, compose_report(in, "\r\n"));
     EXPECT_TRUE(bytes.starts_with("Enclavio report"));
     EXPECT_NE(bytes.find("\r\nCaf\xC3\xA9 build\r\nPort \xC3\x98 86 mm \xE2\x80\x93 \xE2\x82\xAC 40\r\n"),

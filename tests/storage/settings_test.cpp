@@ -3,17 +3,18 @@
 #include <filesystem>
 #include <fstream>
 
+#include "../support/files.hpp"
+#include "../support/temp_folder.hpp"
 #include "storage/data_folder.hpp"
 #include "storage/report.hpp"
 #include "storage/settings.hpp"
-#include "temp_folder.hpp"
 
 namespace enclavio {
 namespace {
 
-using testing::get_bytes;
-using testing::put_bytes;
-using testing::TempFolder;
+using test_support::get_bytes;
+using test_support::put_bytes;
+using test_support::TempFolder;
 using Opt = std::optional<std::string>;
 
 TEST(SettingsPath, InProgramFolder) {

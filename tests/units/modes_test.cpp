@@ -56,6 +56,12 @@ TEST(LengthFromText, PerMode) {
         {M, "400.6", 400.6, ""},
         {M, "1' 3", 1, ""},
         {M, "1E400", 0, ""},
+        // A number that fits a double but whose millimetres do not is read as
+        // 0, as a typed number too large for a double is; never as infinity.
+        {C, "1E308", 0, ""},
+        {C, "-1.7E308", 0, ""},
+        {C, "1E307", 1e308, ""},
+        {M, "1E308", 1e308, ""},
         {C, "40.5", 405, ""},
         {C, "40.55", 405.5, ""},
         {C, "-3", 30, ""},
@@ -99,6 +105,10 @@ TEST(Volume, EntryAndDisplay) {
     EXPECT_DOUBLE_EQ(volume_from_text(I, "1"), 28.3168465920);
     EXPECT_NEAR(volume_from_text(DI, "2.1"), 59.4653778, 1e-7);
     EXPECT_DOUBLE_EQ(volume_from_text(I, "abc"), 0);
+    // Cubic feet whose litres leave the double range read as 0, never as infinity.
+    EXPECT_EQ(volume_from_text(I, "1E308"), 0);
+    EXPECT_EQ(volume_from_text(DI, "1.7E308"), 0);
+    EXPECT_EQ(volume_from_text(M, "1E308"), 1e308);
     EXPECT_EQ(volume_text(C, 62.786728), " 62.7");
     EXPECT_EQ(volume_text(M, 0.05), " 0");
     EXPECT_EQ(volume_text(I, 59.491292), " 2.1");

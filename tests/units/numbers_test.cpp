@@ -2,6 +2,7 @@
 // integer division.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -108,6 +109,25 @@ TEST(NumberText, OrdinaryValuesNeverUseAnExponentAndReadBack) {
     for (double v : {400.05, 59.491292, 0.0353146667214886, 1e-7, 6.02e23}) {
         EXPECT_DOUBLE_EQ(numeric_value(number_text(v)), v);
         EXPECT_DOUBLE_EQ(numeric_value(plain_text(v)), v);
+    }
+}
+
+// Written with 15 significant digits and read back, a value at the top of the
+// double range stays itself.
+TEST(NumberText, TopOfTheDoubleRangeReadsBack) {
+    const struct {
+        double value;
+        std::string text;
+    } cases[] = {
+        {DBL_MAX, " 1.79769313486231E+308"},  // rounded at 15 digits it would lie past DBL_MAX
+        {-DBL_MAX, "-1.79769313486231E+308"},
+        {1.797693134862315e308, " 1.79769313486231E+308"},
+        {1.7976931348623e308, " 1.7976931348623E+308"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(number_text(c.value), c.text) << c.value;
+        for (const std::string& t : {number_text(c.value), plain_text(c.value)})
+            EXPECT_NEAR(numeric_value(t) / c.value, 1.0, 1e-14) << t;
     }
 }
 

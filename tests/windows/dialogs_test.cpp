@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "../support/files.hpp"
 #include "forms/cutting_list_form.hpp"
 #include "forms/project_file_form.hpp"
 #include "forms/project_io.hpp"
@@ -41,8 +42,8 @@ QColor text_colour(const QWidget* w) { return w->palette().color(QPalette::Windo
 
 TEST_F(WindowTest, SaveAndOpenListTheFolderAndAClickedFileIsTaken) {
     std::filesystem::create_directories(root.file("sub folder"));
-    project_testing::put_bytes(root.file("b.ecv"), "");
-    project_testing::put_bytes(root.file("a.ecv"), "");
+    test_support::put_bytes(root.file("b.ecv"), "");
+    test_support::put_bytes(root.file("a.ecv"), "");
     save_window_prepare(main->session);
     open_window_prepare(main->session);
     auto save = make<Form2>();

@@ -3,9 +3,7 @@
 // closing, Copy Results; and the program started with a project or an option.
 #include <gtest/gtest.h>
 
-#include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -19,9 +17,9 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <thread>
 
+#include "../support/files.hpp"
+#include "../support/sigterm_run.hpp"
 #include "forms/project_io.hpp"
 #include "project_windows_test_support.hpp"
 #include "windows/main_window.hpp"
@@ -31,15 +29,8 @@ namespace {
 
 using namespace window_testing;
 
-class EditorWindowTest : public ::testing::Test {
+class EditorWindowTest : public ShownMainWindowTest {
 protected:
-    void SetUp() override {
-        app();
-        ASSERT_TRUE(appdata.isValid());
-        form = std::make_unique<Form1>(appdata.path().toStdString() + "/app", QDir::homePath().toStdString());
-        form->startup();
-        form->show();
-    }
     QAction* action(const char* name) { return child<QAction>(form.get(), QString::fromLatin1(name)); }
     // Presses `button` of the next message box to come up.
     void answer_next_box(QMessageBox::StandardButton button) {
@@ -49,9 +40,6 @@ protected:
             box->button(button)->click();
         });
     }
-
-    QTemporaryDir appdata;
-    std::unique_ptr<Form1> form;
 };
 
 TEST_F(EditorWindowTest, ProjectAndEditMenusHaveTheirItemsAndKeys) {
@@ -191,50 +179,16 @@ TEST(DesktopProgram, HelpAndVersionPrintAndExit) {
     EXPECT_NE(wrong.out.find("enclavio: unrecognized option '--bogus'"), std::string::npos) << wrong.out;
 }
 
-// True once the process has its own SIGTERM handler.
-bool handles_sigterm(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1)) & 1;
-    }
-    return false;
-}
-
 // Starts the program on `project` in a home of its own, waits until it has
-// started, then ends it with SIGTERM. Empty when it ended well.
+// started and shows the project (or its refusal), then ends it with SIGTERM.
+// Empty when it ended well.
 std::string start_with_project_and_end(const TempFolder& root, const std::string& project) {
-    const std::vector<std::string> env = {"HOME=" + root.str(), "QT_QPA_PLATFORM=offscreen",
-                                          "XDG_RUNTIME_DIR=" + root.file("run")};
     std::filesystem::create_directory(root.file("run"));
     std::filesystem::permissions(root.file("run"), std::filesystem::perms::owner_all);
-    std::vector<char*> envp;
-    for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
-    envp.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(ENCLAVIO_DESKTOP), const_cast<char*>(project.c_str()), nullptr};
-    const pid_t pid = ::fork();
-    if (pid < 0) return "cannot start a process";
-    if (pid == 0) {
-        ::execve(ENCLAVIO_DESKTOP, argv, envp.data());
-        ::_exit(127);
-    }
-    using clock = std::chrono::steady_clock;
-    const auto deadline = clock::now() + std::chrono::seconds(60);
-    int status = 0;
-    while (!handles_sigterm(pid) && clock::now() < deadline) {
-        if (::waitpid(pid, &status, WNOHANG) == pid) return "ended before it was closed";
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the project (or its refusal) is up
-    ::kill(pid, SIGTERM);
-    while (clock::now() < deadline) {
-        if (::waitpid(pid, &status, WNOHANG) == pid) {
-            return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : "ended with status " + std::to_string(status);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ::kill(pid, SIGKILL);
-    ::waitpid(pid, &status, 0);
-    return "did not end within a minute";
+    return test_support::run_until_sigterm(
+        ENCLAVIO_DESKTOP, {project},
+        {"HOME=" + root.str(), "QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + root.file("run")},
+        std::chrono::milliseconds(500));
 }
 
 // A project named on the command line is opened and becomes the first recent
@@ -252,7 +206,7 @@ TEST(DesktopProgram, AProjectNamedOnTheCommandLineOpens) {
             ASSERT_TRUE(write_project(project, p));
         }
         ASSERT_EQ(start_with_project_and_end(root, project), "");
-        const std::string settings = project_testing::get_bytes(root.file(".local/share/Enclavio/enclavio.ini"));
+        const std::string settings = test_support::get_bytes(root.file(".local/share/Enclavio/enclavio.ini"));
         EXPECT_EQ(settings.find("recent.1=" + project + "\r\n") != std::string::npos, present) << settings;
     }
 }

@@ -26,15 +26,8 @@ namespace {
 
 using namespace window_testing;
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public ShownMainWindowTest {
 protected:
-    void SetUp() override {
-        app();
-        ASSERT_TRUE(appdata.isValid());
-        form = std::make_unique<Form1>(appdata.path().toStdString() + "/app", QDir::homePath().toStdString());
-        form->startup();
-        form->show();
-    }
     QLineEdit* field(MainField f) { return child<QLineEdit>(form.get(), qs(control_name(f))); }
     MainState& main() { return form->model().session.main; }
     BoxDesign& design() { return form->model().session.design; }
@@ -44,9 +37,6 @@ protected:
         form->sync();
     }
     QColor fore(MainField f) { return field(f)->palette().color(QPalette::Active, QPalette::Text); }
-
-    QTemporaryDir appdata;
-    std::unique_ptr<Form1> form;
 };
 
 TEST_F(Form1Test, ControlsShowTheModelAndAMenuSwapsThePanels) {

@@ -11,6 +11,7 @@
 #include <QTreeWidgetItemIterator>
 #include <memory>
 
+#include "../support/files.hpp"
 #include "forms/project_file_form.hpp"
 #include "project_windows_test_support.hpp"
 #include "windows/project_file_windows.hpp"
@@ -36,7 +37,7 @@ protected:
             fs::create_directories(root.file(sub));
         }
         for (const std::string& name : {std::string("b.ecv"), std::string("a.ecv"), kLatin1File}) {
-            project_testing::put_bytes(root.file(name), "");
+            test_support::put_bytes(root.file(name), "");
         }
         save_window_prepare(main->session);
         open_window_prepare(main->session);
@@ -92,7 +93,7 @@ TEST_F(FileWindowTest, DoubleClickSavesOrOpensAtOnce) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        if (c.kind == FileForm::Kind::Save) project_testing::put_bytes(root.file(c.file), "");
+        if (c.kind == FileForm::Kind::Save) test_support::put_bytes(root.file(c.file), "");
         open_window_prepare(main->session);
         save_window_prepare(main->session);
         auto w = window(c.kind);
@@ -103,7 +104,7 @@ TEST_F(FileWindowTest, DoubleClickSavesOrOpensAtOnce) {
         EXPECT_EQ(main->session.projectname, c.file);
         EXPECT_EQ(main->session.projectpath, root.file(c.file));
         if (c.kind == FileForm::Kind::Save) {
-            EXPECT_EQ(split_lines(project_testing::get_bytes(root.file(c.file))).size(), 24u);
+            EXPECT_EQ(split_lines(test_support::get_bytes(root.file(c.file))).size(), 24u);
         } else {
             EXPECT_TRUE(main->session.files.opened);
         }
@@ -177,7 +178,7 @@ TEST_F(FileWindowTest, AClickedNameKeepsItsBytesForEnter) {
     EXPECT_EQ(child<QLineEdit>(w.get(), "Text1")->text(), shown);
     QTest::keyClick(child<QLineEdit>(w.get(), "Text1"), Qt::Key_Return);
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(split_lines(project_testing::get_bytes(root.file(kLatin1File))).size(), 24u);
+    EXPECT_EQ(split_lines(test_support::get_bytes(root.file(kLatin1File))).size(), 24u);
     EXPECT_FALSE(fs::exists(root.file("caf\xEF\xBF\xBD.ecv")));  // not under the name as shown
 }
 

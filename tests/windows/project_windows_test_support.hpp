@@ -1,5 +1,6 @@
-// Shared by the widget tests: the one QApplication, a main window model
-// started in a temporary folder, control lookup, typing and the clip check.
+// Shared by the widget tests: the one QApplication, a main window model or the
+// main window itself started in a temporary folder, control lookup, typing and
+// the clip check.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,10 +8,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QByteArray>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <initializer_list>
@@ -21,11 +24,12 @@
 #include <vector>
 
 #include "../forms/project_windows_support.hpp"
+#include "windows/main_window.hpp"
 #include "windows/qt_view.hpp"
 
 namespace enclavio::window_testing {
 
-using project_testing::TempFolder;
+using test_support::TempFolder;
 
 inline QApplication& app() {
     static int argc = 1;
@@ -141,6 +145,22 @@ protected:
         return std::make_unique<W>(
             *main, [this](Window w) { opened.push_back(w); }, nullptr);
     }
+};
+
+// The desktop main window started with no settings file in a temporary
+// program folder, and shown.
+class ShownMainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app();
+        ASSERT_TRUE(appdata.isValid());
+        form = std::make_unique<Form1>(appdata.path().toStdString() + "/app", QDir::homePath().toStdString());
+        form->startup();
+        form->show();
+    }
+
+    QTemporaryDir appdata;
+    std::unique_ptr<Form1> form;
 };
 
 }  // namespace enclavio::window_testing

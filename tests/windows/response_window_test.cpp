@@ -19,15 +19,8 @@ namespace {
 
 using namespace window_testing;
 
-class ResponseWindowTest : public ::testing::Test {
+class ResponseWindowTest : public ShownMainWindowTest {
 protected:
-    void SetUp() override {
-        app();
-        ASSERT_TRUE(appdata.isValid());
-        form = std::make_unique<Form1>(appdata.path().toStdString() + "/app", QDir::homePath().toStdString());
-        form->startup();
-        form->show();
-    }
     ResponseWindow* open() {
         child<QAction>(form.get(), QStringLiteral("mnu_driver_response"))->trigger();
         QApplication::processEvents();
@@ -45,9 +38,6 @@ protected:
         type(w, "textSd", "340");
         type(w, "textXmax", "11");
     }
-
-    QTemporaryDir appdata;
-    std::unique_ptr<Form1> form;
 };
 
 // Start-up does not build the window; the menu builds and shows it.

@@ -3,70 +3,23 @@
 // its settings file.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "../storage/temp_folder.hpp"
+#include "../support/files.hpp"
+#include "../support/sigterm_run.hpp"
+#include "../support/temp_folder.hpp"
 #include "storage/files.hpp"
 
 namespace enclavio {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::get_bytes;
-using testing::put_bytes;
-using testing::TempFolder;
-
-// True once the process has its own SIGTERM handler, so that the signal
-// closes its windows rather than killing it.
-bool handles_sigterm(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1)) & 1;
-    }
-    return false;
-}
-
-// Starts Enclavio with exactly `env`, closes it with SIGTERM and waits for it
-// to end. Empty when all went well, else what did not.
-std::string start_and_close(const std::vector<std::string>& env) {
-    std::vector<char*> envp;
-    for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
-    envp.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(ENCLAVIO_DESKTOP), nullptr};
-    const pid_t pid = ::fork();
-    if (pid < 0) return "cannot start a process";
-    if (pid == 0) {
-        ::execve(ENCLAVIO_DESKTOP, argv, envp.data());
-        ::_exit(127);
-    }
-    using clock = std::chrono::steady_clock;
-    const auto deadline = clock::now() + std::chrono::seconds(60);
-    int status = 0;
-    while (!handles_sigterm(pid) && clock::now() < deadline) {
-        if (::waitpid(pid, &status, WNOHANG) == pid) return "ended before it was closed";
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ::kill(pid, SIGTERM);
-    while (clock::now() < deadline) {
-        if (::waitpid(pid, &status, WNOHANG) == pid) {
-            if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return {};
-            return "ended with status " + std::to_string(status);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ::kill(pid, SIGKILL);
-    ::waitpid(pid, &status, 0);
-    return "did not close within a minute";
-}
+using test_support::get_bytes;
+using test_support::put_bytes;
+using test_support::run_until_sigterm;
+using test_support::TempFolder;
 
 std::string crlf(const std::string& lf_text) {
     std::string out;
@@ -113,7 +66,7 @@ TEST(StartupFolder, ReadsAndWritesTheSettingsWhereTheReadmeSays) {
         std::vector<std::string> env = {"HOME=" + home, "QT_QPA_PLATFORM=offscreen",
                                         "XDG_RUNTIME_DIR=" + root.file("run")};
         if (!c.xdg.empty()) env.push_back("XDG_DATA_HOME=" + root.file(c.xdg));
-        ASSERT_EQ(start_and_close(env), "");
+        ASSERT_EQ(run_until_sigterm(ENCLAVIO_DESKTOP, {}, env), "");
 
         const std::string expected =
             c.read ? crlf(saved)

@@ -6,7 +6,7 @@
 
 #include <csignal>
 
-namespace enclavio::testing {
+namespace enclavio::test_support {
 
 // While alive, no file of this process may grow past `bytes`: writes beyond
 // fail as on a full disk (EFBIG) instead of raising SIGXFSZ.
@@ -31,4 +31,4 @@ private:
     void (*old_handler_)(int) = SIG_DFL;
 };
 
-}  // namespace enclavio::testing
+}  // namespace enclavio::test_support

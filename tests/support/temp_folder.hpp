@@ -1,20 +1,21 @@
-// A fresh folder under the system's temporary folder, removed afterwards.
+// A fresh folder under the system's temporary folder, removed with everything
+// in it when the test is done.
 #pragma once
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
+#include <system_error>
 
-namespace enclavio::testing {
+namespace enclavio::test_support {
 
 class TempFolder {
 public:
     TempFolder() {
         std::random_device rd;
         path_ = std::filesystem::temp_directory_path() /
-                ("enclavio-storage-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+                ("enclavio-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {
@@ -22,6 +23,7 @@ public:
         std::filesystem::remove_all(path_, ec);
     }
     TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
 
     std::string str() const { return path_.generic_string(); }
     std::string file(const std::string& name) const { return (path_ / name).generic_string(); }
@@ -35,14 +37,4 @@ private:
     std::filesystem::path path_;
 };
 
-inline void put_bytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-inline std::string get_bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-}  // namespace enclavio::testing
+}  // namespace enclavio::test_support

@@ -20,7 +20,7 @@
 #include <functional>
 #include <string>
 
-namespace enclavio::testing {
+namespace enclavio::test_support {
 
 // While alive, a test that blocks longer than `seconds` is killed by SIGALRM:
 // a regression fails instead of hanging the run.
@@ -100,4 +100,4 @@ inline int run_unprivileged(const std::function<int()>& body) {
     return WEXITSTATUS(status);
 }
 
-}  // namespace enclavio::testing
+}  // namespace enclavio::test_support
