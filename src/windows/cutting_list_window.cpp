@@ -6,14 +6,12 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -356,11 +354,7 @@ void Form3::save_csv() {
 // Form_Load: placed once per load, a little left of and below the centre.
 void Form3::showEvent(QShowEvent* event) {
     if (!placed_) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect g = screen->geometry();
-            move(g.left() + static_cast<int>((g.width() - width()) * 0.3),
-                 g.top() + static_cast<int>((g.height() - height()) * 0.6));
-        }
+        place_window(this, 0.6, 0.3);
         placed_ = true;
     }
     ModelDialog::showEvent(event);
