@@ -36,7 +36,7 @@ public:
 
 }  // namespace
 
-frmAbout::frmAbout(MainForm& main, ModalOpener opener, QWidget* parent)
+frmAbout::frmAbout(MainForm& /*main*/, ModalOpener opener, QWidget* parent)
     : ModelDialog(std::move(opener), parent), model_(view_) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(qs(kAboutCaption));
