@@ -345,10 +345,7 @@ std::string cli_version() {
     return std::string("enclavio-cli ") + kVersion + "\n" + kCopyright +
            "\n"
            "License " +
-           kLicence +
-           ": GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
-           "This is free software: you are free to change and redistribute it.\n"
-           "There is NO WARRANTY, to the extent permitted by law.\n";
+           kLicence + ": GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n" + kNoWarrantyLines;
 }
 
 std::string cli_help() {
@@ -481,12 +478,8 @@ std::string cli_help() {
            "for that tuning, a text the parser refuses, a report or drawing that cannot be\n"
            "written, a panel larger than the board, no fit);\n"
            "2 a mistake on the command line.\n"
-           "\n"
-           "Report bugs to: " +
-           std::string(kEmail) +
-           "\n"
-           "Enclavio home page: <" +
-           std::string(kSiteUrl) + ">\n";
+           "\n" +
+           help_contact_lines();
 }
 
 }  // namespace enclavio

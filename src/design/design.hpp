@@ -15,6 +15,10 @@ inline constexpr const char* kVersion = "3.3";
 // Who holds the copyright, and the licence the program is distributed under.
 inline constexpr const char* kCopyright = "Copyright (C) 2026 The Enclavio developers";
 inline constexpr const char* kLicence = "GPL-3.0-or-later";
+// The closing lines of both programs' --version.
+inline constexpr const char* kNoWarrantyLines =
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
 
 // One box design. Lengths in millimetres, volumes in litres, in every unit mode.
 struct BoxDesign {

@@ -49,21 +49,16 @@ std::string desktop_help() {
            "\n"
            "The standard options of Qt programs, such as -platform NAME or -style NAME,\n"
            "are accepted as well.\n"
-           "\n"
-           "Report bugs to: " +
-           std::string(kEmail) +
-           "\n"
-           "Enclavio home page: <" +
-           std::string(kSiteUrl) + ">\n";
+           "\n" +
+           help_contact_lines();
 }
 
 std::string desktop_version() {
     return std::string("enclavio (Enclavio) ") + kVersion +
            "\n"
            "Copyright (C) 2026 The Enclavio developers.\n"
-           "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
-           "This is free software: you are free to change and redistribute it.\n"
-           "There is NO WARRANTY, to the extent permitted by law.\n";
+           "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n" +
+           kNoWarrantyLines;
 }
 
 std::string desktop_usage_error(const std::string& error) {

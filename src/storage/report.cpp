@@ -6,6 +6,10 @@
 
 namespace enclavio {
 
+std::string help_contact_lines() {
+    return "Report bugs to: " + std::string(kEmail) + "\nEnclavio home page: <" + std::string(kSiteUrl) + ">\n";
+}
+
 namespace {
 
 const std::string kRule(92, '-');

@@ -14,6 +14,8 @@ namespace enclavio {
 inline constexpr std::string_view kSiteUrl = "https://enclavio.example.org/";
 inline constexpr std::string_view kDownloadUrl = "https://enclavio.example.org/freesoft.htm";
 inline constexpr std::string_view kEmail = "feedback@enclavio.example.org";
+// The closing lines of both programs' --help: where to report bugs, and the home page.
+std::string help_contact_lines();
 
 std::string report_path(std::string_view folder);
 
