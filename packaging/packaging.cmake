@@ -41,23 +41,21 @@ endif()
 # page by itself. packaging/enclavio-cli.h2m adds the name line, FILES and SEE
 # ALSO.
 set(ENCLAVIO_CLI_MAN OFF)
-if(TARGET enclavio-cli)
-  find_program(ENCLAVIO_HELP2MAN help2man)
-  if(NOT ENCLAVIO_HELP2MAN)
-    message(STATUS "help2man not found: enclavio-cli(1) is not made (scripts/setup installs it)")
-  elseif(CMAKE_CROSSCOMPILING)
-    message(STATUS "Cross-compiling: enclavio-cli cannot run here, so enclavio-cli(1) is not made")
-  else()
-    set(ENCLAVIO_CLI_MAN ON)
-    add_custom_command(OUTPUT ${ENCLAVIO_MAN_DIR}/enclavio-cli.1
-      COMMAND ${CMAKE_COMMAND} -E env ENCLAVIO_CLI=$<TARGET_FILE:enclavio-cli>
-              ${ENCLAVIO_HELP2MAN} --include=${ENCLAVIO_PACKAGING}/enclavio-cli.h2m
-              --output=${ENCLAVIO_MAN_DIR}/enclavio-cli.1 ${ENCLAVIO_PACKAGING}/help2man-cli
-      DEPENDS enclavio-cli ${ENCLAVIO_PACKAGING}/enclavio-cli.h2m ${ENCLAVIO_PACKAGING}/help2man-cli
-      COMMENT "Making the manual page enclavio-cli(1) from enclavio-cli --help"
-      VERBATIM)
-    enclavio_gzip(${ENCLAVIO_MAN_DIR}/enclavio-cli.1 ${ENCLAVIO_MAN_DIR}/enclavio-cli.1.gz)
-  endif()
+find_program(ENCLAVIO_HELP2MAN help2man)
+if(NOT ENCLAVIO_HELP2MAN)
+  message(STATUS "help2man not found: enclavio-cli(1) is not made (scripts/setup installs it)")
+elseif(CMAKE_CROSSCOMPILING)
+  message(STATUS "Cross-compiling: enclavio-cli cannot run here, so enclavio-cli(1) is not made")
+else()
+  set(ENCLAVIO_CLI_MAN ON)
+  add_custom_command(OUTPUT ${ENCLAVIO_MAN_DIR}/enclavio-cli.1
+    COMMAND ${CMAKE_COMMAND} -E env ENCLAVIO_CLI=$<TARGET_FILE:enclavio-cli>
+            ${ENCLAVIO_HELP2MAN} --include=${ENCLAVIO_PACKAGING}/enclavio-cli.h2m
+            --output=${ENCLAVIO_MAN_DIR}/enclavio-cli.1 ${ENCLAVIO_PACKAGING}/help2man-cli
+    DEPENDS enclavio-cli ${ENCLAVIO_PACKAGING}/enclavio-cli.h2m ${ENCLAVIO_PACKAGING}/help2man-cli
+    COMMENT "Making the manual page enclavio-cli(1) from enclavio-cli --help"
+    VERBATIM)
+  enclavio_gzip(${ENCLAVIO_MAN_DIR}/enclavio-cli.1 ${ENCLAVIO_MAN_DIR}/enclavio-cli.1.gz)
 endif()
 
 add_custom_target(enclavio_documents ALL DEPENDS ${_enclavio_gzipped})
@@ -75,11 +73,9 @@ if(TARGET enclavio)
   install(FILES ${ENCLAVIO_PACKAGING}/org.example.enclavio.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${ENCLAVIO_MAN_DIR}/enclavio.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
-if(TARGET enclavio-cli)
-  install(TARGETS enclavio-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  if(ENCLAVIO_CLI_MAN)
-    install(FILES ${ENCLAVIO_MAN_DIR}/enclavio-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  endif()
+install(TARGETS enclavio-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(ENCLAVIO_CLI_MAN)
+  install(FILES ${ENCLAVIO_MAN_DIR}/enclavio-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 install(FILES ${ENCLAVIO_PACKAGING}/debian/copyright ${CMAKE_BINARY_DIR}/changelog.gz
         DESTINATION ${ENCLAVIO_DOC_DIR})

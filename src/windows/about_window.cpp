@@ -1,5 +1,7 @@
 #include "windows/about_window.hpp"
 
+#include "windows/palette.hpp"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLinearGradient>
@@ -38,10 +40,7 @@ frmAbout::frmAbout(MainForm& main, ModalOpener opener, QWidget* parent)
     : ModelDialog(std::move(opener), parent), model_(view_) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(qs(kAboutCaption));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, qc(colours::light_grey));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    set_ground_colour(this, colours::light_grey);
 
     auto text = [this](std::string_view control) {
         for (const AboutText& t : about_texts()) {

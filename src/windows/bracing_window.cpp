@@ -1,5 +1,7 @@
 #include "windows/bracing_window.hpp"
 
+#include "windows/palette.hpp"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -85,10 +87,7 @@ Form7::Form7(MainForm& main, ModalOpener opener, QWidget* parent)
     : ModelDialog(std::move(opener), parent), model_(main.session) {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(qs(kBracingCaption));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, qc(colours::light_grey));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    set_ground_colour(this, colours::light_grey);
 
     // Pictures: Picture1 shows the drawing of Picture2 (double front) or of
     // Picture3 (single front); Picture4 the brace orientation.

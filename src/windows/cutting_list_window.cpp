@@ -6,15 +6,12 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -26,6 +23,7 @@
 #include "forms/sheet_layout_form.hpp"
 #include "forms/workshop_sheet.hpp"
 #include "windows/drawings/panel_picture.hpp"
+#include "windows/palette.hpp"
 #include "windows/workshop_sheet_pdf.hpp"
 
 namespace enclavio {
@@ -35,11 +33,8 @@ namespace {
 constexpr int kClientWidth = 8880, kClientHeight = 5655;  // twips
 constexpr int kRightMargin = 108;                         // twips right of the widest line
 
-const QColor kDarkBlue = qc(colours::dark_blue);
-const QColor kGreyText = qc(colours::grey);
-const QColor kDarkGrey(64, 64, 64);
-const QColor kBannerGround(118, 205, 172);
-const QColor kShadowGround = qc(colours::green);
+constexpr Colour kDarkGrey{64, 64, 64};
+constexpr Colour kBannerGround{118, 205, 172};
 
 // Picture1: shows the arrangement drawing the model names; a click flips it.
 class PanelPictureBox : public QWidget {
@@ -71,19 +66,6 @@ struct Place {
 };
 
 QRect place(const Place& p) { return QRect(px(p.left), px(p.top), px(p.width), px(p.height)); }
-
-void set_text_colour(QWidget* w, const QColor& fore) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, fore);
-    w->setPalette(pal);
-}
-
-void set_ground(QWidget* w, const QColor& back) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, back);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
 
 // The banner's leading carriage return only pushed the text down to the middle
 // of the banner; here it is centred instead.
@@ -161,17 +143,17 @@ Form3::Form3(MainForm& main, ModalOpener opener, QWidget* parent)
 
     // Lines of the list: dark blue on white.
     for (int i = 1; i <= 8; ++i) {
-        set_text_colour(label_[i], kDarkBlue);
-        set_ground(label_[i], qc(colours::white));
+        set_text_colour(label_[i], colours::dark_blue);
+        set_ground_colour(label_[i], colours::white);
     }
-    for (int i : {9, 11, 13}) set_text_colour(label_[i], kGreyText);
+    for (int i : {9, 11, 13}) set_text_colour(label_[i], colours::grey);
 
     QFont underlined = font();
     underlined.setUnderline(true);
     label_[12]->setFont(underlined);
-    set_text_colour(label_[12], kDarkBlue);
+    set_text_colour(label_[12], colours::dark_blue);
     label_[10]->setFont(underlined);
-    set_text_colour(label_[10], kDarkBlue);
+    set_text_colour(label_[10], colours::dark_blue);
     label_[10]->setCursor(Qt::PointingHandCursor);
     label_[10]->setToolTip(QStringLiteral("Click link to launch your browser and go to this page of my site"));
     static_cast<ClickLabel*>(label_[10])->on_click = [this] { model_.Label10_Click(); };
@@ -185,12 +167,12 @@ Form3::Form3(MainForm& main, ModalOpener opener, QWidget* parent)
 
     // The hint banner and its shadow, above everything they overlap.
     label_[14]->setFont(bold);
-    set_text_colour(label_[14], qc(colours::white));
-    set_ground(label_[14], kBannerGround);
+    set_text_colour(label_[14], colours::white);
+    set_ground_colour(label_[14], kBannerGround);
     label_[14]->setAlignment(Qt::AlignCenter);
     label_[14]->setWordWrap(true);
     label_[14]->setMargin(4);
-    set_ground(label_[15], kShadowGround);
+    set_ground_colour(label_[15], colours::green);
     label_[14]->hide();
     label_[15]->hide();
 
@@ -372,11 +354,7 @@ void Form3::save_csv() {
 // Form_Load: placed once per load, a little left of and below the centre.
 void Form3::showEvent(QShowEvent* event) {
     if (!placed_) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect g = screen->geometry();
-            move(g.left() + static_cast<int>((g.width() - width()) * 0.3),
-                 g.top() + static_cast<int>((g.height() - height()) * 0.6));
-        }
+        place_window(this, 0.6, 0.3);
         placed_ = true;
     }
     ModelDialog::showEvent(event);

@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "analysis/port_ends.hpp"
 #include "forms/main_fields.hpp"
 #include "forms/response_form.hpp"
 #include "forms/tune_form.hpp"
@@ -30,6 +31,7 @@
 #include "windows/drawings/graph_view.hpp"
 #include "windows/drawings/notes_picture.hpp"
 #include "windows/drawings/where_picture.hpp"
+#include "windows/palette.hpp"
 #include "windows/response_window.hpp"
 
 namespace enclavio {
@@ -92,28 +94,6 @@ void FocusWheelComboBox::wheelEvent(QWheelEvent* event) {
 // ---- Helpers ------------------------------------------------------------------------
 
 namespace {
-
-// Text colour in the active and inactive groups; a disabled control keeps
-// the style's greyed text.
-void set_fore(QWidget* w, Colour c, QPalette::ColorRole role) {
-    QPalette pal = w->palette();
-    const QColor colour = qc(c);
-    if (pal.color(QPalette::Active, role) == colour && pal.color(QPalette::Inactive, role) == colour) return;
-    pal.setColor(QPalette::Active, role, colour);
-    pal.setColor(QPalette::Inactive, role, colour);
-    w->setPalette(pal);
-}
-
-void set_base(QWidget* w, Colour c) {
-    QPalette pal = w->palette();
-    const QColor colour = qc(c);
-    if (pal.color(QPalette::Active, QPalette::Base) == colour &&
-        pal.color(QPalette::Disabled, QPalette::Base) == colour) {
-        return;
-    }
-    pal.setColor(QPalette::Base, colour);
-    w->setPalette(pal);
-}
 
 QLabel* make_label(const char* name, const char* caption, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(caption), parent);
@@ -416,10 +396,13 @@ void Form1::build_menus() {
     m.copyresults = editor_action(m.edit, "mnu_copyresults", "&Copy Results",
                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { editor_.copy_results(); });
 
-    m.flange = top_menu("mnu_flange", "&Port Flanges-1");
-    m.noflange = action(m.flange, "mnu_noflange", "&No ends flanged", &MainForm::mnu_noflange_Click, true);
-    m.oneflange = action(m.flange, "mnu_oneflange", "&One end flanged", &MainForm::mnu_oneflange_Click, true);
-    m.twoflange = action(m.flange, "mnu_twoflange", "&Both ends flanged", &MainForm::mnu_twoflange_Click, true);
+    m.flange = top_menu("mnu_flange", kFlangeMenuStartCaption.data());
+    m.noflange =
+        action(m.flange, "mnu_noflange", flange_item_caption(Flange::None).data(), &MainForm::mnu_noflange_Click, true);
+    m.oneflange = action(m.flange, "mnu_oneflange", flange_item_caption(Flange::One).data(),
+                         &MainForm::mnu_oneflange_Click, true);
+    m.twoflange = action(m.flange, "mnu_twoflange", flange_item_caption(Flange::Two).data(),
+                         &MainForm::mnu_twoflange_Click, true);
     separator(m.flange, "mnu_sep3");
     m.tune = action(m.flange, "mnu_tune", kTuneMenuCaption.data(), &MainForm::mnu_tune_Click);
 
@@ -548,8 +531,8 @@ void Form1::sync() {
             const QSignalBlocker block(edit);
             edit->setText(t);
         }
-        set_fore(edit, f.fore, QPalette::Text);
-        set_base(edit, f.back);
+        set_enabled_text_colour(edit, f.fore);
+        set_back_colour(edit, f.back);
         edit->setEnabled(f.enabled);
     }
     for (QLabel* label : port_labels_) label->setEnabled(m.port_labels_enabled);
@@ -581,7 +564,7 @@ void Form1::sync() {
     const auto show = [](QLabel* label, const ResultLabel& rl) {
         const QString t = qs(rl.caption);
         if (label->text() != t) label->setText(t);
-        set_fore(label, rl.colour, QPalette::WindowText);
+        set_enabled_text_colour(label, rl.colour);
         label->setEnabled(rl.enabled);
     };
     for (int n = 1; n <= kResonanceCount; ++n) show(resonance_[n], r.resonance[n]);

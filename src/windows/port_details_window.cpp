@@ -1,5 +1,7 @@
 #include "windows/port_details_window.hpp"
 
+#include "windows/palette.hpp"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,10 +20,7 @@ Form8::Form8(MainForm& main, ModalOpener opener, QWidget* parent)
     : ModelDialog(std::move(opener), parent), model_(main.session) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(qs(kPortDetailsCaption));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, qc(colours::light_grey));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    set_ground_colour(this, colours::light_grey);
 
     auto make_frame = [this](const char* name, std::string_view caption) {
         auto* frame = new QGroupBox(qs(caption), this);

@@ -1,5 +1,6 @@
 #include "windows/project_file_windows.hpp"
 #include "forms/main_fields.hpp"
+#include "windows/palette.hpp"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPalette>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -107,9 +107,7 @@ ProjectFileWindow::ProjectFileWindow(MainForm& main, ModalOpener opener, QWidget
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setText(qs(saving ? kSaveHint : kProjectPattern));
     label2_->setWordWrap(true);
-    QPalette grey = label2_->palette();
-    grey.setColor(QPalette::WindowText, qc(colours::grey));
-    label2_->setPalette(grey);
+    set_text_colour(label2_, colours::grey);
 
     command1_ = button(this, "Command1", saving ? QStringLiteral("&Save") : QStringLiteral("&Open"));
     command2_ = button(this, "Command2", QStringLiteral("&Cancel"));

@@ -18,21 +18,6 @@
 namespace enclavio {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-QColor qc(Colour c) { return QColor(c.r, c.g, c.b); }
-
-void set_text_colour(QWidget* widget, Colour c) {
-    QPalette pal = widget->palette();
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        pal.setColor(role, qc(c));
-    }
-    widget->setPalette(pal);
-}
-
-void set_back_colour(QWidget* widget, Colour c) {
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Base, qc(c));
-    widget->setPalette(pal);
-}
 
 void place_window(QWidget* window, double top_fraction, double left_fraction) {
     const QScreen* screen = window->screen();

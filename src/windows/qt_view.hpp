@@ -1,7 +1,6 @@
 // Qt side of FormView, and the base of every secondary window.
 #pragma once
 
-#include <QColor>
 #include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -20,15 +19,10 @@ class QWidget;
 namespace enclavio {
 
 QString qs(std::string_view text);
-QColor qc(Colour c);
 
 // Twips to pixels at 96 dpi (15 twips a pixel).
 constexpr int px(int twips) { return twips / 15; }
 
-// Text colour of a label, button, frame caption or field, in every colour group.
-void set_text_colour(QWidget* widget, Colour c);
-// Background of a text field, in every colour group.
-void set_back_colour(QWidget* widget, Colour c);
 // Moves a window to top = (screen height - window height) * top_fraction and
 // left = (screen width - window width) * left_fraction.
 void place_window(QWidget* window, double top_fraction, double left_fraction);

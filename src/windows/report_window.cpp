@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPalette>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <functional>
 
 #include "windows/drawings/report_picture.hpp"
+#include "windows/palette.hpp"
 
 namespace enclavio {
 
@@ -55,9 +55,7 @@ frmReport::frmReport(MainForm& main, ModalOpener opener, QWidget* parent)
     QFont underlined = label4->font();
     underlined.setUnderline(true);
     label4->setFont(underlined);
-    QPalette blue = label4->palette();
-    blue.setColor(QPalette::WindowText, qc(colours::pure_blue));
-    label4->setPalette(blue);
+    set_text_colour(label4, colours::pure_blue);
     label4->setCursor(Qt::PointingHandCursor);
     label4->on_click = [this] {
         model_.Label4_Click();

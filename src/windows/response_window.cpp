@@ -15,6 +15,7 @@
 
 #include "windows/drawings/response_graph.hpp"
 #include "windows/main_window.hpp"
+#include "windows/palette.hpp"
 
 namespace enclavio {
 

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "windows/palette.hpp"
+
 namespace enclavio {
 
 namespace {

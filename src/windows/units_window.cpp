@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "windows/palette.hpp"
+
 namespace enclavio {
 
 frmUnits::frmUnits(MainForm& main, ModalOpener opener, QWidget* parent)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "windows/drawings/panel_picture.hpp"
+#include "windows/palette.hpp"
 #include "windows/qt_view.hpp"
 
 namespace enclavio {

@@ -23,6 +23,7 @@
 #include "windows/create_folder_window.hpp"
 #include "windows/cutting_list_window.hpp"
 #include "windows/notes_window.hpp"
+#include "windows/palette.hpp"
 #include "windows/port_details_window.hpp"
 #include "windows/project_file_windows.hpp"
 #include "windows/report_window.hpp"

@@ -12,6 +12,7 @@
 #include "project_windows_test_support.hpp"
 #include "windows/drawings/response_graph.hpp"
 #include "windows/main_window.hpp"
+#include "windows/palette.hpp"
 #include "windows/response_window.hpp"
 
 namespace enclavio {

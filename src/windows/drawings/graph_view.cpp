@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include "windows/palette.hpp"
 #include "windows/qt_view.hpp"
 
 namespace enclavio {
