@@ -14,6 +14,7 @@
 #include "../forms/project_windows_support.hpp"
 #include "../support/fifos_and_devices.hpp"
 #include "../support/files.hpp"
+#include "../support/program_run.hpp"
 #include "cli/commands.hpp"
 #include "forms/bracing_form.hpp"
 #include "forms/cutting_list_form.hpp"
@@ -31,32 +32,13 @@ using namespace project_testing;
 using namespace test_support;
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 // Runs the built program with `args` in `cwd`, with the extra environment `env`.
 // `input` is its standard input; `output`, where given, takes its standard output.
-Outcome run_cli_process(const std::vector<std::string>& args, const std::string& cwd = ".", const std::string& env = {},
-                        const std::string& input = "/dev/null", const std::string& output = {}) {
-    static TempFolder streams;
-    // Stopped after a minute, so a regression that waits for ever fails instead.
-    std::string command =
-        "cd " + quoted(cwd) + " && timeout 60 env " + (env.empty() ? "" : quoted(env)) + " " + quoted(ENCLAVIO_CLI);
-    for (const auto& a : args) command += " " + quoted(a);
-    command += " >" + quoted(output.empty() ? streams.file("out") : output) + " 2>" + quoted(streams.file("err")) +
-               " <" + quoted(input);
-    if (!output.empty()) put_bytes(streams.file("out"), "");
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, get_bytes(streams.file("out")),
-            get_bytes(streams.file("err"))};
+ProgramRun run_cli_process(const std::vector<std::string>& args, const std::string& cwd = ".",
+                           const std::string& env = {}, const std::string& input = "/dev/null",
+                           const std::string& output = {}) {
+    return run_program(ENCLAVIO_CLI, args,
+                       {cwd, env.empty() ? std::vector<std::string>{} : std::vector<std::string>{env}, input, output});
 }
 
 // The arguments as a trace shows them, each in brackets.
@@ -249,7 +231,7 @@ TEST_F(CliTest, CommandsAndTheirExitStatus) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(bracketed(c.args));
-        const Outcome r = run_cli_process(c.args);
+        const ProgramRun r = run_cli_process(c.args);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, expected_err(c.status, c.err));
@@ -266,7 +248,7 @@ TEST(CliReport, StartupDesignAndNoSettingsFileRead) {
     SettingsToSave saved;
     saved.mode = UnitMode::Inches, saved.flange = Flange::Two, saved.shownums = true;
     ASSERT_TRUE(save_settings(settings_path(data.file("Enclavio")), saved));
-    const Outcome r = run_cli_process({"report"}, ".", "XDG_DATA_HOME=" + data.str());
+    const ProgramRun r = run_cli_process({"report"}, ".", "XDG_DATA_HOME=" + data.str());
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out.find('\r'), std::string::npos);
@@ -317,7 +299,7 @@ TEST_F(CliTest, ReportEqualsTheReportWindowsFile) {
         }
         SCOPED_TRACE(shown);
         if (choices.size() == c.args.size()) args.push_back(project);
-        const Outcome r = run_cli_process(args);
+        const ProgramRun r = run_cli_process(args);
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.out.find('\r'), std::string::npos);
@@ -332,14 +314,14 @@ TEST_F(CliTest, ReportEqualsTheReportWindowsFile) {
 TEST_F(CliTest, ProjectNameFromARelativePathAfterDoubleDash) {
     fs::create_directories(folder.file("boxes"));
     ASSERT_TRUE(write_project(folder.file("boxes/-den.sub.ecv"), sample()));
-    const Outcome r = run_cli_process({"report", "--", "boxes/-den.sub.ecv"}, folder.str());
+    const ProgramRun r = run_cli_process({"report", "--", "boxes/-den.sub.ecv"}, folder.str());
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "Enclavio report for project: -den.sub.ecv");
 }
 
 TEST_F(CliTest, OutputFileIsWrittenAsTheReportWindowWritesIt) {
     const std::string file = folder.file("out.txt");
-    const Outcome r = run_cli_process({"report", "--units", "inches", "-o", file, project});
+    const ProgramRun r = run_cli_process({"report", "--units", "inches", "-o", file, project});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out + r.err, "");
     // Byte for byte as the window writes it: CR LF line ends, UTF-8.
@@ -353,7 +335,7 @@ TEST_F(CliTest, OutputFileIsWrittenAsTheReportWindowWritesIt) {
 
     // "-" and /dev/stdout: the same bytes on the standard output (and /dev/stderr on the standard error).
     for (const char* stdout_name : {"-", "/dev/stdout"}) {
-        const Outcome to_stdout = run_cli_process({"report", "--units", "inches", "-o", stdout_name, project});
+        const ProgramRun to_stdout = run_cli_process({"report", "--units", "inches", "-o", stdout_name, project});
         EXPECT_EQ(to_stdout.status, 0) << stdout_name;
         EXPECT_EQ(to_stdout.err, "") << stdout_name;
         EXPECT_EQ(lines_of(to_stdout.out), lines_of(written)) << stdout_name;
@@ -361,7 +343,7 @@ TEST_F(CliTest, OutputFileIsWrittenAsTheReportWindowWritesIt) {
                   std::count(written.begin(), written.end(), '\r'))
             << stdout_name;
     }
-    const Outcome to_stderr = run_cli_process({"report", "--units", "inches", "-o", "/dev/stderr", project});
+    const ProgramRun to_stderr = run_cli_process({"report", "--units", "inches", "-o", "/dev/stderr", project});
     EXPECT_EQ(to_stderr.status, 0);
     EXPECT_EQ(to_stderr.out, "");
     EXPECT_EQ(lines_of(to_stderr.err), lines_of(written));
@@ -438,7 +420,7 @@ namespace {
 // `sheets`: the layout in the window's words, its TSV, its SVG files, and its
 // refusals (status 1) and command-line mistakes (status 2).
 TEST_F(CliTest, SheetsPrintsTheLayout) {
-    const Outcome text = run_cli_process({"sheets"});
+    const ProgramRun text = run_cli_process({"sheets"});
     EXPECT_EQ(text.status, 0);
     EXPECT_EQ(text.err, "");
     EXPECT_EQ(text.out.rfind("1 sheet (fewest possible). Board used: 46.5%\n"
@@ -452,7 +434,7 @@ TEST_F(CliTest, SheetsPrintsTheLayout) {
     EXPECT_NE(text.out.find("\n  1. Cross-cut the sheet at 381 mm from its top edge. "), std::string::npos);
 
     // The header, one line per piece, the count last; plain decimals.
-    const Outcome tsv = run_cli_process({"sheets", "--tsv", "--units", "inches"});
+    const ProgramRun tsv = run_cli_process({"sheets", "--tsv", "--units", "inches"});
     EXPECT_EQ(tsv.status, 0);
     const std::vector<std::string> lines = split_lines(tsv.out);
     ASSERT_EQ(lines.size(), 1u + 8 + 1) << tsv.out;
@@ -463,16 +445,17 @@ TEST_F(CliTest, SheetsPrintsTheLayout) {
     EXPECT_EQ(lines[9], "# sheets 1 proven");
 
     // The project's panels, two boxes, every option, in inches.
-    const Outcome pair = run_cli_process({"sheets", "--sheet=2438.4x1219.2", "--kerf", "2.4", "--trim", "5", "--boxes",
-                                          "2", "--no-turn", "--allowance", "--units", "decimalinches", project});
+    const ProgramRun pair =
+        run_cli_process({"sheets", "--sheet=2438.4x1219.2", "--kerf", "2.4", "--trim", "5", "--boxes", "2", "--no-turn",
+                         "--allowance", "--units", "decimalinches", project});
     EXPECT_EQ(pair.status, 0) << pair.err;
     EXPECT_NE(pair.out.find("Board 96 x 48 inches, kerf .09 inches, trim .2 inches, first dimension across\n"),
               std::string::npos)
         << pair.out;
     EXPECT_NE(pair.out.find("  Trim 3/16 inches off every edge of the sheet first"), std::string::npos);
     EXPECT_EQ(pair.out.find(", turned"), std::string::npos);
-    const Outcome pair_tsv = run_cli_process({"sheets", "--sheet=2438.4x1219.2", "--kerf", "2.4", "--trim", "5",
-                                              "--boxes", "2", "--no-turn", "--allowance", "--tsv", project});
+    const ProgramRun pair_tsv = run_cli_process({"sheets", "--sheet=2438.4x1219.2", "--kerf", "2.4", "--trim", "5",
+                                                 "--boxes", "2", "--no-turn", "--allowance", "--tsv", project});
     int pieces = 0;
     for (const std::string& line : split_lines(pair_tsv.out)) {
         if (line.empty() || line[0] == '#' || line.rfind("sheet\t", 0) == 0) continue;
@@ -486,7 +469,7 @@ TEST_F(CliTest, SheetsPrintsTheLayout) {
 
 TEST_F(CliTest, SheetsWritesOneSvgPerSheet) {
     const std::string prefix = folder.file("sub");
-    const Outcome r = run_cli_process({"sheets", "--boxes", "3", "--tsv", "--svg", prefix + ".svg"});
+    const ProgramRun r = run_cli_process({"sheets", "--boxes", "3", "--tsv", "--svg", prefix + ".svg"});
     ASSERT_EQ(r.status, 0) << r.err;
     std::smatch m;
     ASSERT_TRUE(std::regex_search(r.out, m, std::regex("# sheets ([0-9]+) ")));
@@ -500,7 +483,7 @@ TEST_F(CliTest, SheetsWritesOneSvgPerSheet) {
     EXPECT_FALSE(fs::exists(prefix + "-" + std::to_string(sheets + 1) + ".svg"));
 
     const std::string nowhere = folder.file("no/such/sub");
-    const Outcome failed = run_cli_process({"sheets", "--svg", nowhere});
+    const ProgramRun failed = run_cli_process({"sheets", "--svg", nowhere});
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.err, "enclavio-cli: Unable to save " + nowhere + "-1.svg: No such file or directory\n");
 }
@@ -547,7 +530,7 @@ TEST_F(CliTest, SheetsRefusalsAndMistakes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(bracketed(c.args));
-        const Outcome r = run_cli_process(c.args);
+        const ProgramRun r = run_cli_process(c.args);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, expected_err(c.status, c.err));
@@ -558,8 +541,8 @@ TEST_F(CliTest, SheetsRefusalsAndMistakes) {
 // "-" as PROJECT: the project's lines come on the standard input; the
 // report is the file's, under the name "(standard input)".
 TEST_F(CliTest, ProjectFromStandardInput) {
-    const Outcome from_file = run_cli_process({"report", "--units", "inches", project});
-    const Outcome from_input = run_cli_process({"report", "--units", "inches", "-"}, ".", {}, project);
+    const ProgramRun from_file = run_cli_process({"report", "--units", "inches", project});
+    const ProgramRun from_input = run_cli_process({"report", "--units", "inches", "-"}, ".", {}, project);
     ASSERT_EQ(from_input.status, 0) << from_input.err;
     EXPECT_EQ(from_input.err, "");
     auto file_lines = lines_of(from_file.out), input_lines = lines_of(from_input.out);
@@ -572,7 +555,7 @@ TEST_F(CliTest, ProjectFromStandardInput) {
     put_bytes(folder.file("empty.ecv"), "");
     EXPECT_EQ(run_cli_process({"tune", "30", "-"}).err, run_cli_process({"tune", "30", folder.file("empty.ecv")}).err);
     // A folder given as the standard input cannot be read.
-    const Outcome folder_input = run_cli_process({"report", "-"}, ".", {}, folder.str());
+    const ProgramRun folder_input = run_cli_process({"report", "-"}, ".", {}, folder.str());
     EXPECT_EQ(folder_input.status, 1);
     EXPECT_TRUE(folder_input.err.starts_with("enclavio-cli: unable to read the standard input: ")) << folder_input.err;
 }
@@ -582,7 +565,7 @@ TEST_F(CliTest, WriteErrorOnStandardOutput) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--version"}, {"report", project}, {"report", "-o", "-", project}, {"--help"}}) {
-        const Outcome r = run_cli_process(args, ".", {}, "/dev/null", "/dev/full");
+        const ProgramRun r = run_cli_process(args, ".", {}, "/dev/null", "/dev/full");
         EXPECT_EQ(r.status, 1) << args[0];
         EXPECT_EQ(r.err, "enclavio-cli: write error on standard output: No space left on device\n") << args[0];
     }
@@ -592,7 +575,7 @@ TEST_F(CliTest, WriteErrorOnStandardOutput) {
 // page; --version names the copyright and the licence; parse and format
 // take --help; --version takes nothing more.
 TEST(CliHelp, GnuLayoutHelpAndVersion) {
-    const Outcome help = run_cli_process({"--help"});
+    const ProgramRun help = run_cli_process({"--help"});
     ASSERT_EQ(help.status, 0);
     const auto lines = split_lines(help.out);
     for (const auto& line : lines) EXPECT_LE(line.size(), 79u) << line;
@@ -600,7 +583,7 @@ TEST(CliHelp, GnuLayoutHelpAndVersion) {
     EXPECT_EQ(lines[lines.size() - 2], "Report bugs to: feedback@enclavio.example.org");
     EXPECT_EQ(lines.back(), "Enclavio home page: <https://enclavio.example.org/>");
 
-    const Outcome version = run_cli_process({"--version"});
+    const ProgramRun version = run_cli_process({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out,
               "enclavio-cli 3.3\n"
@@ -611,7 +594,7 @@ TEST(CliHelp, GnuLayoutHelpAndVersion) {
 
     for (const char* command : {"parse", "format"}) {
         for (const char* option : {"--help", "-h"}) {
-            const Outcome r = run_cli_process({command, option});
+            const ProgramRun r = run_cli_process({command, option});
             EXPECT_EQ(r.status, 0) << command << option;
             EXPECT_EQ(r.out, help.out) << command << option;
         }
@@ -619,7 +602,7 @@ TEST(CliHelp, GnuLayoutHelpAndVersion) {
     // After "--" it is a text like any other.
     EXPECT_EQ(run_cli_process({"parse", "--", "--help"}).status, 1);
 
-    const Outcome extra = run_cli_process({"--version", "extra"});
+    const ProgramRun extra = run_cli_process({"--version", "extra"});
     EXPECT_EQ(extra.status, 2);
     EXPECT_EQ(extra.out, "");
     EXPECT_EQ(extra.err, expected_err(2, "--version takes no arguments"));

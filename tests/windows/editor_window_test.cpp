@@ -3,8 +3,6 @@
 // closing, Copy Results; and the program started with a project or an option.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -16,9 +14,9 @@
 #include <QTest>
 #include <QTimer>
 #include <chrono>
-#include <cstdio>
 
 #include "../support/files.hpp"
+#include "../support/program_run.hpp"
 #include "../support/sigterm_run.hpp"
 #include "forms/project_io.hpp"
 #include "project_windows_test_support.hpp"
@@ -150,33 +148,21 @@ TEST_F(EditorWindowTest, CopyResultsPutsThePanelOnTheClipboard) {
 
 // ---- The program itself --------------------------------------------------------------
 
-struct ProgramRun {
-    int status = -1;
-    std::string out;
-};
-
 // Runs the desktop program with `args` and reads what it prints.
-ProgramRun run_program(const std::string& args) {
-    ProgramRun r;
-    FILE* pipe = ::popen(("QT_QPA_PLATFORM=offscreen '" ENCLAVIO_DESKTOP "' " + args + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return r;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+test_support::ProgramRun run_desktop(const std::string& args) {
+    return test_support::run_program(ENCLAVIO_DESKTOP, {args}, {.env = {"QT_QPA_PLATFORM=offscreen"}});
 }
 
 TEST(DesktopProgram, HelpAndVersionPrintAndExit) {
-    const ProgramRun help = run_program("--help");
+    const test_support::ProgramRun help = run_desktop("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: enclavio [OPTION]... [FILE.ecv]\n", 0), 0u) << help.out;
-    const ProgramRun version = run_program("--version");
+    const test_support::ProgramRun version = run_desktop("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("enclavio (Enclavio) 3.3\n", 0), 0u) << version.out;
-    const ProgramRun wrong = run_program("--bogus");
+    const test_support::ProgramRun wrong = run_desktop("--bogus");
     EXPECT_EQ(wrong.status, 2);
-    EXPECT_NE(wrong.out.find("enclavio: unrecognized option '--bogus'"), std::string::npos) << wrong.out;
+    EXPECT_NE(wrong.err.find("enclavio: unrecognized option '--bogus'"), std::string::npos) << wrong.err;
 }
 
 // Starts the program on `project` in a home of its own, waits until it has
