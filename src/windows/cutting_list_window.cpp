@@ -353,10 +353,7 @@ void Form3::save_csv() {
 
 // Form_Load: placed once per load, a little left of and below the centre.
 void Form3::showEvent(QShowEvent* event) {
-    if (!placed_) {
-        place_window(this, 0.6, 0.3);
-        placed_ = true;
-    }
+    placement_.on_show(this);
     ModelDialog::showEvent(event);
 }
 
@@ -372,7 +369,7 @@ void Form3::closeEvent(QCloseEvent* event) {
     ModelDialog::closeEvent(event);
     if (!event->isAccepted()) return;
     model_.discard();
-    placed_ = false;
+    placement_.forget();
     sync();
 }
 

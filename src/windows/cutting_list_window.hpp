@@ -41,7 +41,7 @@ private:
     QPushButton* save_sheet_ = nullptr;  // "Save &Workshop Sheet..."
     QPushButton* save_csv_ = nullptr;    // "Save as &CSV..."
     QTimer* timer1_ = nullptr;
-    bool placed_ = false;  // Form_Load placement done for this load
+    FirstPlacement placement_{0.6, 0.3};  // placed once per load: a little left of and below the centre
 };
 
 }  // namespace enclavio

@@ -92,11 +92,7 @@ void frmComments::reject() {
 }
 
 void frmComments::showEvent(QShowEvent* event) {
-    if (!placed_) {
-        adjustSize();
-        place_window(this, 0.3, 0.3);
-        placed_ = true;
-    }
+    placement_.on_show(this);
     text_[1]->setFocus();
     ModelDialog::showEvent(event);
 }

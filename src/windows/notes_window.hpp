@@ -26,7 +26,7 @@ private:
     std::array<QLineEdit*, 9> text_{};  // Text1..Text8; [0] unused
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
-    bool placed_ = false;
+    FirstPlacement placement_{0.3, 0.3};
 };
 
 }  // namespace enclavio

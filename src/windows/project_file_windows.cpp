@@ -177,11 +177,7 @@ void ProjectFileWindow::reject() {
 }
 
 void ProjectFileWindow::showEvent(QShowEvent* event) {
-    if (!placed_) {
-        adjustSize();
-        place_window(this, 1.0 / 6.0, 0.5);
-        placed_ = true;
-    }
+    placement_.on_show(this);
     text1_->setFocus();
     ModelDialog::showEvent(event);
 }

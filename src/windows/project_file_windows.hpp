@@ -49,7 +49,7 @@ private:
     void fill_drives();
     void fill_folders();
     void fill_files();
-    bool placed_ = false;
+    FirstPlacement placement_{1.0 / 6.0, 0.5};
     // What the lists show now, as the model gave it.
     std::vector<std::string> shown_drives_;
     std::string shown_drive_;

@@ -19,6 +19,13 @@ namespace enclavio {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+void FirstPlacement::on_show(QWidget* window) {
+    if (placed_) return;
+    window->adjustSize();
+    place_window(window, top_, left_);
+    placed_ = true;
+}
+
 void place_window(QWidget* window, double top_fraction, double left_fraction) {
     const QScreen* screen = window->screen();
     if (screen == nullptr) return;

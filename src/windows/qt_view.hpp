@@ -27,6 +27,21 @@ constexpr int px(int twips) { return twips / 15; }
 // left = (screen width - window width) * left_fraction.
 void place_window(QWidget* window, double top_fraction, double left_fraction);
 
+// Where a window goes the first time it is shown: fitted to its contents and
+// placed by place_window; later showings leave it where the user moved it.
+class FirstPlacement {
+public:
+    FirstPlacement(double top_fraction, double left_fraction) : top_(top_fraction), left_(left_fraction) {}
+    // Called from the window's showEvent.
+    void on_show(QWidget* window);
+    // The next showing places the window again.
+    void forget() { placed_ = false; }
+
+private:
+    double top_, left_;
+    bool placed_ = false;
+};
+
 // Enter (or the keypad's Enter) on a focused push button presses it, as Space
 // does. Called by each window for the key events its controls leave unhandled,
 // so a focused button never hands Enter on to the window's default button.

@@ -150,11 +150,7 @@ void frmReport::sync() {
 }
 
 void frmReport::showEvent(QShowEvent* event) {
-    if (!placed_) {
-        adjustSize();
-        place_window(this, 0.3, 0.3);
-        placed_ = true;
-    }
+    placement_.on_show(this);
     ModelDialog::showEvent(event);
 }
 

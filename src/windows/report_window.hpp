@@ -34,7 +34,7 @@ private:
     QCheckBox* check4_ = nullptr;
     QCheckBox* check5_ = nullptr;
     QCheckBox* check6_ = nullptr;
-    bool placed_ = false;
+    FirstPlacement placement_{0.3, 0.3};
 };
 
 }  // namespace enclavio

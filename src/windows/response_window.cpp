@@ -325,11 +325,7 @@ void ResponseWindow::sync() {
 
 void ResponseWindow::showEvent(QShowEvent* event) {
     design_changed();
-    if (!placed_) {
-        adjustSize();
-        place_window(this, 0.2, 0.6);
-        placed_ = true;
-    }
+    placement_.on_show(this);
     QWidget::showEvent(event);
 }
 

@@ -73,7 +73,7 @@ private:
     QLabel* box_lines_ = nullptr;
     QLabel* box_reason_ = nullptr;
     QPushButton* box_apply_ = nullptr;
-    bool placed_ = false;
+    FirstPlacement placement_{0.2, 0.6};
     bool applying_ = false;  // Apply is typing into the main window's fields
 };
 

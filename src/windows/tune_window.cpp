@@ -105,11 +105,7 @@ void frmTune::showEvent(QShowEvent* event) {
     sync();
     text1_->selectAll();
     text1_->setFocus();
-    if (!placed_) {
-        adjustSize();
-        place_window(this, 0.3, 0.5);
-        placed_ = true;
-    }
+    placement_.on_show(this);
     ModelDialog::showEvent(event);
 }
 

@@ -29,7 +29,7 @@ private:
     QLabel* label4_ = nullptr;         // refusal or rounding note
     QPushButton* command1_ = nullptr;  // "&Apply"
     QPushButton* command2_ = nullptr;  // "&Cancel"
-    bool placed_ = false;
+    FirstPlacement placement_{0.3, 0.5};
 };
 
 }  // namespace enclavio

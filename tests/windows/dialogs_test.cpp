@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -40,6 +41,25 @@ T* numbered(QWidget* w, const char* stem, int n) {
     return child<T>(w, QStringLiteral("%1%2").arg(QLatin1String(stem)).arg(n));
 }
 QColor text_colour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+
+// A window is placed the first time it is shown; after that it stays where the
+// user moved it, until it is forgotten (a closed cutting list).
+TEST(FirstPlacement, PlacesOnTheFirstShowingOnly) {
+    app();
+    QWidget window;
+    window.resize(200, 100);
+    FirstPlacement placement(0.5, 0.25);
+    placement.on_show(&window);
+    const QPoint first = window.pos();
+    const QRect screen = window.screen()->geometry();
+    EXPECT_EQ(first.x(), screen.left() + (screen.width() - window.width()) / 4);
+    window.move(first + QPoint(30, 20));
+    placement.on_show(&window);
+    EXPECT_EQ(window.pos(), first + QPoint(30, 20));
+    placement.forget();
+    placement.on_show(&window);
+    EXPECT_EQ(window.pos(), first);
+}
 
 TEST_F(WindowTest, SaveAndOpenListTheFolderAndAClickedFileIsTaken) {
     std::filesystem::create_directories(root.file("sub folder"));
