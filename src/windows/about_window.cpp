@@ -36,6 +36,8 @@ public:
 
 }  // namespace
 
+// The About window shows nothing of the design: it takes the main form only
+// to be made like every other window.
 frmAbout::frmAbout(MainForm& /*main*/, ModalOpener opener, QWidget* parent)
     : ModelDialog(std::move(opener), parent), model_(view_) {
     setObjectName(QStringLiteral("frmAbout"));
