@@ -306,38 +306,22 @@ void MainForm::Text9_DblClick() {
     res_wall2wall();
 }
 
-void MainForm::Text6_DblClick() {
-    const SolveResult r = solve_dimension(session.design, BoxDimension::Depth);
+void MainForm::solve_box(BoxDimension dimension, LengthField field) {
+    const SolveResult r = solve_dimension(session.design, dimension);
     if (!r.solved) {
         if (!r.message.empty()) view_.show_message(r.message);
         return;
     }
-    populate(LengthField::Depth);
+    populate(field);
     clear_edit_marks(session.main);
     res_wall2wall();
 }
 
-void MainForm::Text7_DblClick() {
-    const SolveResult r = solve_dimension(session.design, BoxDimension::Width);
-    if (!r.solved) {
-        if (!r.message.empty()) view_.show_message(r.message);
-        return;
-    }
-    populate(LengthField::Width);
-    clear_edit_marks(session.main);
-    res_wall2wall();
-}
+void MainForm::Text6_DblClick() { solve_box(BoxDimension::Depth, LengthField::Depth); }
 
-void MainForm::Text8_DblClick() {
-    const SolveResult r = solve_dimension(session.design, BoxDimension::Height);
-    if (!r.solved) {
-        if (!r.message.empty()) view_.show_message(r.message);
-        return;
-    }
-    populate(LengthField::Height);
-    clear_edit_marks(session.main);
-    res_wall2wall();
-}
+void MainForm::Text7_DblClick() { solve_box(BoxDimension::Width, LengthField::Width); }
+
+void MainForm::Text8_DblClick() { solve_box(BoxDimension::Height, LengthField::Height); }
 
 // ---- Analysis --------------------------------------------------------------------------
 

@@ -93,6 +93,10 @@ public:
     FormView& view() { return view_; }
 
 private:
+    // A double-click on a box dimension: solves it, shows it and updates the
+    // results, or says why it cannot.
+    void solve_box(BoxDimension dimension, LengthField field);
+
     FormView& view_;
     std::string home_folder_;
 };
