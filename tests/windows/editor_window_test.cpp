@@ -150,7 +150,9 @@ TEST_F(EditorWindowTest, CopyResultsPutsThePanelOnTheClipboard) {
 
 // Runs the desktop program with `args` and reads what it prints.
 test_support::ProgramRun run_desktop(const std::string& args) {
-    return test_support::run_program(ENCLAVIO_DESKTOP, {args}, {.env = {"QT_QPA_PLATFORM=offscreen"}});
+    test_support::RunPlace place;
+    place.env = {"QT_QPA_PLATFORM=offscreen"};
+    return test_support::run_program(ENCLAVIO_DESKTOP, {args}, place);
 }
 
 TEST(DesktopProgram, HelpAndVersionPrintAndExit) {
