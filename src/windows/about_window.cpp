@@ -36,7 +36,9 @@ public:
 
 }  // namespace
 
-frmAbout::frmAbout(MainForm& main, ModalOpener opener, QWidget* parent)
+// The About window shows nothing of the design: it takes the main form only
+// to be made like every other window.
+frmAbout::frmAbout(MainForm& /*main*/, ModalOpener opener, QWidget* parent)
     : ModelDialog(std::move(opener), parent), model_(view_) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(qs(kAboutCaption));
