@@ -1,5 +1,4 @@
-// The secondary windows, created hidden at start-up or on first use.
-#include "windows/qt_view.hpp"
+#include "windows/dialogs.hpp"
 
 #include "windows/about_window.hpp"
 #include "windows/bracing_window.hpp"

@@ -27,6 +27,7 @@
 #include "forms/main_fields.hpp"
 #include "forms/response_form.hpp"
 #include "forms/tune_form.hpp"
+#include "windows/dialogs.hpp"
 #include "windows/drawings/app_icon.hpp"
 #include "windows/drawings/graph_view.hpp"
 #include "windows/drawings/notes_picture.hpp"

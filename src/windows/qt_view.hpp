@@ -101,7 +101,4 @@ protected:
     QtFormView view_;
 };
 
-// Creates the secondary window `w` (hidden).
-std::unique_ptr<ModelDialog> make_dialog(Window w, MainForm& main, ModalOpener opener, QWidget* parent);
-
 }  // namespace enclavio

@@ -22,6 +22,7 @@
 #include "windows/bracing_window.hpp"
 #include "windows/create_folder_window.hpp"
 #include "windows/cutting_list_window.hpp"
+#include "windows/dialogs.hpp"
 #include "windows/notes_window.hpp"
 #include "windows/palette.hpp"
 #include "windows/port_details_window.hpp"

@@ -18,6 +18,7 @@
 #include "forms/project_io.hpp"
 #include "forms/units_form.hpp"
 #include "project_windows_test_support.hpp"
+#include "windows/dialogs.hpp"
 #include "windows/drawings/graph_view.hpp"
 #include "windows/main_window.hpp"
 

@@ -10,6 +10,7 @@
 #include "pdf_support.hpp"
 #include "project_windows_test_support.hpp"
 #include "windows/cutting_list_window.hpp"
+#include "windows/dialogs.hpp"
 #include "windows/workshop_sheet_pdf.hpp"
 
 namespace enclavio {
