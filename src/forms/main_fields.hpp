@@ -28,12 +28,12 @@ enum class MainField {
 };
 
 // Every field, in control order.
-inline constexpr std::array<MainField, 13> kMainFields{
-    MainField::PortLength,     MainField::PortDiameter, MainField::PortWall,    MainField::Thickness,
-    MainField::Ports,          MainField::Depth,        MainField::Width,       MainField::Height,
-    MainField::Volume,         MainField::Drivers,      MainField::DriverDepth, MainField::DriverDown,
-    MainField::DriverSideways,
-};
+inline constexpr std::array<MainField, 13> kMainFields = [] {
+    std::array<MainField, 13> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i) fields[i] = static_cast<MainField>(i + 1);
+    return fields;
+}();
+static_assert(kMainFields.back() == MainField::DriverSideways, "every field is listed");
 
 // The number in the field's control name ("Text6" is 6).
 constexpr int control_number(MainField f) { return static_cast<int>(f); }
